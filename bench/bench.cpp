@@ -1,0 +1,73 @@
+// Speed of the main window's lookup and of a whole replayed session.
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+#include <string>
+
+#include "lookup/lookup_table.h"
+#include "replay.h"
+
+namespace {
+
+class NoEffects : public bk::lookup::LookupEffects {
+public:
+    void printLine(std::string_view) override { ++count; }
+    void clearOutput() override { ++count; }
+    void openWindow(bk::FormId) override { ++count; }
+    long count = 0;
+};
+
+void BM_LookupOneKey(benchmark::State& state)
+{
+    const auto& table = bk::lookup::LookupTable::instance();
+    NoEffects effects;
+    const std::string key = "利润总额";
+    for (auto _ : state) {
+        table.lookup(key, effects);
+        benchmark::DoNotOptimize(effects.count);
+    }
+}
+BENCHMARK(BM_LookupOneKey);
+
+void BM_LookupMiss(benchmark::State& state)
+{
+    const auto& table = bk::lookup::LookupTable::instance();
+    NoEffects effects;
+    const std::string key = "没有这个关键字";
+    for (auto _ : state) {
+        table.lookup(key, effects);
+        benchmark::DoNotOptimize(effects.count);
+    }
+}
+BENCHMARK(BM_LookupMiss);
+
+// Every route key typed on the main window, its calculator opened and left
+// with 退出, from a fresh start each time.
+std::string allRoutesScript()
+{
+    std::string script;
+    for (const auto& rule : bk::lookup::LookupTable::instance().rules()) {
+        for (const auto& action : rule.actions) {
+            if (action.kind != bk::lookup::RuleAction::Kind::OpenWindow) continue;
+            script += "set Form1.Text1 " + std::string(rule.key) + "\n";
+            script += "click Form1.Command1\n";
+            script += "close Form" + std::to_string(action.window) + "\n";
+        }
+    }
+    return script;
+}
+
+void BM_ReplayAllRoutes(benchmark::State& state)
+{
+    const std::string script = allRoutesScript();
+    for (auto _ : state) {
+        std::istringstream in(script);
+        std::ostringstream log, errors;
+        benchmark::DoNotOptimize(bk::runReplay(in, log, errors));
+    }
+}
+BENCHMARK(BM_ReplayAllRoutes)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

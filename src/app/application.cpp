@@ -1,0 +1,149 @@
+#include "app/application.h"
+
+#include "app/navigation.h"
+#include "calc/calculator.h"
+#include "lookup/lookup_table.h"
+#include "ui/arith.h"
+
+namespace bk {
+
+namespace {
+
+// The main window: the key box, its heading and three buttons in the right
+// half; lookup output is printed from the top left.
+WindowSpec mainWindowSpec()
+{
+    return {kMainForm, 11415, 7785,
+            {
+                {ControlKind::TextBox, 1, {}, {7680, 1680, 2535, 495}},
+                {ControlKind::Button, 1, "确定", {6720, 2640, 1935, 495}},
+                {ControlKind::Button, 2, "退出", {7800, 3720, 1935, 495}},
+                {ControlKind::Button, 3, "取消", {9240, 2640, 1935, 495}},
+                {ControlKind::Label, 1, "财务报表填写事项", {8160, 960, 1695, 495}},
+            }};
+}
+
+// Carries out the lookup's actions on the main window.
+class MainWindowEffects : public lookup::LookupEffects {
+public:
+    explicit MainWindowEffects(WindowRegistry& windows) : windows_(windows) {}
+    void printLine(std::string_view text) override { windows_.get(kMainForm).output().printText(text); }
+    void clearOutput() override { windows_.clearOutput(kMainForm); }
+    void openWindow(FormId window) override
+    {
+        windows_.hide(kMainForm);
+        windows_.show(window);
+    }
+
+private:
+    WindowRegistry& windows_;
+};
+
+}  // namespace
+
+WindowSpec Application::windowSpec(FormId form)
+{
+    if (form == kMainForm) return mainWindowSpec();
+    WindowSpec spec = calc::calculatorSpec(form);
+    for (ControlSpec& c : spec.controls)
+        c.clickable = c.kind == ControlKind::Label && labelLink(form, c.number) != 0;
+    return spec;
+}
+
+Application::Application(Toolkit& toolkit) : toolkit_(toolkit), windows_(toolkit, &Application::windowSpec)
+{
+}
+
+void Application::start() { windows_.show(kMainForm); }
+
+std::optional<std::string> Application::refusal(FormId form, ControlKind kind, int number) const
+{
+    if (ended_) return "the program has ended";
+    const Window* w = windows_.find(form);
+    if (!w || !w->visible()) return formName(form) + " is not visible";
+    if (!w->control(kind, number)) {
+        ControlSpec missing;
+        missing.kind = kind;
+        missing.number = number;
+        return formName(form) + " has no " + controlName(missing);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> Application::click(FormId form, ControlKind kind, int number)
+{
+    if (auto why = refusal(form, kind, number)) return why;
+    if (kind == ControlKind::Button) {
+        if (form == kMainForm)
+            pressMain(number);
+        else
+            pressCalculator(form, number);
+    } else if (kind == ControlKind::Label) {
+        if (FormId target = labelLink(form, number)) windows_.show(target);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> Application::setText(FormId form, int textNumber, std::string text)
+{
+    if (auto why = refusal(form, ControlKind::TextBox, textNumber)) return why;
+    windows_.get(form).setText(textNumber, std::move(text));
+    return std::nullopt;
+}
+
+std::optional<std::string> Application::close(FormId form)
+{
+    if (ended_) return "the program has ended";
+    const Window* w = windows_.find(form);
+    if (!w || !w->visible()) return formName(form) + " is not visible";
+    return click(form, ControlKind::Button, form == kMainForm ? 2 : 3);
+}
+
+void Application::activated(FormId form) { windows_.noteActivated(form); }
+
+void Application::pressMain(int command)
+{
+    switch (command) {
+    case 1: {
+        MainWindowEffects effects(windows_);
+        // The key is read once: no action changes the text box.
+        const std::string key = windows_.get(kMainForm).text(1);
+        lookup::LookupTable::instance().lookup(key, effects);
+        break;
+    }
+    case 2: end(); break;
+    case 3: windows_.clearOutput(kMainForm); break;
+    }
+}
+
+void Application::pressCalculator(FormId form, int command)
+{
+    Window& w = windows_.get(form);
+    switch (command) {
+    case 1:
+        if (const calc::CalculatorDef* def = calc::calculatorDef(form); def && def->compute) {
+            calc::Calc calc(w.texts(), w.output());
+            try {
+                def->compute(calc);
+            } catch (const ArithmeticFault& fault) {
+                // The press stops at the faulting step; what it printed
+                // before stays, and the program carries on after the message.
+                toolkit_.showFault(form, static_cast<int>(fault.code), faultMessage(fault.code));
+            }
+        }
+        break;
+    case 2: windows_.clearOutput(form); break;
+    case 3:
+        windows_.hide(form);
+        windows_.show(returnWindow(form));
+        break;
+    }
+}
+
+void Application::end()
+{
+    ended_ = true;
+    toolkit_.quit();
+}
+
+}  // namespace bk

@@ -1,0 +1,48 @@
+// The program's behaviour behind every window: start-up, the main window's
+// lookup, the calculators' buttons, the moves between windows, and the
+// reporting of arithmetic faults. A toolkit adapter draws what this decides
+// and passes the user's actions in.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/window_registry.h"
+#include "ui/toolkit.h"
+
+namespace bk {
+
+class Application {
+public:
+    explicit Application(Toolkit& toolkit);
+
+    // Creates and shows the main window.
+    void start();
+
+    // The user's actions. Each returns the reason why it could not be done
+    // (the window is not visible, or has no such control), or nothing.
+    std::optional<std::string> click(FormId form, ControlKind kind, int number);
+    std::optional<std::string> setText(FormId form, int textNumber, std::string text);
+    // The title-bar close box: 退出 of that window.
+    std::optional<std::string> close(FormId form);
+    // The window system brought this window to the front.
+    void activated(FormId form);
+
+    bool ended() const { return ended_; }
+    const WindowRegistry& windows() const { return windows_; }
+
+    // The description of any window, laid out in twips.
+    static WindowSpec windowSpec(FormId form);
+
+private:
+    std::optional<std::string> refusal(FormId form, ControlKind kind, int number) const;
+    void pressMain(int command);
+    void pressCalculator(FormId form, int command);
+    void end();
+
+    Toolkit& toolkit_;
+    WindowRegistry windows_;
+    bool ended_ = false;
+};
+
+}  // namespace bk

@@ -1,0 +1,17 @@
+// The desktop program: the main window and its calculators on Qt Widgets.
+#include <QApplication>
+
+#include "app/application.h"
+#include "ui/qt/qt_toolkit.h"
+
+int main(int argc, char** argv)
+{
+    QApplication qtApp(argc, argv);
+    bk::setUpChineseUi();
+
+    bk::QtToolkit toolkit;
+    bk::Application app(toolkit);
+    toolkit.attach(&app);
+    app.start();
+    return QApplication::exec();
+}

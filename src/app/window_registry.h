@@ -1,0 +1,73 @@
+// The single instances of the 100 windows.
+//
+// A slot is empty until its window is first used; every operation that names
+// a window creates it (hidden, fields empty) if need be. Windows are never
+// destroyed: a hidden window keeps its typed texts and its printed lines.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/output_surface.h"
+#include "ui/toolkit.h"
+
+namespace bk {
+
+class Window {
+public:
+    Window(Toolkit& toolkit, WindowSpec spec);
+
+    FormId form() const { return spec_.form; }
+    const WindowSpec& spec() const { return spec_; }
+    bool visible() const { return visible_; }
+    // The control of that kind and number, or nullptr if the window has none.
+    const ControlSpec* control(ControlKind kind, int number) const;
+
+    // Text box contents; the text of a box the window lacks is empty.
+    const std::string& text(int textNumber) const;
+    void setText(int textNumber, std::string text);
+    const std::map<int, std::string>& texts() const { return texts_; }
+
+    OutputSurface& output() { return output_; }
+    const OutputSurface& output() const { return output_; }
+
+private:
+    friend class WindowRegistry;
+    WindowSpec spec_;
+    bool visible_ = false;
+    std::map<int, std::string> texts_;
+    OutputSurface output_;
+};
+
+class WindowRegistry {
+public:
+    using SpecFactory = std::function<WindowSpec(FormId)>;
+    WindowRegistry(Toolkit& toolkit, SpecFactory specFor);
+
+    // The window, created hidden on first use. `form` must be 1..100.
+    Window& get(FormId form);
+    // The window if it exists already, else nullptr.
+    Window* find(FormId form);
+    const Window* find(FormId form) const;
+
+    void show(FormId form);   // visible, in front
+    void hide(FormId form);
+    void clearOutput(FormId form);
+    // The window system brought a visible window to the front by itself.
+    void noteActivated(FormId form);
+
+    // Visible windows, the front one first.
+    const std::vector<FormId>& visibleFrontFirst() const { return zOrder_; }
+
+private:
+    Toolkit& toolkit_;
+    SpecFactory specFor_;
+    std::array<std::unique_ptr<Window>, kLastForm + 1> slots_;
+    std::vector<FormId> zOrder_;
+};
+
+}  // namespace bk

@@ -1,0 +1,133 @@
+#include "calc/calculator.h"
+
+#include <algorithm>
+
+#include "ui/number_text.h"
+
+namespace bk::calc {
+
+Num Calc::read(int textNumber) const
+{
+    auto it = texts_.find(textNumber);
+    return it == texts_.end() ? Num(0.0) : Num(readNumber(it->second));
+}
+
+namespace {
+
+// Layout of a calculator window, in twips. The left part of the client area
+// is kept free for the printed lines; the field columns (caption left of its
+// field) and the buttons stand to the right of it.
+constexpr int kPrintAreaWidth = 5400;
+constexpr int kMargin = 360;
+constexpr int kColumnGap = 480;
+constexpr int kRowPitch = 720;
+constexpr int kCaptionGap = 120;
+constexpr int kTextWidth = 1935;
+constexpr int kTextHeight = 495;
+constexpr int kLabelHeight = 375;
+constexpr int kButtonWidth = 1575;
+constexpr int kButtonHeight = 495;
+constexpr int kButtonGap = 240;
+constexpr int kMinWidth = 7935;
+constexpr int kMinHeight = 6225;
+// A column of more items than this is split in two when the window does not
+// place its columns itself.
+constexpr size_t kMaxRowsPerColumn = 7;
+
+// Width of a caption in the window font: Chinese characters and full-width
+// forms are about twice as wide as Latin letters and digits.
+int captionWidth(std::string_view caption)
+{
+    int width = 0;
+    for (size_t i = 0; i < caption.size();) {
+        const auto lead = static_cast<unsigned char>(caption[i]);
+        const size_t len = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        width += len >= 3 ? 210 : 110;
+        i += len;
+    }
+    return width + 60;
+}
+
+std::vector<std::vector<Item>> columnsOf(const std::vector<Item>& items)
+{
+    std::vector<std::vector<Item>> columns(1);
+    bool placed = false;
+    for (const Item& item : items) {
+        if (item.kind == Item::Kind::NextColumn) {
+            columns.emplace_back();
+            placed = true;
+        } else {
+            columns.back().push_back(item);
+        }
+    }
+    if (!placed && columns[0].size() > kMaxRowsPerColumn) {
+        std::vector<Item> all = std::move(columns[0]);
+        const auto half = static_cast<std::ptrdiff_t>((all.size() + 1) / 2);
+        columns = {{all.begin(), all.begin() + half}, {all.begin() + half, all.end()}};
+    }
+    return columns;
+}
+
+int rowTop(size_t row) { return kMargin + static_cast<int>(row) * kRowPitch; }
+
+}  // namespace
+
+WindowSpec calculatorSpec(FormId form)
+{
+    WindowSpec spec{form, 0, 0, {}};
+    const CalculatorDef* def = calculatorDef(form);
+    const auto columns = columnsOf(def ? def->items : std::vector<Item>{});
+
+    std::vector<ControlSpec> labels;
+    std::vector<ControlSpec> texts;
+    int left = kPrintAreaWidth;
+    size_t rows = 0;
+    for (const auto& column : columns) {
+        int captionsWidth = 0;
+        int headingsWidth = 0;
+        for (const Item& item : column) {
+            int& widest = item.kind == Item::Kind::Field ? captionsWidth : headingsWidth;
+            widest = std::max(widest, captionWidth(item.caption));
+        }
+        const int fieldsWidth = captionsWidth > 0 ? captionsWidth + kCaptionGap + kTextWidth : 0;
+        const int width = std::max(fieldsWidth, headingsWidth);
+        for (size_t row = 0; row < column.size(); ++row) {
+            const Item& item = column[row];
+            const int top = rowTop(row);
+            const int labelTop = top + (kTextHeight - kLabelHeight) / 2;
+            const int labelNumber = static_cast<int>(labels.size()) + 1;
+            if (item.kind == Item::Kind::Heading) {
+                labels.push_back({ControlKind::Label, labelNumber, std::string(item.caption),
+                                  {left, labelTop, width, kLabelHeight}});
+            } else {
+                labels.push_back({ControlKind::Label, labelNumber, std::string(item.caption),
+                                  {left, labelTop, captionsWidth, kLabelHeight}});
+                texts.push_back({ControlKind::TextBox, item.text, {},
+                                 {left + captionsWidth + kCaptionGap, top, kTextWidth, kTextHeight}});
+            }
+        }
+        rows = std::max(rows, column.size());
+        if (width > 0) left += width + kColumnGap;
+    }
+
+    // 确定 and 取消 side by side below the fields, 退出 under 取消.
+    const int buttonsLeft = kPrintAreaWidth;
+    const int secondLeft = buttonsLeft + kButtonWidth + kButtonGap;
+    const std::vector<ControlSpec> buttons = {
+        {ControlKind::Button, 1, "确定", {buttonsLeft, rowTop(rows), kButtonWidth, kButtonHeight}},
+        {ControlKind::Button, 2, "取消", {secondLeft, rowTop(rows), kButtonWidth, kButtonHeight}},
+        {ControlKind::Button, 3, "退出", {secondLeft, rowTop(rows + 1), kButtonWidth, kButtonHeight}},
+    };
+
+    // Text boxes first (tab order: fields in screen order, then the buttons).
+    spec.controls = texts;
+    spec.controls.insert(spec.controls.end(), buttons.begin(), buttons.end());
+    spec.controls.insert(spec.controls.end(), labels.begin(), labels.end());
+
+    const int contentRight = std::max(left - kColumnGap, secondLeft + kButtonWidth);
+    spec.widthTwips = std::max(kMinWidth, contentRight + kMargin);
+    spec.heightTwips = std::max(kMinHeight, rowTop(rows + 1) + kButtonHeight + kMargin);
+    return spec;
+}
+
+}  // namespace bk::calc

@@ -1,0 +1,81 @@
+// The calculator window framework.
+//
+// A calculator window is data: its fields with their captions, its other
+// labels (group headings, connecting words, explanations), and one compute
+// function. The framework owns the rest: the layout, the three buttons
+// (确定 computes and prints, 取消 clears, 退出 returns), reading fields,
+// printing and the arithmetic faults.
+//
+// A compute function reads like the formula it implements:
+//
+//     [](Calc& c) {
+//         Num a = c.read(1), b = c.read(2), k = c.read(3);
+//         c.result("货币资金", a + b + k);
+//     }
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/arith.h"
+#include "ui/output_surface.h"
+#include "ui/toolkit.h"
+
+namespace bk::calc {
+
+// What a compute function sees of its window during one press of 确定.
+class Calc {
+public:
+    using Texts = std::map<int, std::string>;  // TextN -> what the user typed
+    Calc(const Texts& texts, OutputSurface& out) : texts_(texts), out_(out) {}
+
+    // The number in field TextN (readNumber: a field without a number is 0).
+    Num read(int textNumber) const;
+
+    void text(std::string_view line) { out_.printText(line); }           // a text line
+    void result(std::string_view caption, Num value)                    // caption, then the amount
+    {
+        out_.printNumber(caption, value.value());
+    }
+    void result(std::string_view caption, const Var& value) { out_.printVariant(caption, value); }
+    void blank() { out_.printBlank(); }                                 // an empty line
+
+private:
+    const Texts& texts_;
+    OutputSurface& out_;
+};
+
+using Compute = void (*)(Calc&);
+
+// One entry of a window's layout, in screen order down each column.
+struct Item {
+    enum class Kind { Field, Heading, NextColumn };
+    Kind kind = Kind::Field;
+    int text = 0;              // Field: the TextN it names
+    std::string_view caption;  // Field: its caption; Heading: the label text
+};
+
+// A field TextN with its caption label to its left.
+constexpr Item field(int text, std::string_view caption) { return {Item::Kind::Field, text, caption}; }
+// A label that names no field (a group heading, a connecting word such as
+// "或", an explanation); it takes a row of its own in its column.
+constexpr Item heading(std::string_view caption) { return {Item::Kind::Heading, 0, caption}; }
+// The items after this one start a new column to the right.
+constexpr Item nextColumn() { return {Item::Kind::NextColumn, 0, {}}; }
+
+struct CalculatorDef {
+    FormId form = 0;
+    // Labels are numbered Label1, Label2, … in the order of the items.
+    std::vector<Item> items;
+    Compute compute = nullptr;  // nullptr: 确定 prints nothing yet
+};
+
+// The definition of a calculator window, or nullptr for one that has none yet.
+const CalculatorDef* calculatorDef(FormId form);
+
+// The window a calculator is drawn as: its controls laid out in twips.
+WindowSpec calculatorSpec(FormId form);
+
+}  // namespace bk::calc

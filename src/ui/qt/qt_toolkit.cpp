@@ -1,0 +1,252 @@
+#include "ui/qt/qt_toolkit.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTranslator>
+#include <vector>
+
+#include "app/application.h"
+
+namespace bk {
+
+namespace {
+
+// Fixed positions are in twips; Qt's device-independent pixels are 1/96
+// inch, 15 twips each, and Qt scales them for high-dpi screens itself.
+int px(int twips) { return (twips + 7) / 15; }
+QRect toPixels(const Rect& r) { return QRect(px(r.left), px(r.top), px(r.width), px(r.height)); }
+
+// The printed lines, drawn one font line apart from the top left.
+class PrintCanvas : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    void setLine(int row, const QString& text)
+    {
+        if (row >= static_cast<int>(lines_.size())) lines_.resize(static_cast<size_t>(row) + 1);
+        lines_[static_cast<size_t>(row)] = text;
+        fitLines();
+    }
+    void clear()
+    {
+        lines_.clear();
+        fitLines();
+    }
+    int lineHeight() const { return fontMetrics().lineSpacing(); }
+    int lineCount() const { return static_cast<int>(lines_.size()); }
+
+    // Keeps the canvas as wide as the view and tall enough for every line.
+    void fitLines()
+    {
+        auto* area = qobject_cast<QScrollArea*>(parentWidget() ? parentWidget()->parentWidget() : nullptr);
+        const int viewportHeight = area ? area->viewport()->height() : height();
+        const int viewportWidth = area ? area->viewport()->width() : width();
+        resize(viewportWidth, std::max(viewportHeight, lineCount() * lineHeight()));
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        const int h = lineHeight();
+        const int ascent = fontMetrics().ascent();
+        const int first = std::max(0, event->rect().top() / h);
+        const int last = std::min(lineCount() - 1, event->rect().bottom() / h);
+        for (int row = first; row <= last; ++row)
+            painter.drawText(0, row * h + ascent, lines_[static_cast<size_t>(row)]);
+    }
+
+private:
+    std::vector<QString> lines_;
+};
+
+class ClickableLabel : public QLabel {
+public:
+    ClickableLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
+        : QLabel(text, parent), onClick_(std::move(onClick)) {}
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        QLabel::mousePressEvent(event);
+        onClick_();
+    }
+
+private:
+    std::function<void()> onClick_;
+};
+
+}  // namespace
+
+class FormWindow : public QWidget {
+public:
+    FormWindow(const WindowSpec& spec, Application*& app) : form_(spec.form), app_(app)
+    {
+        setWindowTitle(QString::fromStdString(formName(spec.form)));
+        setFixedSize(px(spec.widthTwips), px(spec.heightTwips));
+
+        // The print area lies beneath the controls over the whole client
+        // area; it scrolls when the lines run past the bottom edge.
+        area_ = new QScrollArea(this);
+        area_->setGeometry(rect());
+        area_->setFrameShape(QFrame::NoFrame);
+        area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        area_->setFocusPolicy(Qt::NoFocus);
+        canvas_ = new PrintCanvas;
+        canvas_->resize(area_->viewport()->size());
+        area_->setWidget(canvas_);
+
+        QWidget* previous = nullptr;
+        for (const ControlSpec& c : spec.controls) {
+            QWidget* w = makeControl(c);
+            w->setGeometry(toPixels(c.rect));
+            w->setObjectName(QString::fromStdString(controlName(c)));
+            if (w->focusPolicy() != Qt::NoFocus) {
+                if (previous) setTabOrder(previous, w);
+                previous = w;
+            }
+        }
+    }
+
+    void printLine(int row, const QString& text)
+    {
+        canvas_->setLine(row, text);
+        area_->ensureVisible(0, (row + 1) * canvas_->lineHeight(), 0, 0);
+    }
+    void clearOutput()
+    {
+        canvas_->clear();
+        area_->verticalScrollBar()->setValue(0);
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QWidget::showEvent(event);
+        canvas_->fitLines();
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        // The close box is this window's 退出; the Application decides.
+        event->ignore();
+        if (app_) app_->close(form_);
+    }
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::ActivationChange && isActiveWindow() && app_) app_->activated(form_);
+        QWidget::changeEvent(event);
+    }
+
+private:
+    QWidget* makeControl(const ControlSpec& c)
+    {
+        const QString caption = QString::fromStdString(c.caption);
+        const int number = c.number;
+        switch (c.kind) {
+        case ControlKind::TextBox: {
+            auto* edit = new QLineEdit(this);
+            QObject::connect(edit, &QLineEdit::textChanged, edit, [this, number](const QString& text) {
+                if (app_) app_->setText(form_, number, text.toStdString());
+            });
+            return edit;
+        }
+        case ControlKind::Button: {
+            auto* button = new QPushButton(caption, this);
+            button->setAutoDefault(false);
+            QObject::connect(button, &QPushButton::clicked, button, [this, number] {
+                if (app_) app_->click(form_, ControlKind::Button, number);
+            });
+            return button;
+        }
+        case ControlKind::Label:
+            break;
+        }
+        auto* label = new ClickableLabel(caption, this, [this, number] {
+            if (app_) app_->click(form_, ControlKind::Label, number);
+        });
+        label->setWordWrap(true);
+        if (c.clickable) label->setCursor(Qt::PointingHandCursor);
+        return label;
+    }
+
+    FormId form_;
+    Application*& app_;
+    QScrollArea* area_ = nullptr;
+    PrintCanvas* canvas_ = nullptr;
+};
+
+QtToolkit::QtToolkit() = default;
+
+QtToolkit::~QtToolkit()
+{
+    for (FormWindow* w : windows_) delete w;
+}
+
+void QtToolkit::createWindow(const WindowSpec& spec)
+{
+    windows_.at(static_cast<size_t>(spec.form)) = new FormWindow(spec, app_);
+}
+
+QWidget* QtToolkit::window(FormId form) const
+{
+    if (form < kMainForm || form > kLastForm) return nullptr;
+    return windows_[static_cast<size_t>(form)];
+}
+
+void QtToolkit::showWindow(FormId form)
+{
+    FormWindow* w = windows_.at(static_cast<size_t>(form));
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void QtToolkit::hideWindow(FormId form) { windows_.at(static_cast<size_t>(form))->hide(); }
+
+void QtToolkit::printLine(FormId form, int row, const std::string& text)
+{
+    windows_.at(static_cast<size_t>(form))->printLine(row, QString::fromStdString(text));
+}
+
+void QtToolkit::clearOutput(FormId form) { windows_.at(static_cast<size_t>(form))->clearOutput(); }
+
+void QtToolkit::showFault(FormId form, int /*code*/, const std::string& message)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("运算错误"), QString::fromStdString(message),
+                    QMessageBox::Ok, windows_.at(static_cast<size_t>(form)));
+    box.exec();
+}
+
+void QtToolkit::quit()
+{
+    for (FormWindow* w : windows_)
+        if (w) w->hide();
+    QCoreApplication::quit();
+}
+
+void setUpChineseUi()
+{
+    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    font.setPointSize(10);
+    QApplication::setFont(font);
+
+    // Qt's own texts (the message box's button, the text boxes' menus).
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
+
+}  // namespace bk

@@ -1,0 +1,45 @@
+// The Qt Widgets adapter: real top-level windows for the program.
+//
+// It draws what the Application decides (windows, controls, printed lines,
+// the fault message) and passes the user's clicks, text edits and close-box
+// presses back to it. It holds no behaviour of its own.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "ui/toolkit.h"
+
+namespace bk {
+
+class Application;
+class FormWindow;
+
+class QtToolkit : public Toolkit {
+public:
+    QtToolkit();
+    ~QtToolkit() override;
+
+    // The Application to report user actions to; set before it starts.
+    void attach(Application* app) { app_ = app; }
+
+    void createWindow(const WindowSpec& spec) override;
+    void showWindow(FormId form) override;
+    void hideWindow(FormId form) override;
+    void printLine(FormId form, int row, const std::string& text) override;
+    void clearOutput(FormId form) override;
+    void showFault(FormId form, int code, const std::string& message) override;
+    void quit() override;
+
+    // The window of that form, or nullptr before it is created.
+    QWidget* window(FormId form) const;
+
+private:
+    Application* app_ = nullptr;
+    std::array<FormWindow*, kLastForm + 1> windows_{};
+};
+
+// Sets the program-wide look: the Chinese font and Qt's own texts in Chinese.
+void setUpChineseUi();
+
+}  // namespace bk

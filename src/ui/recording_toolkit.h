@@ -1,0 +1,28 @@
+// A toolkit without a screen: it writes every window operation, printed
+// line and fault as one line of an event log. The replay tool and the tests
+// run the program on it.
+#pragma once
+
+#include <ostream>
+
+#include "ui/toolkit.h"
+
+namespace bk {
+
+class RecordingToolkit : public Toolkit {
+public:
+    explicit RecordingToolkit(std::ostream& log) : log_(log) {}
+
+    void createWindow(const WindowSpec&) override {}
+    void showWindow(FormId form) override;
+    void hideWindow(FormId form) override;
+    void printLine(FormId form, int row, const std::string& text) override;
+    void clearOutput(FormId form) override;
+    void showFault(FormId form, int code, const std::string& message) override;
+    void quit() override;
+
+private:
+    std::ostream& log_;
+};
+
+}  // namespace bk

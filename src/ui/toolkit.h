@@ -1,0 +1,70 @@
+// The small window-toolkit interface under the program.
+//
+// The core (windows, navigation, lookup, calculators) describes each window
+// as a WindowSpec and asks the toolkit to create, show and hide it, to draw
+// printed lines and to show a fault. The toolkit reports user actions back
+// through the Application (clicks, text edits, the close box). Two adapters
+// implement it: the Qt Widgets one of the real program and a recording one
+// used by the replay tool and the tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace bk {
+
+// Window numbers 1..100 name Form1..Form100.
+using FormId = int;
+constexpr FormId kMainForm = 1;
+constexpr FormId kFirstCalculator = 2;
+constexpr FormId kLastForm = 100;
+
+std::string formName(FormId form);  // "Form7"
+
+enum class ControlKind { Label, TextBox, Button };
+
+// Positions and sizes in twips (15 twips to the pixel at 96 dpi), from the
+// top left of the client area.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct ControlSpec {
+    ControlKind kind = ControlKind::Label;
+    int number = 0;         // LabelN, TextN, CommandN
+    std::string caption;    // label and button text; empty for text boxes
+    Rect rect;
+    bool clickable = false; // a label that opens another window
+};
+
+std::string controlName(const ControlSpec& control);  // "Text3", "Label6", "Command1"
+
+struct WindowSpec {
+    FormId form = 0;
+    int widthTwips = 0;   // client area
+    int heightTwips = 0;
+    std::vector<ControlSpec> controls;  // in tab order for the focusable ones
+};
+
+class Toolkit {
+public:
+    virtual ~Toolkit() = default;
+
+    virtual void createWindow(const WindowSpec& spec) = 0;
+    // Make visible, bring to the front, activate.
+    virtual void showWindow(FormId form) = 0;
+    virtual void hideWindow(FormId form) = 0;
+    // The print area got a line at `row` (0 at the top).
+    virtual void printLine(FormId form, int row, const std::string& text) = 0;
+    // The print area was erased; printing starts at the top again.
+    virtual void clearOutput(FormId form) = 0;
+    // A modal message for an arithmetic fault; returns when the user closed it.
+    virtual void showFault(FormId form, int code, const std::string& message) = 0;
+    // The program ends; no window is used after this.
+    virtual void quit() = 0;
+};
+
+}  // namespace bk

@@ -1,0 +1,13 @@
+# Replays SCRIPT and compares the event log with EXPECTED.
+execute_process(COMMAND ${REPLAY} INPUT_FILE ${SCRIPT} OUTPUT_VARIABLE actual RESULT_VARIABLE status)
+file(READ ${EXPECTED} expected)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "bookkeeper-replay exited with ${status} on ${SCRIPT}")
+endif()
+if(NOT actual STREQUAL expected)
+  get_filename_component(name ${SCRIPT} NAME_WE)
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/${name}.actual.log)
+  file(WRITE ${out} "${actual}")
+  execute_process(COMMAND diff -u ${EXPECTED} ${out})
+  message(FATAL_ERROR "the log of ${SCRIPT} differs from ${EXPECTED} (actual: ${out})")
+endif()

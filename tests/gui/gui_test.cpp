@@ -1,0 +1,231 @@
+// The real Qt windows, driven offscreen: typing a key, clicking, the close
+// box, the print area and the fault message.
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "app/application.h"
+#include "ui/qt/qt_toolkit.h"
+
+using bk::Application;
+using bk::QtToolkit;
+
+class GuiTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QtToolkit> toolkit_;
+    std::unique_ptr<Application> app_;
+
+    QWidget* window(int form) const { return toolkit_->window(form); }
+    template <class T> T* control(int form, const char* name) const
+    {
+        QWidget* w = window(form);
+        return w ? w->findChild<T*>(QLatin1String(name)) : nullptr;
+    }
+    void typeKey(const QString& key)
+    {
+        // Chinese text goes in as an input method would commit it.
+        QLineEdit* edit = control<QLineEdit>(1, "Text1");
+        QVERIFY(edit);
+        edit->setText(key);
+    }
+    void click(int form, const char* button)
+    {
+        auto* b = control<QPushButton>(form, button);
+        QVERIFY2(b, button);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    bool visible(int form) const { return window(form) && window(form)->isVisible(); }
+
+    // Number of pixels in the area that differ from the window's background.
+    static int inkIn(const QImage& image, const QRect& area)
+    {
+        const QRgb background = image.pixel(image.width() - 1, image.height() - 1);
+        int ink = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (image.pixel(x, y) != background) ++ink;
+        return ink;
+    }
+    static QImage grab(QWidget* w, const QString& name)
+    {
+        QCoreApplication::processEvents();  // let pending layouts happen, as the event loop would
+        QImage image = w->grab().toImage();
+        const QString dir = qEnvironmentVariable("BOOKKEEPER_GRAB_DIR");
+        if (!dir.isEmpty()) {
+            QDir().mkpath(dir);
+            image.save(dir + QLatin1Char('/') + name + QLatin1String(".png"));
+        }
+        return image;
+    }
+
+private slots:
+    void init()
+    {
+        toolkit_ = std::make_unique<QtToolkit>();
+        app_ = std::make_unique<Application>(*toolkit_);
+        toolkit_->attach(app_.get());
+        app_->start();
+    }
+    void cleanup()
+    {
+        app_.reset();
+        toolkit_.reset();
+    }
+
+    void startsWithTheMainWindowAtItsSize()
+    {
+        QVERIFY(visible(1));
+        QCOMPARE(window(1)->windowTitle(), QStringLiteral("Form1"));
+        QCOMPARE(window(1)->size(), QSize(761, 519));  // 11415 x 7785 twips
+        QCOMPARE(control<QLineEdit>(1, "Text1")->geometry(), QRect(512, 112, 169, 33));
+        QCOMPARE(control<QPushButton>(1, "Command1")->text(), QStringLiteral("确定"));
+        QCOMPARE(control<QPushButton>(1, "Command2")->text(), QStringLiteral("退出"));
+        QCOMPARE(control<QPushButton>(1, "Command3")->text(), QStringLiteral("取消"));
+        QCOMPARE(control<QLabel>(1, "Label1")->text(), QStringLiteral("财务报表填写事项"));
+    }
+
+    void keyOpensTwoCalculatorsAndExitReturns()
+    {
+        typeKey(QStringLiteral("利润总额"));
+        click(1, "Command1");
+        QVERIFY(!visible(1));
+        QVERIFY(visible(35));
+        QVERIFY(visible(46));
+        QCOMPARE(window(46)->windowTitle(), QStringLiteral("Form46"));
+        click(46, "Command3");
+        QVERIFY(!visible(46));
+        QVERIFY(visible(35));
+        QVERIFY(visible(1));
+        // The typed key is still there.
+        QCOMPARE(control<QLineEdit>(1, "Text1")->text(), QStringLiteral("利润总额"));
+    }
+
+    void unknownKeyChangesNothing()
+    {
+        typeKey(QStringLiteral(" 货币资金"));
+        click(1, "Command1");
+        QVERIFY(visible(1));
+        QVERIFY(!window(2));
+    }
+
+    void closeBoxOfACalculatorIsItsExit()
+    {
+        typeKey(QStringLiteral("材料成本差异率"));
+        click(1, "Command1");
+        QVERIFY(visible(18));
+        window(18)->close();
+        QVERIFY(!visible(18));
+        QVERIFY(visible(19));  // Form18 returns to Form19, not to the main window
+        QVERIFY(!visible(1));
+    }
+
+    void captionLabelOpensItsCalculator()
+    {
+        typeKey(QStringLiteral("累计折旧"));
+        click(1, "Command1");
+        QVERIFY(visible(79));
+        auto* label = control<QLabel>(79, "Label6");
+        QVERIFY(label);
+        QCOMPARE(label->text(), QStringLiteral("累计折旧"));
+        QTest::mouseClick(label, Qt::LeftButton);
+        QVERIFY(visible(25));
+        QVERIFY(visible(79));
+        // The other captions are inert.
+        QTest::mouseClick(control<QLabel>(79, "Label1"), Qt::LeftButton);
+        QCOMPARE(app_->windows().visibleFrontFirst().front(), 25);
+    }
+
+    void typedTextReachesTheCalculator()
+    {
+        typeKey(QStringLiteral("材料成本差异"));
+        click(1, "Command1");
+        auto* rate = control<QLineEdit>(19, "Text1");
+        QVERIFY(rate);
+        QTest::keyClicks(rate, QStringLiteral("0.02"));
+        QCOMPARE(app_->windows().find(19)->text(1), std::string("0.02"));
+    }
+
+    void printAreaDrawsLinesAndScrolls()
+    {
+        QWidget* main = window(1);
+        const QRect printArea(0, 0, 400, 100);  // left of the controls
+        const QImage before = grab(main, QStringLiteral("form1-empty"));
+        QCOMPARE(inkIn(before, printArea), 0);
+        // Lines survive hiding and showing the window again.
+        toolkit_->printLine(1, 0, "利润总额=营业利润+投资净收益+营业外收支净额+补贴收入");
+        main->hide();
+        main->show();
+        QVERIFY(inkIn(grab(main, QStringLiteral("form1-reshown")), printArea) > 200);
+        toolkit_->printLine(1, 0, "利润总额=营业利润+投资净收益+营业外收支净额+补贴收入");
+        toolkit_->printLine(1, 1, "借：管理费用      贷：银行存款");
+        const QImage after = grab(main, QStringLiteral("form1-printed"));
+        QVERIFY(inkIn(after, printArea) > 200);
+
+        // More lines than fit: the newest line is scrolled into view.
+        for (int row = 2; row < 60; ++row) toolkit_->printLine(1, row, "第" + std::to_string(row) + "行");
+        const QImage scrolled = grab(main, QStringLiteral("form1-scrolled"));
+        QVERIFY(inkIn(scrolled, QRect(0, main->height() - 40, 100, 40)) > 20);
+        QScrollBar* bar = nullptr;
+        for (auto* b : main->findChildren<QScrollBar*>())
+            if (b->orientation() == Qt::Vertical) bar = b;
+        QVERIFY(bar);
+        QVERIFY(bar->isVisible());
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), bar->maximum());
+
+        toolkit_->clearOutput(1);
+        QCOMPARE(inkIn(grab(main, QStringLiteral("form1-cleared")), printArea), 0);
+        QVERIFY(!bar->isVisible());
+
+        typeKey(QStringLiteral("货币资金"));
+        click(1, "Command1");
+        QVERIFY(inkIn(grab(window(2), QStringLiteral("form2")), window(2)->rect()) > 200);
+    }
+
+    void faultMessageIsChinese()
+    {
+        QString text;
+        QString button;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            text = box->text();
+            QAbstractButton* ok = box->button(QMessageBox::Ok);
+            button = ok->text();
+            ok->click();
+        });
+        toolkit_->showFault(1, 11, "运行时错误 11：除数为零");
+        QCOMPARE(text, QStringLiteral("运行时错误 11：除数为零"));
+        QCOMPARE(button, QStringLiteral("确定"));
+        QVERIFY(visible(1));
+    }
+
+    void exitEndsTheProgram()
+    {
+        typeKey(QStringLiteral("货币资金"));
+        click(1, "Command1");
+        click(2, "Command3");
+        click(1, "Command2");
+        QVERIFY(app_->ended());
+        QVERIFY(!visible(1));
+        QVERIFY(!visible(2));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    bk::setUpChineseUi();
+    GuiTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "gui_test.moc"

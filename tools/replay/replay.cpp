@@ -1,0 +1,146 @@
+#include "replay.h"
+
+#include <charconv>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/application.h"
+#include "ui/recording_toolkit.h"
+
+namespace bk {
+
+namespace {
+
+struct Target {
+    FormId form = 0;
+    ControlKind kind = ControlKind::Button;
+    int number = 0;
+    bool hasControl = false;
+};
+
+// A positive decimal number without sign or leading zero.
+std::optional<int> parseCount(std::string_view s)
+{
+    if (s.empty() || s.size() > 6 || s[0] == '0') return std::nullopt;
+    int n = 0;
+    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
+    if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+    return n;
+}
+
+std::optional<FormId> parseForm(std::string_view s)
+{
+    if (!s.starts_with("Form")) return std::nullopt;
+    auto n = parseCount(s.substr(4));
+    if (!n || *n < kMainForm || *n > kLastForm) return std::nullopt;
+    return *n;
+}
+
+// "FormN" or "FormN.Control".
+std::optional<Target> parseTarget(std::string_view s)
+{
+    Target t;
+    const size_t dot = s.find('.');
+    auto form = parseForm(s.substr(0, dot));
+    if (!form) return std::nullopt;
+    t.form = *form;
+    if (dot == std::string_view::npos) return t;
+    std::string_view control = s.substr(dot + 1);
+    for (auto [prefix, kind] : {std::pair{"Text", ControlKind::TextBox}, std::pair{"Label", ControlKind::Label},
+                                std::pair{"Command", ControlKind::Button}}) {
+        std::string_view p(prefix);
+        if (!control.starts_with(p)) continue;
+        auto n = parseCount(control.substr(p.size()));
+        if (!n) return std::nullopt;
+        t.kind = kind;
+        t.number = *n;
+        t.hasControl = true;
+        return t;
+    }
+    return std::nullopt;
+}
+
+class Session {
+public:
+    explicit Session(std::ostream& log) : log_(log), toolkit_(log), app_(toolkit_) { app_.start(); }
+
+    bool ended() const { return app_.ended(); }
+
+    // Runs one script line; false if it is malformed.
+    bool run(std::string_view line)
+    {
+        const size_t space = line.find(' ');
+        const std::string_view verb = line.substr(0, space);
+        const std::string_view rest = space == std::string_view::npos ? std::string_view{} : line.substr(space + 1);
+
+        if (verb == "state" && space == std::string_view::npos) {
+            log_ << "> " << line << '\n' << "visible:";
+            for (FormId f : app_.windows().visibleFrontFirst()) log_ << ' ' << formName(f);
+            log_ << '\n';
+            return true;
+        }
+        if (verb == "set") {
+            // The text is everything after the one space that follows TextK.
+            const size_t gap = rest.find(' ');
+            auto t = parseTarget(rest.substr(0, gap));
+            if (!t || !t->hasControl || t->kind != ControlKind::TextBox) return false;
+            std::string text(gap == std::string_view::npos ? std::string_view{} : rest.substr(gap + 1));
+            log_ << "> " << line << '\n';
+            report(app_.setText(t->form, t->number, std::move(text)));
+            return true;
+        }
+        auto t = parseTarget(rest);
+        if (!t || rest.find(' ') != std::string_view::npos) return false;
+        if (verb == "click" && t->hasControl && t->kind != ControlKind::TextBox) {
+            log_ << "> " << line << '\n';
+            report(app_.click(t->form, t->kind, t->number));
+            return true;
+        }
+        if (verb == "close" && !t->hasControl) {
+            log_ << "> " << line << '\n';
+            report(app_.close(t->form));
+            return true;
+        }
+        if (verb == "screen" && !t->hasControl) {
+            log_ << "> " << line << '\n';
+            if (const Window* w = app_.windows().find(t->form)) {
+                const auto& lines = w->output().lines();
+                for (size_t row = 0; row < lines.size(); ++row)
+                    log_ << "screen " << formName(t->form) << ' ' << row << " [" << lines[row] << "]\n";
+            }
+            return true;
+        }
+        return false;
+    }
+
+private:
+    void report(const std::optional<std::string>& refusal)
+    {
+        if (refusal) log_ << "refused " << *refusal << '\n';
+    }
+
+    std::ostream& log_;
+    RecordingToolkit toolkit_;
+    Application app_;
+};
+
+}  // namespace
+
+int runReplay(std::istream& script, std::ostream& log, std::ostream& errors)
+{
+    Session session(log);
+    std::string line;
+    for (long number = 1; !session.ended() && std::getline(script, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line[0] == '#') continue;
+        if (!session.run(line)) {
+            log.flush();
+            errors << "bookkeeper-replay: line " << number << ": cannot read \"" << line << "\"\n";
+            return 2;
+        }
+    }
+    return 0;
+}
+
+}  // namespace bk
