@@ -11,6 +11,9 @@
 #include <memory>
 
 #include "app/application.h"
+#include "app/navigation.h"
+#include "calc/calculator.h"
+#include "lookup/lookup_table.h"
 #include "ui/qt/qt_toolkit.h"
 
 using bk::Application;
@@ -206,6 +209,41 @@ private slots:
         QCOMPARE(text, QStringLiteral("运行时错误 11：除数为零"));
         QCOMPARE(button, QStringLiteral("确定"));
         QVERIFY(visible(1));
+    }
+
+    // Every calculator window: its controls lie inside the client area and
+    // do not overlap, and after a press of 确定 it is grabbed for a look.
+    void everyCalculatorLaysOutCleanly()
+    {
+        for (int form = 2; form <= 100; ++form) {
+            const bk::WindowSpec spec = Application::windowSpec(form);
+            const QRect client(0, 0, spec.widthTwips, spec.heightTwips);
+            for (size_t i = 0; i < spec.controls.size(); ++i) {
+                const auto& r = spec.controls[i].rect;
+                const QRect a(r.left, r.top, r.width, r.height);
+                QVERIFY2(client.contains(a), qPrintable(QStringLiteral("Form%1 %2").arg(form).arg(i)));
+                for (size_t j = i + 1; j < spec.controls.size(); ++j) {
+                    const auto& q = spec.controls[j].rect;
+                    QVERIFY2(!a.intersects(QRect(q.left, q.top, q.width, q.height)),
+                             qPrintable(QStringLiteral("Form%1 controls %2 and %3 overlap").arg(form).arg(i).arg(j)));
+                }
+            }
+        }
+        for (const auto& rule : bk::lookup::LookupTable::instance().rules()) {
+            for (const auto& action : rule.actions) {
+                if (action.kind != bk::lookup::RuleAction::Kind::OpenWindow) continue;
+                const int form = action.window;
+                if (!bk::calc::calculatorDef(form) || visible(form)) continue;
+                typeKey(QString::fromStdString(std::string(rule.key)));
+                click(1, "Command1");
+                QVERIFY(visible(form));
+                click(form, "Command1");
+                grab(window(form), QStringLiteral("form%1").arg(form));
+                click(form, "Command3");
+                QVERIFY(visible(1) || visible(bk::returnWindow(form)));
+                if (!visible(1)) click(bk::returnWindow(form), "Command3");
+            }
+        }
     }
 
     void exitEndsTheProgram()

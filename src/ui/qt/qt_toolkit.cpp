@@ -26,7 +26,10 @@ namespace {
 int px(int twips) { return (twips + 7) / 15; }
 QRect toPixels(const Rect& r) { return QRect(px(r.left), px(r.top), px(r.width), px(r.height)); }
 
-// The printed lines, drawn one font line apart from the top left.
+// The printed lines, drawn one font line apart from the top left, a few
+// pixels in from the window's edge.
+constexpr int kInset = 3;
+
 class PrintCanvas : public QWidget {
 public:
     using QWidget::QWidget;
@@ -51,7 +54,7 @@ public:
         auto* area = qobject_cast<QScrollArea*>(parentWidget() ? parentWidget()->parentWidget() : nullptr);
         const int viewportHeight = area ? area->viewport()->height() : height();
         const int viewportWidth = area ? area->viewport()->width() : width();
-        resize(viewportWidth, std::max(viewportHeight, lineCount() * lineHeight()));
+        resize(viewportWidth, std::max(viewportHeight, 2 * kInset + lineCount() * lineHeight()));
         update();
     }
 
@@ -62,10 +65,10 @@ protected:
         painter.setPen(palette().color(QPalette::WindowText));
         const int h = lineHeight();
         const int ascent = fontMetrics().ascent();
-        const int first = std::max(0, event->rect().top() / h);
-        const int last = std::min(lineCount() - 1, event->rect().bottom() / h);
+        const int first = std::max(0, (event->rect().top() - kInset) / h);
+        const int last = std::min(lineCount() - 1, (event->rect().bottom() - kInset) / h + 1);
         for (int row = first; row <= last; ++row)
-            painter.drawText(0, row * h + ascent, lines_[static_cast<size_t>(row)]);
+            painter.drawText(kInset, kInset + row * h + ascent, lines_[static_cast<size_t>(row)]);
     }
 
 private:
@@ -124,7 +127,7 @@ public:
     void printLine(int row, const QString& text)
     {
         canvas_->setLine(row, text);
-        area_->ensureVisible(0, (row + 1) * canvas_->lineHeight(), 0, 0);
+        area_->ensureVisible(0, 2 * kInset + (row + 1) * canvas_->lineHeight(), 0, 0);
     }
     void clearOutput()
     {
