@@ -23,6 +23,8 @@ struct Target {
 std::optional<int> parseCount(std::string_view s)
 {
     if (s.empty() || s.size() > 6 || s[0] == '0') return std::nullopt;
+    for (char ch : s)
+        if (ch < '0' || ch > '9') return std::nullopt;
     int n = 0;
     auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
     if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;

@@ -1,0 +1,161 @@
+// The core pieces under the windows: print forms, the lookup engine's order
+// of actions, the calculator API and the layout of calculator windows.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/application.h"
+#include "calc/calculator.h"
+#include "lookup/lookup_table.h"
+#include "ui/output_surface.h"
+#include "ui/recording_toolkit.h"
+
+namespace bk {
+namespace {
+
+TEST(OutputSurfaceTest, PrintFormsAndClear)
+{
+    std::ostringstream log;
+    RecordingToolkit toolkit(log);
+    OutputSurface out(toolkit, 7);
+    out.printText("结转收入");
+    out.printNumber("货币资金", 1500);
+    out.printNumber("差额", -0.5);
+    out.printBlank();
+    out.printVariant("未赋值", Var());
+    out.printVariant("已赋值", Var(Num(2) / 3));
+    EXPECT_EQ(out.printRow(), 6);
+    out.clear();
+    EXPECT_EQ(out.printRow(), 0);
+    out.printText("再次");
+    EXPECT_EQ(log.str(),
+              "print Form7 0 [结转收入]\n"
+              "print Form7 1 [货币资金 1500 ]\n"
+              "print Form7 2 [差额-.5 ]\n"
+              "print Form7 3 []\n"
+              "print Form7 4 [未赋值]\n"
+              "print Form7 5 [已赋值 .666666666666667 ]\n"
+              "clear Form7\n"
+              "print Form7 0 [再次]\n");
+}
+
+class Recorder : public lookup::LookupEffects {
+public:
+    void printLine(std::string_view text) override { log += "print " + std::string(text) + "\n"; }
+    void clearOutput() override { log += "clear\n"; }
+    void openWindow(FormId w) override { log += "open " + std::to_string(w) + "\n"; }
+    std::string log;
+};
+
+TEST(LookupEngineTest, RunsEveryRuleOfTheKeyInTableOrder)
+{
+    using lookup::printRule;
+    using lookup::routeRule;
+    lookup::LookupTable table({
+        printRule("甲", {"一", ""}),
+        routeRule("乙", 5),
+        routeRule("甲", 9),
+        printRule("甲", {"二"}),
+        {0, "", {{lookup::RuleAction::Kind::ClearOutput, {}, 0}}},
+        routeRule("甲", 3),
+    });
+    struct Case {
+        std::string key;
+        std::string expected;
+    };
+    for (const Case& c : {Case{"甲", "print 一\nprint \nopen 9\nprint 二\nopen 3\n"},
+                          Case{"乙", "open 5\n"},
+                          Case{"", "clear\n"},
+                          Case{"甲 ", ""},
+                          Case{" 甲", ""},
+                          Case{"丙", ""}}) {
+        Recorder r;
+        table.lookup(c.key, r);
+        EXPECT_EQ(r.log, c.expected) << "key [" << c.key << "]";
+    }
+}
+
+TEST(LookupTableTest, RouteBlockAndClearRule)
+{
+    const auto& rules = lookup::LookupTable::instance().rules();
+    int opens = 0;
+    for (const auto& rule : rules)
+        for (const auto& a : rule.actions)
+            if (a.kind == lookup::RuleAction::Kind::OpenWindow) {
+                ++opens;
+                EXPECT_GE(rule.number, 347);
+                EXPECT_GE(a.window, kFirstCalculator);
+                EXPECT_LE(a.window, kLastForm);
+            }
+    EXPECT_EQ(opens, 139);
+    EXPECT_EQ(rules.back().number, 485);
+    // Every calculator window is reached by some key.
+    for (FormId form = kFirstCalculator; form <= kLastForm; ++form) {
+        bool reached = false;
+        for (const auto& rule : rules)
+            for (const auto& a : rule.actions) reached |= a.window == form;
+        EXPECT_TRUE(reached) << formName(form);
+    }
+    const auto empty = lookup::LookupTable::instance().match("");
+    ASSERT_EQ(empty.size(), 1u);
+    EXPECT_EQ(empty[0]->number, 48);
+    EXPECT_EQ(empty[0]->actions[0].kind, lookup::RuleAction::Kind::ClearOutput);
+}
+
+TEST(CalcTest, ReadsFieldsAndFaultsMidway)
+{
+    std::ostringstream log;
+    RecordingToolkit toolkit(log);
+    OutputSurface out(toolkit, 9);
+    const calc::Calc::Texts texts{{1, "12abc"}, {2, " 3.5 "}, {5, "abc"}};
+    calc::Calc c(texts, out);
+    EXPECT_EQ(c.read(1).value(), 12);
+    EXPECT_EQ(c.read(2).value(), 3.5);
+    EXPECT_EQ(c.read(3).value(), 0);  // a field the window never had
+    EXPECT_EQ(c.read(5).value(), 0);
+    c.result("甲", c.read(1) + c.read(2));
+    EXPECT_THROW(c.result("乙", c.read(1) / c.read(5)), ArithmeticFault);
+    EXPECT_EQ(log.str(), "print Form9 0 [甲 15.5 ]\n");
+}
+
+TEST(CalculatorLayoutTest, WindowsStayWithinTheirSizeRange)
+{
+    for (FormId form = kFirstCalculator; form <= kLastForm; ++form) {
+        const WindowSpec spec = Application::windowSpec(form);
+        EXPECT_GE(spec.widthTwips, 7935) << formName(form);
+        EXPECT_LE(spec.widthTwips, 14025) << formName(form);
+        EXPECT_GE(spec.heightTwips, 6225) << formName(form);
+        EXPECT_LE(spec.heightTwips, 13395) << formName(form);
+        int buttons = 0;
+        for (const ControlSpec& c : spec.controls) {
+            if (c.kind != ControlKind::Button) continue;
+            ++buttons;
+            EXPECT_EQ(c.caption, c.number == 1 ? "确定" : c.number == 2 ? "取消" : "退出");
+            EXPECT_EQ(c.rect.width, 1575);
+            EXPECT_EQ(c.rect.height, 495);
+            // The print area on the left stays clear of controls.
+            EXPECT_GE(c.rect.left, 5400);
+        }
+        EXPECT_EQ(buttons, 3) << formName(form);
+    }
+}
+
+TEST(CalculatorLayoutTest, LabelsNumberedInOrderBesideTheirFields)
+{
+    const WindowSpec spec = Application::windowSpec(79);
+    const ControlSpec* label6 = nullptr;
+    const ControlSpec* text6 = nullptr;
+    for (const ControlSpec& c : spec.controls) {
+        if (c.kind == ControlKind::Label && c.number == 6) label6 = &c;
+        if (c.kind == ControlKind::TextBox && c.number == 6) text6 = &c;
+    }
+    ASSERT_TRUE(label6 && text6);
+    EXPECT_EQ(label6->caption, "累计折旧");
+    EXPECT_TRUE(label6->clickable);
+    EXPECT_LT(label6->rect.left + label6->rect.width, text6->rect.left);
+    EXPECT_GT(label6->rect.top + label6->rect.height, text6->rect.top);
+    EXPECT_LT(label6->rect.top, text6->rect.top + text6->rect.height);
+}
+
+}  // namespace
+}  // namespace bk

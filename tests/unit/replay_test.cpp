@@ -1,0 +1,88 @@
+// The replay tool's script handling: malformed lines, comments, line ends,
+// and arbitrary text typed into a field.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "replay.h"
+
+namespace bk {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string log;
+    std::string errors;
+};
+
+Outcome replay(const std::string& script)
+{
+    std::istringstream in(script);
+    std::ostringstream log, errors;
+    const int status = runReplay(in, log, errors);
+    return {status, log.str(), errors.str()};
+}
+
+TEST(ReplayScriptTest, MalformedLinesStopWithTheLineNumber)
+{
+    for (const std::string bad : {"clik Form1.Command1", "click Form1", "click Form0.Command1",
+                                  "click Form101.Command1", "click Form01.Command1", "click Form1.Text1",
+                                  "click Form1.Command", "click Form1.Command1 x", "set Form1.Command1 x",
+                                  "set Form1 x", "close Form1.Command3", "state now", "screen", "screen Form1.Text1",
+                                  "click form1.Command1", "click Form1.Command-1", " state"}) {
+        const Outcome r = replay("# header\n\nstate\n" + bad + "\nstate\n");
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_NE(r.errors.find("line 4"), std::string::npos) << bad << ": " << r.errors;
+        // What ran before the bad line is logged; nothing after it runs.
+        EXPECT_EQ(r.log, "show Form1\n> state\nvisible: Form1\n") << bad;
+    }
+}
+
+TEST(ReplayScriptTest, WindowsLineEndsAndTextsWithSpaces)
+{
+    const Outcome r = replay("set Form1.Text1  a  b \r\nstate\r\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.log, "show Form1\n> set Form1.Text1  a  b \n> state\nvisible: Form1\n");
+}
+
+TEST(ReplayScriptTest, EndStopsTheScript)
+{
+    const Outcome r = replay("click Form1.Command2\nstate\nnonsense\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.log, "show Form1\n> click Form1.Command2\nend\n");
+}
+
+// Whatever is typed into a field is read without a crash: a megabyte of
+// digits, of control characters and of broken UTF-8 (lone surrogates).
+TEST(ReplayScriptTest, HugeAndBrokenFieldTexts)
+{
+    struct Case {
+        std::string text;
+        std::string line;  // the printed line for Text1, as Form79 prints it
+    };
+    std::string controls;
+    // Every control character but the line ends, which end a script line.
+    for (int i = 0; controls.size() < (1 << 20); ++i)
+        if (const char ch = static_cast<char>(1 + i % 31); ch != '\n' && ch != '\r') controls += ch;
+    std::string surrogates;
+    while (surrogates.size() < (1 << 20)) surrogates += "\xED\xA0\x80\xED\xBF\xBF\xFF";
+    const Case cases[] = {
+        {"7" + std::string(1 << 20, ' ') + "5", "在建工程（借） 75 "},
+        {"0." + std::string(1 << 20, '3'), "在建工程（借） .333333333333333 "},
+        {"42" + controls, "在建工程（借） 42 "},
+        {surrogates, "在建工程（借） 0 "},
+        {std::string(1 << 20, '9'), ""},  // too large for a double: the overflow fault
+    };
+    for (const Case& c : cases) {
+        const Outcome r = replay("set Form1.Text1 累计折旧\nclick Form1.Command1\nset Form79.Text1 " + c.text +
+                             "\nclick Form79.Command1\n");
+        EXPECT_EQ(r.status, 0);
+        if (c.line.empty())
+            EXPECT_NE(r.log.find("\nfault Form79 6 运行时错误 6：溢出\n"), std::string::npos);
+        else
+            EXPECT_NE(r.log.find("\nprint Form79 0 [" + c.line + "]\n"), std::string::npos) << c.line;
+    }
+}
+
+}  // namespace
+}  // namespace bk
