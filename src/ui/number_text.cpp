@@ -45,11 +45,14 @@ std::string formatNumber(double v)
         text = fraction.empty() ? intPart : intPart + "." + fraction;
     } else {
         // Exponent form: d[.ddd]E±XX, at least two exponent digits.
-        std::string expDigits = std::to_string(std::abs(exp));
-        if (expDigits.size() < 2) expDigits.insert(0, "0");
+        char exponent[8];
+        std::snprintf(exponent, sizeof exponent, "E%c%02d", exp < 0 ? '-' : '+', std::abs(exp));
         text = digits.substr(0, 1);
-        if (digits.size() > 1) text += "." + digits.substr(1);
-        text += (exp < 0 ? "E-" : "E+") + expDigits;
+        if (digits.size() > 1) {
+            text += '.';
+            text.append(digits, 1);
+        }
+        text += exponent;
     }
     return sign + text + " ";
 }
