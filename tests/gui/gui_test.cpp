@@ -93,6 +93,20 @@ private slots:
         QCOMPARE(control<QPushButton>(1, "Command2")->text(), QStringLiteral("退出"));
         QCOMPARE(control<QPushButton>(1, "Command3")->text(), QStringLiteral("取消"));
         QCOMPARE(control<QLabel>(1, "Label1")->text(), QStringLiteral("财务报表填写事项"));
+        // The key box has the focus; the tab order runs on through the buttons.
+        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(1, "Text1"));
+        QCOMPARE(control<QLineEdit>(1, "Text1")->nextInFocusChain(), control<QPushButton>(1, "Command1"));
+    }
+
+    // Enter and Escape in the key box press no button.
+    void enterAndEscapeDoNothing()
+    {
+        typeKey(QStringLiteral("货币资金"));
+        QTest::keyClick(control<QLineEdit>(1, "Text1"), Qt::Key_Return);
+        QTest::keyClick(control<QLineEdit>(1, "Text1"), Qt::Key_Escape);
+        QVERIFY(visible(1));
+        QVERIFY(!window(2));
     }
 
     void keyOpensTwoCalculatorsAndExitReturns()
