@@ -5,6 +5,10 @@
 
 namespace bk::calc {
 
+// statements/
+extern const CalculatorDef form2, form3, form4, form5, form6, form7, form8, form12, form13, form29, form30, form31,
+    form32, form33;
+extern const CalculatorDef form10, form11, form34, form35, form36, form37, form46, form47;
 // inventory/
 extern const CalculatorDef form19;
 // assets/
@@ -14,7 +18,14 @@ const CalculatorDef* calculatorDef(FormId form)
 {
     static const auto table = [] {
         std::array<const CalculatorDef*, kLastForm + 1> t{};
-        for (const CalculatorDef* def : {&form19, &form79})
+        for (const CalculatorDef* def : {
+                 // statements/
+                 &form2, &form3, &form4, &form5, &form6, &form7, &form8, &form12, &form13, &form29, &form30, &form31,
+                 &form32, &form33, &form10, &form11, &form34, &form35, &form36, &form37, &form46, &form47,
+                 // inventory/
+                 &form19,
+                 // assets/
+                 &form79})
             t.at(static_cast<size_t>(def->form)) = def;
         return t;
     }();
