@@ -17,12 +17,12 @@ namespace {
 // Layout of a calculator window, in twips. The left part of the client area
 // is kept free for the printed lines; the field columns (caption left of its
 // field) and the buttons stand to the right of it.
-constexpr int kPrintAreaWidth = 5400;
+constexpr int kPrintAreaWidth = 5000;
 constexpr int kMargin = 360;
-constexpr int kColumnGap = 480;
+constexpr int kColumnGap = 360;
 constexpr int kRowPitch = 720;
 constexpr int kCaptionGap = 120;
-constexpr int kTextWidth = 1935;
+constexpr int kTextWidth = 1815;
 constexpr int kTextHeight = 495;
 constexpr int kLabelHeight = 375;
 constexpr int kButtonWidth = 1575;
@@ -42,7 +42,7 @@ int captionWidth(std::string_view caption)
     for (size_t i = 0; i < caption.size();) {
         const auto lead = static_cast<unsigned char>(caption[i]);
         const size_t len = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        width += len >= 3 ? 210 : 110;
+        width += len >= 3 ? 200 : 105;
         i += len;
     }
     return width + 60;
