@@ -2,6 +2,7 @@
 
 #include "app/navigation.h"
 #include "calc/calculator.h"
+#include "lookup/completion.h"
 #include "lookup/lookup_table.h"
 #include "ui/arith.h"
 
@@ -15,7 +16,7 @@ WindowSpec mainWindowSpec()
 {
     return {kMainForm, 11415, 7785,
             {
-                {ControlKind::TextBox, 1, {}, {7680, 1680, 2535, 495}},
+                {ControlKind::TextBox, 1, {}, {7680, 1680, 2535, 495}, false, true},
                 {ControlKind::Button, 1, "确定", {6720, 2640, 1935, 495}},
                 {ControlKind::Button, 2, "退出", {7800, 3720, 1935, 495}},
                 {ControlKind::Button, 3, "取消", {9240, 2640, 1935, 495}},
@@ -100,6 +101,14 @@ std::optional<std::string> Application::close(FormId form)
 }
 
 void Application::activated(FormId form) { windows_.noteActivated(form); }
+
+std::vector<std::string> Application::completions(FormId form, int textNumber, std::string_view typed) const
+{
+    std::vector<std::string> keys;
+    if (form != kMainForm || textNumber != 1) return keys;
+    for (std::string_view key : lookup::completions(typed)) keys.emplace_back(key);
+    return keys;
+}
 
 void Application::pressMain(int command)
 {

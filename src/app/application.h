@@ -6,6 +6,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/window_registry.h"
 #include "ui/toolkit.h"
@@ -27,6 +29,8 @@ public:
     std::optional<std::string> close(FormId form);
     // The window system brought this window to the front.
     void activated(FormId form);
+    // What a text box that completes offers for the text typed so far.
+    std::vector<std::string> completions(FormId form, int textNumber, std::string_view typed) const;
 
     bool ended() const { return ended_; }
     const WindowRegistry& windows() const { return windows_; }

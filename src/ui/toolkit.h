@@ -38,6 +38,7 @@ struct ControlSpec {
     std::string caption;    // label and button text; empty for text boxes
     Rect rect;
     bool clickable = false; // a label that opens another window
+    bool completes = false; // a text box that offers keys as the user types
 };
 
 std::string controlName(const ControlSpec& control);  // "Text3", "Label6", "Command1"

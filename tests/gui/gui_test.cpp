@@ -1,6 +1,9 @@
 // The real Qt windows, driven offscreen: typing a key, clicking, the close
 // box, the print area and the fault message.
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -98,6 +101,49 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window(1)));
         QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(1, "Text1"));
         QCOMPARE(control<QLineEdit>(1, "Text1")->nextInFocusChain(), control<QPushButton>(1, "Command1"));
+    }
+
+    // The key box lists keys as the user types, by characters or by pinyin
+    // initials; picking one fills the box, and only 确定 looks it up.
+    void keyBoxOffersKeys()
+    {
+        QLineEdit* edit = control<QLineEdit>(1, "Text1");
+        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        QCOMPARE(QApplication::focusWidget(), edit);
+        QTest::keyClicks(edit, QStringLiteral("jtgz"));
+        QCompleter* completer = edit->completer();
+        QVERIFY(completer);
+        QTRY_VERIFY(completer->popup()->isVisible());
+        QCOMPARE(completer->popup()->model()->index(0, 0).data().toString(), QStringLiteral("计提工资"));
+
+        QAbstractItemView* popup = completer->popup();
+        popup->setCurrentIndex(popup->model()->index(0, 0));
+        QTest::keyClick(popup, Qt::Key_Return);
+        QVERIFY(!popup->isVisible());
+        QCOMPARE(edit->text(), QStringLiteral("计提工资"));
+        QCOMPARE(app_->windows().find(1)->text(1), std::string("计提工资"));
+        QVERIFY(app_->windows().find(1)->output().lines().empty());
+
+        // Chinese committed by an input method lists the keys containing it.
+        edit->clear();
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("固定资产"));
+        QApplication::sendEvent(edit, &commit);
+        QCOMPARE(edit->text(), QStringLiteral("固定资产"));
+        QTRY_VERIFY(completer->popup()->isVisible());
+        const QAbstractItemModel* offered = completer->popup()->model();
+        QVERIFY(offered->rowCount() >= 5);
+        QCOMPARE(offered->index(0, 0).data().toString(), QStringLiteral("固定资产原价"));
+        grab(completer->popup(), QStringLiteral("form1-completer"));
+        for (int row = 0; row < offered->rowCount(); ++row)
+            QVERIFY(offered->index(row, 0).data().toString().contains(QStringLiteral("固定资产")));
+
+        // Text still being composed is not typed yet: nothing is offered for it.
+        completer->popup()->hide();
+        QInputMethodEvent preedit(QStringLiteral("yingshou"), {});
+        QApplication::sendEvent(edit, &preedit);
+        QCOMPARE(edit->text(), QStringLiteral("固定资产"));
+        QVERIFY(!completer->popup()->isVisible());
     }
 
     // Enter and Escape in the key box press no button.

@@ -1,7 +1,9 @@
 #include "ui/qt/qt_toolkit.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QFont>
 #include <QFontDatabase>
 #include <QLabel>
@@ -12,10 +14,12 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStringListModel>
 #include <QTranslator>
 #include <vector>
 
 #include "app/application.h"
+#include "lookup/completion.h"
 
 namespace bk {
 
@@ -164,6 +168,7 @@ private:
             QObject::connect(edit, &QLineEdit::textChanged, edit, [this, number](const QString& text) {
                 if (app_) app_->setText(form_, number, text.toStdString());
             });
+            if (c.completes) addCompleter(edit, number);
             return edit;
         }
         case ControlKind::Button: {
@@ -183,6 +188,29 @@ private:
         label->setWordWrap(true);
         if (c.clickable) label->setCursor(Qt::PointingHandCursor);
         return label;
+    }
+
+    // A popup list of what the Application offers for the text typed so far;
+    // picking an entry puts it into the box. Text an input method is still
+    // composing is not typed yet, so the list follows committed text only.
+    void addCompleter(QLineEdit* edit, int number)
+    {
+        auto* model = new QStringListModel(edit);
+        auto* completer = new QCompleter(model, edit);
+        completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+        completer->setMaxVisibleItems(static_cast<int>(lookup::kMaxCompletions));
+        edit->setCompleter(completer);
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [this, number, model, completer](const QString& text) {
+            QStringList keys;
+            if (app_)
+                for (const std::string& key : app_->completions(form_, number, text.toStdString()))
+                    keys << QString::fromStdString(key);
+            model->setStringList(keys);
+            if (keys.isEmpty())
+                completer->popup()->hide();
+            else
+                completer->complete();
+        });
     }
 
     FormId form_;

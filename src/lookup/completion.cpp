@@ -1,0 +1,40 @@
+#include "lookup/completion.h"
+
+#include <algorithm>
+#include <string>
+
+namespace bk::lookup {
+
+std::vector<std::string_view> completions(std::string_view typed, std::size_t limit)
+{
+    std::vector<std::string_view> starting;
+    std::vector<std::string_view> containing;
+    if (typed.empty()) return starting;
+
+    // Initials are matched for Latin letters typed in either case.
+    std::string letters;
+    for (char ch : typed) {
+        const char lower = static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
+        if (lower < 'a' || lower > 'z') {
+            letters.clear();
+            break;
+        }
+        letters += lower;
+    }
+
+    for (const KeyInitials& k : keyInitials()) {
+        const bool starts = k.key.starts_with(typed) || (!letters.empty() && k.initials.starts_with(letters));
+        if (starts) {
+            starting.push_back(k.key);
+        } else if (k.key.find(typed) != std::string_view::npos ||
+                   (!letters.empty() && k.initials.find(letters) != std::string_view::npos)) {
+            containing.push_back(k.key);
+        }
+        if (starting.size() >= limit) break;
+    }
+    starting.insert(starting.end(), containing.begin(), containing.end());
+    starting.resize(std::min(starting.size(), limit));
+    return starting;
+}
+
+}  // namespace bk::lookup

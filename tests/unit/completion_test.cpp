@@ -1,0 +1,123 @@
+// The keys the main window's key box offers, and the pinyin initials they
+// are found by.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "lookup/completion.h"
+#include "lookup/lookup_table.h"
+
+namespace bk::lookup {
+namespace {
+
+std::vector<std::string> offered(std::string_view typed)
+{
+    std::vector<std::string> keys;
+    for (std::string_view k : completions(typed)) keys.emplace_back(k);
+    return keys;
+}
+
+int chineseCharacters(std::string_view key)
+{
+    int n = 0;
+    for (size_t i = 0; i < key.size(); i += 3) {
+        // Every key is Chinese characters and full-width parentheses, three bytes each.
+        const std::string_view ch = key.substr(i, 3);
+        if (ch != "（" && ch != "）") ++n;
+    }
+    return n;
+}
+
+TEST(KeyInitialsTest, OneLetterPerCharacterForEveryKey)
+{
+    std::set<std::string_view> seen;
+    for (const KeyInitials& k : keyInitials()) {
+        EXPECT_TRUE(seen.insert(k.key).second) << k.key << " twice";
+        EXPECT_EQ(static_cast<int>(k.initials.size()), chineseCharacters(k.key)) << k.key;
+        for (char c : k.initials) EXPECT_TRUE(c >= 'a' && c <= 'z') << k.key;
+    }
+    for (const LookupRule& rule : LookupTable::instance().rules()) {
+        if (!rule.key.empty()) EXPECT_TRUE(seen.count(rule.key)) << rule.key << " has no initials";
+    }
+}
+
+TEST(KeyInitialsTest, ReadingsThatAccountingUses)
+{
+    struct Case {
+        std::string_view key, initials;
+    };
+    const Case cases[] = {
+        {"应收账款", "yszk"},       {"长期借款", "cqjk"},         {"其他长期资产", "qtcqzc"},
+        {"银行存款损失", "yhckss"}, {"外埠存款转回银行", "wbckzhyh"}, {"发行股票", "fxgp"},
+        {"还本付息", "hbfx"},       {"偿还债务", "chzw"},         {"累计折旧", "ljzj"},
+        {"材料成本差异率", "clcbcyl"}, {"提取工会经费", "tqghjf"}, {"会员费收入", "hyfsr"},
+        {"所得税费用（总）", "sdsfyz"}, {"计提工资", "jtgz"},
+    };
+    for (const Case& c : cases) {
+        bool found = false;
+        for (const KeyInitials& k : keyInitials())
+            if (k.key == c.key) {
+                found = true;
+                EXPECT_EQ(k.initials, c.initials) << c.key;
+            }
+        EXPECT_TRUE(found) << c.key;
+    }
+}
+
+TEST(CompletionTest, StartingKeysFirstThenContainingOnes)
+{
+    struct Case {
+        std::string typed;
+        std::vector<std::string> first;  // the first keys offered, in order
+    };
+    const Case cases[] = {
+        {"jtgz", {"计提工资"}},
+        {"JTGZ", {"计提工资"}},
+        {"货币", {"货币资金"}},
+        {"yszk", {"应收账款"}},
+        {"累计折旧", {"累计折旧", "累计折旧计算", "累计折旧总额", "累计折旧余额", "计提累计折旧"}},
+    };
+    for (const Case& c : cases) {
+        const auto keys = offered(c.typed);
+        ASSERT_GE(keys.size(), c.first.size()) << c.typed;
+        EXPECT_EQ(std::vector<std::string>(keys.begin(), keys.begin() + c.first.size()), c.first) << c.typed;
+    }
+}
+
+TEST(CompletionTest, EveryOfferedKeyMatchesAndNothingMatchingIsSkipped)
+{
+    for (std::string typed : {"销售", "xs", "股票", "（", "yh"}) {
+        const auto keys = offered(typed);
+        ASSERT_FALSE(keys.empty()) << typed;
+        EXPECT_LE(keys.size(), kMaxCompletions);
+        std::vector<std::string> all;
+        for (const KeyInitials& k : keyInitials())
+            if (k.key.find(typed) != std::string_view::npos || k.initials.find(typed) != std::string_view::npos)
+                all.emplace_back(k.key);
+        std::set<std::string> offeredSet(keys.begin(), keys.end());
+        EXPECT_EQ(offeredSet.size(), keys.size()) << typed << ": a key offered twice";
+        for (const std::string& k : keys) EXPECT_NE(std::find(all.begin(), all.end(), k), all.end()) << k;
+        EXPECT_EQ(keys.size(), std::min(all.size(), kMaxCompletions)) << typed;
+        // Starting keys come before containing ones.
+        bool seenContaining = false;
+        for (const std::string& k : keys) {
+            const bool starts = k.starts_with(typed) || [&] {
+                for (const KeyInitials& ki : keyInitials())
+                    if (ki.key == k) return ki.initials.starts_with(typed);
+                return false;
+            }();
+            if (!starts) seenContaining = true;
+            EXPECT_FALSE(starts && seenContaining) << typed << ": " << k << " after a containing key";
+        }
+    }
+}
+
+TEST(CompletionTest, NothingForEmptyOrUnknownText)
+{
+    for (std::string typed : {"", "qqqqq", "不存在的", "jt gz", "1", " "}) EXPECT_TRUE(offered(typed).empty()) << typed;
+}
+
+}  // namespace
+}  // namespace bk::lookup
