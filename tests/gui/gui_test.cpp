@@ -220,23 +220,28 @@ private slots:
     void printAreaDrawsLinesAndScrolls()
     {
         QWidget* main = window(1);
-        const QRect printArea(0, 0, 400, 100);  // left of the controls
-        const QImage before = grab(main, QStringLiteral("form1-empty"));
-        QCOMPARE(inkIn(before, printArea), 0);
-        // Lines survive hiding and showing the window again.
-        toolkit_->printLine(1, 0, "利润总额=营业利润+投资净收益+营业外收支净额+补贴收入");
-        main->hide();
-        main->show();
-        QVERIFY(inkIn(grab(main, QStringLiteral("form1-reshown")), printArea) > 200);
-        toolkit_->printLine(1, 0, "利润总额=营业利润+投资净收益+营业外收支净额+补贴收入");
-        toolkit_->printLine(1, 1, "借：管理费用      贷：银行存款");
-        const QImage after = grab(main, QStringLiteral("form1-printed"));
-        QVERIFY(inkIn(after, printArea) > 200);
+        const QRect printArea(0, 0, 400, 170);  // left of the controls
+        QCOMPARE(inkIn(grab(main, QStringLiteral("form1-empty")), printArea), 0);
+
+        // "应收账款损失" prints nine lines.
+        typeKey(QStringLiteral("应收账款损失"));
+        click(1, "Command1");
+        QVERIFY(inkIn(grab(main, QStringLiteral("form1-printed")), printArea) > 500);
+
+        // The lines are still there after a calculator was opened and left.
+        typeKey(QStringLiteral("利润总额"));
+        click(1, "Command1");
+        QVERIFY(!visible(1));
+        click(46, "Command3");
+        click(35, "Command3");
+        QVERIFY(visible(1));
+        QVERIFY(inkIn(grab(main, QStringLiteral("form1-reshown")), printArea) > 500);
 
         // More lines than fit: the newest line is scrolled into view.
-        for (int row = 2; row < 60; ++row) toolkit_->printLine(1, row, "第" + std::to_string(row) + "行");
+        typeKey(QStringLiteral("应收账款损失"));
+        for (int press = 0; press < 5; ++press) click(1, "Command1");
         const QImage scrolled = grab(main, QStringLiteral("form1-scrolled"));
-        QVERIFY(inkIn(scrolled, QRect(0, main->height() - 40, 100, 40)) > 20);
+        QVERIFY(inkIn(scrolled, QRect(0, main->height() - 40, 300, 40)) > 20);
         QScrollBar* bar = nullptr;
         for (auto* b : main->findChildren<QScrollBar*>())
             if (b->orientation() == Qt::Vertical) bar = b;
@@ -245,35 +250,47 @@ private slots:
         QVERIFY(bar->maximum() > 0);
         QCOMPARE(bar->value(), bar->maximum());
 
-        toolkit_->clearOutput(1);
+        click(1, "Command3");  // 取消
         QCOMPARE(inkIn(grab(main, QStringLiteral("form1-cleared")), printArea), 0);
         QVERIFY(!bar->isVisible());
 
         typeKey(QStringLiteral("货币资金"));
         click(1, "Command1");
-        QVERIFY(inkIn(grab(window(2), QStringLiteral("form2")), window(2)->rect()) > 200);
+        const QRect calculatorPrintArea(0, 0, 250, 30);
+        QCOMPARE(inkIn(grab(window(2), QStringLiteral("form2-empty")), calculatorPrintArea), 0);
+        click(2, "Command1");
+        QVERIFY(inkIn(grab(window(2), QStringLiteral("form2")), calculatorPrintArea) > 50);
     }
 
+    // An overflow in a calculator shows a Chinese message box; after 确定 the
+    // program goes on with its windows, inputs and printed lines as they were.
     void faultMessageIsChinese()
     {
+        typeKey(QStringLiteral("货币资金"));
+        click(1, "Command1");
+        click(2, "Command1");
+        control<QLineEdit>(2, "Text1")->setText(QStringLiteral("1e308"));
+        control<QLineEdit>(2, "Text2")->setText(QStringLiteral("1e308"));
         QString text;
         QString button;
         QTimer::singleShot(0, this, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
+            grab(box, QStringLiteral("fault"));
             text = box->text();
             QAbstractButton* ok = box->button(QMessageBox::Ok);
             button = ok->text();
             ok->click();
         });
-        toolkit_->showFault(1, 11, "运行时错误 11：除数为零");
-        QCOMPARE(text, QStringLiteral("运行时错误 11：除数为零"));
+        click(2, "Command1");
+        QCOMPARE(text, QStringLiteral("运行时错误 6：溢出"));
         QCOMPARE(button, QStringLiteral("确定"));
-        QVERIFY(visible(1));
+        QVERIFY(visible(2));
+        QVERIFY(!app_->ended());
+        QCOMPARE(control<QLineEdit>(2, "Text1")->text(), QStringLiteral("1e308"));
+        QCOMPARE(app_->windows().find(2)->output().lines(), std::vector<std::string>{"货币资金 0 "});
     }
 
-    // Every calculator window: its controls lie inside the client area and
-    // do not overlap, and after a press of 确定 it is grabbed for a look.
     void everyCalculatorLaysOutCleanly()
     {
         for (int form = 2; form <= 100; ++form) {
