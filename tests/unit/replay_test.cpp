@@ -29,6 +29,7 @@ TEST(ReplayScriptTest, MalformedLinesStopWithTheLineNumber)
                                   "click Form101.Command1", "click Form01.Command1", "click Form1.Text1",
                                   "click Form1.Command", "click Form1.Command1 x", "set Form1.Command1 x",
                                   "set Form1 x", "close Form1.Command3", "state now", "screen", "screen Form1.Text1",
+                                  "controls", "controls Form1.Label1", "controls Form0",
                                   "click form1.Command1", "click Form1.Command-1", " state"}) {
         const Outcome r = replay("# header\n\nstate\n" + bad + "\nstate\n");
         EXPECT_EQ(r.status, 2) << bad;
@@ -43,6 +44,23 @@ TEST(ReplayScriptTest, WindowsLineEndsAndTextsWithSpaces)
     const Outcome r = replay("set Form1.Text1  a  b \r\nstate\r\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.log, "show Form1\n> set Form1.Text1  a  b \n> state\nvisible: Form1\n");
+}
+
+// Every window's controls stand inside its client area and none overlaps
+// another: the controls command reports no "outside" or "overlap" line.
+TEST(ReplayScriptTest, ControlsOfEveryWindowFitWithoutOverlap)
+{
+    for (int form = 1; form <= 100; ++form) {
+        const std::string name = "Form" + std::to_string(form);
+        const Outcome r = replay("controls " + name + "\n");
+        ASSERT_EQ(r.status, 0) << name;
+        EXPECT_NE(r.log.find("\nwindow " + name + " "), std::string::npos) << name;
+        EXPECT_NE(r.log.find("\ncontrol " + name + " Command1 button "), std::string::npos) << name;
+        EXPECT_EQ(r.log.find("\noverlap "), std::string::npos) << r.log;
+        EXPECT_EQ(r.log.find("\noutside "), std::string::npos) << r.log;
+    }
+    // The command opens nothing.
+    EXPECT_EQ(replay("controls Form18\nstate\n").log.find("show Form18"), std::string::npos);
 }
 
 TEST(ReplayScriptTest, EndStopsTheScript)

@@ -104,6 +104,11 @@ public:
             report(app_.close(t->form));
             return true;
         }
+        if (verb == "controls" && !t->hasControl) {
+            log_ << "> " << line << '\n';
+            writeControls(t->form);
+            return true;
+        }
         if (verb == "screen" && !t->hasControl) {
             log_ << "> " << line << '\n';
             if (const Window* w = app_.windows().find(t->form)) {
@@ -117,6 +122,33 @@ public:
     }
 
 private:
+    // The window as drawn: its client size, then each control in tab order
+    // with its twip rectangle and caption, then any two controls that
+    // overlap and any control that reaches outside the client area.
+    void writeControls(FormId form)
+    {
+        const WindowSpec spec = Application::windowSpec(form);
+        const std::string name = formName(form);
+        log_ << "window " << name << ' ' << spec.widthTwips << ' ' << spec.heightTwips << '\n';
+        for (const ControlSpec& c : spec.controls) {
+            const char* kind = c.kind == ControlKind::Label ? "label" : c.kind == ControlKind::TextBox ? "text" : "button";
+            log_ << "control " << name << ' ' << controlName(c) << ' ' << kind << ' ' << c.rect.left << ' '
+                 << c.rect.top << ' ' << c.rect.width << ' ' << c.rect.height << " [" << c.caption << "]\n";
+        }
+        const auto& cs = spec.controls;
+        for (size_t i = 0; i < cs.size(); ++i) {
+            const Rect& a = cs[i].rect;
+            if (a.left < 0 || a.top < 0 || a.left + a.width > spec.widthTwips || a.top + a.height > spec.heightTwips)
+                log_ << "outside " << name << ' ' << controlName(cs[i]) << '\n';
+            for (size_t j = i + 1; j < cs.size(); ++j) {
+                const Rect& b = cs[j].rect;
+                if (a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+                    b.top < a.top + a.height)
+                    log_ << "overlap " << name << ' ' << controlName(cs[i]) << ' ' << controlName(cs[j]) << '\n';
+            }
+        }
+    }
+
     void report(const std::optional<std::string>& refusal)
     {
         if (refusal) log_ << "refused " << *refusal << '\n';
