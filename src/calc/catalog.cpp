@@ -13,6 +13,10 @@ extern const CalculatorDef form10, form11, form34, form35, form36, form37, form4
 extern const CalculatorDef form19;
 // assets/
 extern const CalculatorDef form79;
+// payroll_tax/
+// equity/
+// sales/
+// cash_bank/
 
 const CalculatorDef* calculatorDef(FormId form)
 {
@@ -25,7 +29,12 @@ const CalculatorDef* calculatorDef(FormId form)
                  // inventory/
                  &form19,
                  // assets/
-                 &form79})
+                 &form79,
+                 // payroll_tax/
+                 // equity/
+                 // sales/
+                 // cash_bank/
+             })
             t.at(static_cast<size_t>(def->form)) = def;
         return t;
     }();

@@ -322,6 +322,16 @@ private slots:
                 QVERIFY(visible(form));
                 click(form, "Command1");
                 grab(window(form), QStringLiteral("form%1").arg(form));
+                // Again with an amount in every field, to see real numbers
+                // printed beside the controls. A fault box is closed at once.
+                click(form, "Command2");
+                for (auto* edit : window(form)->findChildren<QLineEdit*>()) edit->setText(QStringLiteral("1234.5"));
+                QTimer::singleShot(0, this, [] {
+                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
+                });
+                click(form, "Command1");
+                QVERIFY(!app_->ended());
+                grab(window(form), QStringLiteral("form%1-filled").arg(form));
                 click(form, "Command3");
                 QVERIFY(visible(1) || visible(bk::returnWindow(form)));
                 if (!visible(1)) click(bk::returnWindow(form), "Command3");
