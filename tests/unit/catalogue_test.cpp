@@ -43,6 +43,15 @@ const GivenLine kGivenLines[] = {
 #include "given_lines.inc"
 };
 
+struct ReviewedLine {
+    int rule;
+    std::string_view key;
+    std::string_view text;
+};
+const ReviewedLine kReviewedLines[] = {
+#include "reviewed_lines.inc"
+};
+
 struct TableKey {
     int rule;
     std::string_view key;
@@ -241,6 +250,23 @@ TEST(Catalogue, OtherJournalRowsKeepTheLineFormat)
         }
     }
     EXPECT_EQ(others, 157);
+}
+
+// The corrected entries are one-line rows that print exactly their reviewed
+// line.
+TEST(Catalogue, ReviewedEntriesAreExact)
+{
+    ASSERT_EQ(std::size(kReviewedLines), 18u);
+    std::set<int> given;
+    for (const GivenLine& g : kGivenLines) given.insert(g.rule);
+    for (const ReviewedLine& r : kReviewedLines) {
+        EXPECT_FALSE(given.count(r.rule)) << "rule " << r.rule;
+        const LookupRule& rule = table()[r.rule];
+        EXPECT_EQ(rule.key, r.key) << "rule " << r.rule;
+        ASSERT_EQ(rule.actions.size(), 1u) << "rule " << r.rule;
+        EXPECT_EQ(rule.actions[0].kind, Kind::PrintLine) << "rule " << r.rule;
+        EXPECT_EQ(rule.actions[0].text, r.text) << "rule " << r.rule;
+    }
 }
 
 class Recorder : public bk::lookup::LookupEffects {
