@@ -16,7 +16,7 @@ WindowSpec mainWindowSpec()
 {
     return {kMainForm, 11415, 7785,
             {
-                {ControlKind::TextBox, 1, {}, {7680, 1680, 2535, 495}, false, true},
+                {ControlKind::TextBox, 1, {}, {7680, 1680, 2535, 495}, false, true, true},
                 {ControlKind::Button, 1, "确定", {6720, 2640, 1935, 495}},
                 {ControlKind::Button, 2, "退出", {7800, 3720, 1935, 495}},
                 {ControlKind::Button, 3, "取消", {9240, 2640, 1935, 495}},
@@ -108,6 +108,13 @@ std::vector<std::string> Application::completions(FormId form, int textNumber, s
     if (form != kMainForm || textNumber != 1) return keys;
     for (std::string_view key : lookup::completions(typed)) keys.emplace_back(key);
     return keys;
+}
+
+const std::vector<lookup::Subject>& Application::browseSubjects(FormId form, int textNumber) const
+{
+    static const std::vector<lookup::Subject> none;
+    if (form != kMainForm || textNumber != 1) return none;
+    return lookup::browseSubjects();
 }
 
 void Application::pressMain(int command)

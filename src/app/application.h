@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/window_registry.h"
+#include "lookup/subjects.h"
 #include "ui/toolkit.h"
 
 namespace bk {
@@ -31,6 +32,8 @@ public:
     void activated(FormId form);
     // What a text box that completes offers for the text typed so far.
     std::vector<std::string> completions(FormId form, int textNumber, std::string_view typed) const;
+    // What a text box that browses offers: every key, by subject.
+    const std::vector<lookup::Subject>& browseSubjects(FormId form, int textNumber) const;
 
     bool ended() const { return ended_; }
     const WindowRegistry& windows() const { return windows_; }

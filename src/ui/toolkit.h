@@ -39,6 +39,7 @@ struct ControlSpec {
     Rect rect;
     bool clickable = false; // a label that opens another window
     bool completes = false; // a text box that offers keys as the user types
+    bool browses = false;   // a text box that offers every key by subject
 };
 
 std::string controlName(const ControlSpec& control);  // "Text3", "Label6", "Command1"

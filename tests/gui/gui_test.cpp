@@ -6,6 +6,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -18,6 +19,7 @@
 #include "app/navigation.h"
 #include "calc/calculator.h"
 #include "lookup/lookup_table.h"
+#include "lookup/subjects.h"
 #include "ui/qt/qt_toolkit.h"
 
 using bk::Application;
@@ -144,6 +146,59 @@ private slots:
         QApplication::sendEvent(edit, &preedit);
         QCOMPARE(edit->text(), QStringLiteral("固定资产"));
         QVERIFY(!completer->popup()->isVisible());
+    }
+
+    // In the empty key box the Down arrow opens the keys by subject; the
+    // keyboard walks it, and choosing a key fills the box without looking it up.
+    void keyBoxBrowsesBySubject()
+    {
+        QLineEdit* edit = control<QLineEdit>(1, "Text1");
+        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        auto* menu = edit->findChild<QMenu*>(QStringLiteral("subjectMenu"));
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), static_cast<qsizetype>(bk::lookup::browseSubjects().size()));
+
+        QTest::keyClick(edit, Qt::Key_Down);
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(menu->activeAction()->text(), QStringLiteral("资产负债表项目"));
+        QTest::keyClick(menu, Qt::Key_Down);
+        QCOMPARE(menu->activeAction()->text(), QStringLiteral("利润表项目"));
+        QTest::keyClick(menu, Qt::Key_Right);
+        QMenu* keys = menu->activeAction()->menu();
+        QVERIFY(keys);
+        QTRY_VERIFY(keys->isVisible());
+        grab(menu, QStringLiteral("form1-subjects"));
+        grab(keys, QStringLiteral("form1-subject-keys"));
+        QTRY_VERIFY(keys->activeAction());
+        QTest::keyClick(keys, Qt::Key_Down);
+        QCOMPARE(keys->activeAction()->text(), QStringLiteral("营业利润"));
+        QTest::keyClick(keys, Qt::Key_Return);
+        QTRY_VERIFY(!menu->isVisible());
+        QCOMPARE(edit->text(), QStringLiteral("营业利润"));
+        QCOMPARE(app_->windows().find(1)->text(1), std::string("营业利润"));
+        QVERIFY(app_->windows().find(1)->output().lines().empty());  // not looked up
+        QVERIFY(!window(34));
+
+        // With text in the box the Down arrow does not open it.
+        QTest::keyClick(edit, Qt::Key_Down);
+        QVERIFY(!menu->isVisible());
+
+        // Escape closes it and leaves the box as it was.
+        edit->clear();
+        QTest::keyClick(edit, Qt::Key_Down);
+        QTRY_VERIFY(menu->isVisible());
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(!menu->isVisible());
+        QCOMPARE(edit->text(), QString());
+
+        // The context menu of the box offers the same menu as 按科目浏览.
+        emit edit->customContextMenuRequested(QPoint(5, 5));
+        auto* context = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(context);
+        QCOMPARE(context->actions().value(0), menu->menuAction());
+        QCOMPARE(menu->menuAction()->text(), QStringLiteral("按科目浏览"));
+        grab(context, QStringLiteral("form1-context-menu"));
+        context->close();
     }
 
     // Enter and Escape in the key box press no button.

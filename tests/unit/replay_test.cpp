@@ -29,7 +29,7 @@ TEST(ReplayScriptTest, MalformedLinesStopWithTheLineNumber)
                                   "click Form101.Command1", "click Form01.Command1", "click Form1.Text1",
                                   "click Form1.Command", "click Form1.Command1 x", "set Form1.Command1 x",
                                   "set Form1 x", "close Form1.Command3", "state now", "screen", "screen Form1.Text1",
-                                  "controls", "controls Form1.Label1", "controls Form0",
+                                  "controls", "controls Form1.Label1", "controls Form0", "subjects Form1",
                                   "click form1.Command1", "click Form1.Command-1", " state"}) {
         const Outcome r = replay("# header\n\nstate\n" + bad + "\nstate\n");
         EXPECT_EQ(r.status, 2) << bad;

@@ -82,6 +82,14 @@ public:
             log_ << '\n';
             return true;
         }
+        if (verb == "subjects" && space == std::string_view::npos) {
+            log_ << "> " << line << '\n';
+            for (const lookup::Subject& subject : app_.browseSubjects(kMainForm, 1)) {
+                log_ << "subject " << subject.name << '\n';
+                for (std::string_view key : subject.keys) log_ << "key " << key << '\n';
+            }
+            return true;
+        }
         if (verb == "set") {
             // The text is everything after the one space that follows TextK.
             const size_t gap = rest.find(' ');

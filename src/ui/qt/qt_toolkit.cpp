@@ -8,7 +8,9 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -95,6 +97,66 @@ private:
     std::function<void()> onClick_;
 };
 
+// A key box that also offers every key by subject: the Down arrow in the
+// empty box, or 按科目浏览 in its context menu, opens a cascading menu of
+// subjects and their keys. Choosing a key puts it into the box; 确定 is left
+// to the user. With text in the box the Down arrow stays the completer's.
+class KeyBox : public QLineEdit {
+public:
+    KeyBox(QWidget* parent, const std::vector<lookup::Subject>& subjects) : QLineEdit(parent)
+    {
+        subjects_ = new QMenu(QStringLiteral("按科目浏览"), this);
+        subjects_->setObjectName(QStringLiteral("subjectMenu"));
+        for (const lookup::Subject& subject : subjects) {
+            QMenu* keys = subjects_->addMenu(menuText(subject.name));
+            for (std::string_view key : subject.keys) {
+                const QString text = QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+                QObject::connect(keys->addAction(menuText(key)), &QAction::triggered, this, [this, text] {
+                    setText(text);
+                    setFocus(Qt::PopupFocusReason);
+                });
+            }
+        }
+        setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+            QMenu* menu = createStandardContextMenu();
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            QAction* first = menu->actions().value(0);
+            menu->insertMenu(first, subjects_);
+            menu->insertSeparator(first);
+            menu->popup(mapToGlobal(at));
+        });
+    }
+
+    // Opens the subject menu under the box, its first subject selected.
+    void browse()
+    {
+        subjects_->popup(mapToGlobal(QPoint(0, height())));
+        if (!subjects_->actions().isEmpty()) subjects_->setActiveAction(subjects_->actions().first());
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool completing = completer() && completer()->popup()->isVisible();
+        if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier && text().isEmpty() &&
+            !completing && !subjects_->isEmpty()) {
+            browse();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+
+private:
+    // Menu texts take "&" as a shortcut mark; a key's own "&" is doubled.
+    static QString menuText(std::string_view s)
+    {
+        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    }
+
+    QMenu* subjects_ = nullptr;
+};
+
 }  // namespace
 
 class FormWindow : public QWidget {
@@ -164,7 +226,8 @@ private:
         const int number = c.number;
         switch (c.kind) {
         case ControlKind::TextBox: {
-            auto* edit = new QLineEdit(this);
+            QLineEdit* edit = c.browses && app_ ? new KeyBox(this, app_->browseSubjects(form_, number))
+                                                : new QLineEdit(this);
             QObject::connect(edit, &QLineEdit::textChanged, edit, [this, number](const QString& text) {
                 if (app_) app_->setText(form_, number, text.toStdString());
             });
