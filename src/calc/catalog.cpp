@@ -17,6 +17,7 @@ extern const CalculatorDef form79;
 // equity/
 // sales/
 // cash_bank/
+extern const CalculatorDef form14, form63, form72, form83, form84, form61, form85, form86, form92, form64, form65;
 
 const CalculatorDef* calculatorDef(FormId form)
 {
@@ -34,6 +35,7 @@ const CalculatorDef* calculatorDef(FormId form)
                  // equity/
                  // sales/
                  // cash_bank/
+                 &form14, &form63, &form72, &form83, &form84, &form61, &form85, &form86, &form92, &form64, &form65,
              })
             t.at(static_cast<size_t>(def->form)) = def;
         return t;

@@ -1,0 +1,25 @@
+// Form61: interest on a short-term loan: the interest of one month accrued
+// and paid, and the interest of the whole term closed into 本年利润.
+#include "calc/cash_bank/entry.h"
+
+namespace bk::calc {
+
+extern const CalculatorDef form61{
+    .form = 61,
+    .items = {field(1, "短期借款"), field(2, "期限"), field(3, "年利率")},
+    .compute =
+        [](Calc& c) {
+            Num L = c.read(1), n = c.read(2), r = c.read(3);
+            // A month's interest at the annual rate; the term is in months.
+            Num i = r * L / 12;
+            Num t = n * i;
+
+            entry(c, "计提财务费用", "财务费用-利息支出（借）", "应付利息（贷）", i);
+            c.blank();
+            entry(c, "支出利息", "财务费用-利息支出（借）", "银行存款（贷）", i);
+            c.blank();
+            entry(c, "结转财务费用", "本年利润", "财务费用", t);
+        },
+};
+
+}  // namespace bk::calc

@@ -1,0 +1,29 @@
+// Form64: research and development spending: the part expensed, closed into
+// 管理费用, and the part capitalised with its input VAT, which becomes an
+// intangible asset.
+#include "calc/cash_bank/entry.h"
+
+namespace bk::calc {
+
+extern const CalculatorDef form64{
+    .form = 64,
+    .items = {field(1, "研发费用支出"), field(2, "研发资本支出"), field(3, "增值税")},
+    .compute =
+        [](Calc& c) {
+            Num E = c.read(1), K = c.read(2), V = c.read(3);
+            lines(c, "研发支出-费用化支出（借）", "银行存款（贷）", E);
+            c.blank();
+            entry(c, "结转研发支出", "管理费用（借）", "研发支出-费用化支出（贷）", E);
+
+            Num B = V + K;
+            c.blank();
+            c.text("确认资本化研发支出");
+            c.result("研发支出-资本化支出（借）", K);
+            c.result("应交税费-应交增值税（进）", V);
+            c.result("银行存款(贷)", B);
+            c.blank();
+            lines(c, "无形资产（借）", "研发支出-资本化支出", K);
+        },
+};
+
+}  // namespace bk::calc

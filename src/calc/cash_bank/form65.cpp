@@ -1,0 +1,19 @@
+// Form65: a patent or know-how bought with input VAT, paid from the bank.
+#include "calc/cash_bank/entry.h"
+
+namespace bk::calc {
+
+extern const CalculatorDef form65{
+    .form = 65,
+    .items = {field(1, "专利费"), field(2, "增值税")},
+    .compute =
+        [](Calc& c) {
+            Num P = c.read(1), V = c.read(2);
+            Num T = V + P;
+            c.result("无形资产-非专利技术（借）", P);
+            c.result("应交税费-应交增值税（借）", V);
+            c.result("银行存款（贷）", T);
+        },
+};
+
+}  // namespace bk::calc

@@ -1,0 +1,34 @@
+// Form72: an insurance claim on lost materials, medical fees advanced to an
+// employee and a deposit paid. Each amount greater than 0 books its two
+// entries, the claim or advance and its settlement; the blocks follow each
+// other without a blank line.
+#include "calc/cash_bank/entry.h"
+
+namespace bk::calc {
+
+extern const CalculatorDef form72{
+    .form = 72,
+    .items = {heading("保险收入"), field(1, "保险收入"), heading("医疗费"), field(2, "医疗费"), heading("押金"),
+              field(3, "押金")},
+    .compute =
+        [](Calc& c) {
+            Num I = c.read(1), D = c.read(2), G = c.read(3);
+            if (I > 0) {
+                entry(c, "保险收入", "其他应收款（借）", "材料采购（贷）", I);
+                c.blank();
+                entry(c, "收到赔付", "银行存款（借）", "其他应收款（贷）", I);
+            }
+            if (D > 0) {
+                entry(c, "医疗费垫付", "其他应收款（借）", "银行存款（贷）", D);
+                c.blank();
+                entry(c, "工资扣款", "应付职工薪酬（借）", "其他应收款（贷）", D);
+            }
+            if (G > 0) {
+                entry(c, "支付押金", "其他应收款（借）", "银行存款（贷）", G);
+                c.blank();
+                entry(c, "回收押金", "应付职工薪酬（借）", "其他应收款（贷）", G);
+            }
+        },
+};
+
+}  // namespace bk::calc

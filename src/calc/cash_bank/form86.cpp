@@ -1,0 +1,43 @@
+// Form86: a note receivable discounted at a monthly rate over 30-day months,
+// an overdue loan, and an interest-bearing note discounted at an annual rate
+// over a 360-day year. Each group prints only when its amounts are filled
+// in; the groups follow each other without blank lines.
+#include "calc/cash_bank/entry.h"
+
+namespace bk::calc {
+
+extern const CalculatorDef form86{
+    .form = 86,
+    .items = {heading("票据贴现"), field(1, "票面金额"), field(2, "月贴现率"), field(3, "贴现期限（天）"),
+              heading("逾期贷款"), field(4, "短期借款"), nextColumn(), heading("票据存取贴现"), field(5, "票据面额"),
+              field(6, "年利率"), field(7, "存期（天）"), field(8, "贴现利率"), field(9, "贴现期限(天)")},
+    .compute =
+        [](Calc& c) {
+            Num F = c.read(1), m = c.read(2), d = c.read(3), L = c.read(4), N = c.read(5), R = c.read(6),
+                h = c.read(7), q = c.read(8), p = c.read(9);
+            // The discount charge and the proceeds, before any test.
+            Num I = m * F * d / 30;
+            Num P = F - I;
+            if (F > 0 && m > 0 && d > 0) {
+                c.text("票据贴现");
+                c.result("银行存款（借）", P);
+                c.result("财务费用（借）", I);
+                c.result("应收票据（贷）", F);
+            }
+            if (L > 0) entry(c, "逾期贷款", "应收账款（借）", "短期借款（贷）", L);
+
+            // The note at maturity, the discount on it, the proceeds and their difference from the face value.
+            Num S = (R * p / 360 + 1) * N;
+            Num K = S * q * h / 360;
+            Num Q = S - K;
+            Num E = Q - N;
+            if (N > 0 && R > 0 && h > 0 && q > 0) {
+                c.text("票据存取贴现");
+                c.result("银行存款（借）", Q);
+                c.result("应收票据（贷）", N);
+                c.result("财务费用（贷）", E);
+            }
+        },
+};
+
+}  // namespace bk::calc
