@@ -17,27 +17,28 @@ extern const CalculatorDef form58{
                 t7 = c.read(7), v = c.read(8), t9 = c.read(9);
             Num S = t2 + t1 + t3 + t4 + t5 + t6 + t7 + t9;  // the value-added tax is not an expense
 
+            // Each tax is accrued on its credit line, then paid on its debit line.
+            const struct {
+                std::string_view accrued, paid;
+                Num amount;
+            } taxes[] = {
+                {"应交税费-消费税（贷）", "应交税费-消费税（借）", t1},
+                {"应交税费-资源税（贷）", "应交税费-资源税（借）", t2},
+                {"应交税费-城建税（贷）", "应交税费-城建税（借）", t3},
+                {"应交税费-教育费附加（贷）", "应交税费-教育费附加（借）", t4},
+                {"应交税费-房产税（贷）", "应交税费-房产税（借）", t5},
+                {"应交税费-车船税（贷）", "应交税费-车船税（借）", t6},
+                {"应交税费-土地税（贷）", "应交税费-土地税（借）", t7},
+                {"应交税费-文化税（贷）", "应交税费-文化税（借）", t9},
+            };
+
             c.text("计算税金及附加");
             c.result("税金及附加（借）", S);
-            c.result("应交税费-消费税（贷）", t1);
-            c.result("应交税费-资源税（贷）", t2);
-            c.result("应交税费-城建税（贷）", t3);
-            c.result("应交税费-教育费附加（贷）", t4);
-            c.result("应交税费-房产税（贷）", t5);
-            c.result("应交税费-车船税（贷）", t6);
-            c.result("应交税费-土地税（贷）", t7);
-            c.result("应交税费-文化税（贷）", t9);
+            for (const auto& tax : taxes) c.result(tax.accrued, tax.amount);
             c.blank();
 
             c.text("交纳税金及附加");
-            c.result("应交税费-消费税（借）", t1);
-            c.result("应交税费-资源税（借）", t2);
-            c.result("应交税费-城建税（借）", t3);
-            c.result("应交税费-教育费附加（借）", t4);
-            c.result("应交税费-房产税（借）", t5);
-            c.result("应交税费-车船税（借）", t6);
-            c.result("应交税费-土地税（借）", t7);
-            c.result("应交税费-文化税（借）", t9);
+            for (const auto& tax : taxes) c.result(tax.paid, tax.amount);
             c.result("银行存款（贷）", S);
             c.blank();
 

@@ -23,6 +23,26 @@ extern const CalculatorDef form82{
             Num q1 = c.read(14), q2 = c.read(15), q3 = c.read(16), h2 = c.read(17);
             Num e5 = c.read(18), e6 = c.read(19);
 
+            // The contributions are accrued (or withheld from the wages) on
+            // their credit lines and paid to the social-insurance office on
+            // their debit lines.
+            struct Contribution {
+                std::string_view credit, debit;
+                Num amount;
+            };
+            const Contribution company[] = {
+                {"应付职工薪酬-养老（公司）（贷）", "应付职工薪酬-养老（公司）（借）", s1},
+                {"应付职工薪酬-医疗（公司）（贷）", "应付职工薪酬-医疗（公司）（借）", s2},
+                {"应付职工薪酬-失业（公司）（贷）", "应付职工薪酬-失业（公司）（借）", s3},
+                {"应付职工薪酬-工伤（公司）（贷）", "应付职工薪酬-工伤（公司）（借）", s4},
+                {"应付职工薪酬-生育（公司）（贷）", "应付职工薪酬-生育（公司）（借）", s5},
+            };
+            const Contribution employee[] = {
+                {"其他应付款-养老（个人）（贷）", "其他应付款-养老（个人）（借）", q1},
+                {"其他应付款-医疗（个人）（贷）", "其他应付款-医疗（个人）（借）", q2},
+                {"其他应付款-失业（个人）（贷）", "其他应付款-失业（个人）（借）", q3},
+            };
+
             c.text("计提费用");
             c.result("管理费用（借）", e1);
             c.result("销售费用（借）", e2);
@@ -30,11 +50,7 @@ extern const CalculatorDef form82{
             c.result("生产成本（借）", e4);
             c.result("在建工程（借）", e5);
             c.result("其他费用（应付福利费）（借）", e6);
-            c.result("应付职工薪酬-养老（公司）（贷）", s1);
-            c.result("应付职工薪酬-医疗（公司）（贷）", s2);
-            c.result("应付职工薪酬-失业（公司）（贷）", s3);
-            c.result("应付职工薪酬-工伤（公司）（贷）", s4);
-            c.result("应付职工薪酬-生育（公司）（贷）", s5);
+            for (const auto& share : company) c.result(share.credit, share.amount);
             c.result("应付职工薪酬-职工工资（公司）（贷）", w);
             c.result("应付职工薪酬-奖金（公司）（贷）", b);
             c.result("应付职工薪酬-住房公积金（公司）（贷）", h1);
@@ -47,9 +63,7 @@ extern const CalculatorDef form82{
             Num N = w - x - q1 - q2 - q3 - h2;  // net pay after tax and the employee's contributions
             c.result("现金/银行存款（贷）", N);
             c.result("应交税费-代扣个人所得税（贷）", x);
-            c.result("其他应付款-养老（个人）（贷）", q1);
-            c.result("其他应付款-医疗（个人）（贷）", q2);
-            c.result("其他应付款-失业（个人）（贷）", q3);
+            for (const auto& share : employee) c.result(share.credit, share.amount);
             c.result("应付职工薪酬-住房公积金（个人）（贷）", h2);
             c.blank();
 
@@ -59,14 +73,8 @@ extern const CalculatorDef form82{
             c.blank();
 
             c.text("缴纳社保");
-            c.result("应付职工薪酬-养老（公司）（借）", s1);
-            c.result("应付职工薪酬-医疗（公司）（借）", s2);
-            c.result("应付职工薪酬-失业（公司）（借）", s3);
-            c.result("应付职工薪酬-工伤（公司）（借）", s4);
-            c.result("应付职工薪酬-生育（公司）（借）", s5);
-            c.result("其他应付款-养老（个人）（借）", q1);
-            c.result("其他应付款-医疗（个人）（借）", q2);
-            c.result("其他应付款-失业（个人）（借）", q3);
+            for (const auto& share : company) c.result(share.debit, share.amount);
+            for (const auto& share : employee) c.result(share.debit, share.amount);
             Num S = s2 + s1 + s3 + s4 + s5 + q1 + q2 + q3;  // both shares go to the social-insurance office
             c.result("银行存款（贷）", S);
             c.blank();
