@@ -14,6 +14,8 @@ extern const CalculatorDef form19;
 // assets/
 extern const CalculatorDef form79;
 // payroll_tax/
+extern const CalculatorDef form9, form38, form39, form82, form40, form58, form69, form70, form59, form60, form93,
+    form94, form95, form96;
 // equity/
 // sales/
 // cash_bank/
@@ -32,6 +34,8 @@ const CalculatorDef* calculatorDef(FormId form)
                  // assets/
                  &form79,
                  // payroll_tax/
+                 &form9, &form38, &form39, &form82, &form40, &form58, &form69, &form70, &form59, &form60, &form93,
+                 &form94, &form95, &form96,
                  // equity/
                  // sales/
                  // cash_bank/
