@@ -1,11 +1,21 @@
 // bookkeeper-replay: runs a session script from standard input and writes
 // the event log to standard output. See docs/replay.md.
+#include <cstring>
 #include <iostream>
 
 #include "replay.h"
 
-int main()
+int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
-    return bk::runReplay(std::cin, std::cout, std::cerr);
+    bk::ReplayOptions options;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--check") == 0) {
+            options.check = true;
+        } else {
+            std::cerr << "usage: bookkeeper-replay [--check] < SCRIPT\n";
+            return 2;
+        }
+    }
+    return bk::runReplay(std::cin, std::cout, std::cerr, options);
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/application.h"
+#include "session_check.h"
 #include "ui/recording_toolkit.h"
 
 namespace bk {
@@ -65,9 +66,11 @@ std::optional<Target> parseTarget(std::string_view s)
 
 class Session {
 public:
-    explicit Session(std::ostream& log) : log_(log), toolkit_(log), app_(toolkit_) { app_.start(); }
+    explicit Session(std::ostream& log) : log_(log), toolkit_(log), check_(toolkit_), app_(check_) { app_.start(); }
 
     bool ended() const { return app_.ended(); }
+    // What the session so far broke of the program's promises to its user.
+    std::optional<std::string> broken() const { return check_.verify(app_); }
 
     // Runs one script line; false if it is malformed.
     bool run(std::string_view line)
@@ -97,7 +100,7 @@ public:
             if (!t || !t->hasControl || t->kind != ControlKind::TextBox) return false;
             std::string text(gap == std::string_view::npos ? std::string_view{} : rest.substr(gap + 1));
             log_ << "> " << line << '\n';
-            report(app_.setText(t->form, t->number, std::move(text)));
+            if (!report(app_.setText(t->form, t->number, text))) check_.typed(t->form, t->number, std::move(text));
             return true;
         }
         auto t = parseTarget(rest);
@@ -157,19 +160,22 @@ private:
         }
     }
 
-    void report(const std::optional<std::string>& refusal)
+    // Logs a refusal; true if the action was refused.
+    bool report(const std::optional<std::string>& refusal)
     {
         if (refusal) log_ << "refused " << *refusal << '\n';
+        return refusal.has_value();
     }
 
     std::ostream& log_;
     RecordingToolkit toolkit_;
+    SessionCheck check_;
     Application app_;
 };
 
 }  // namespace
 
-int runReplay(std::istream& script, std::ostream& log, std::ostream& errors)
+int runReplay(std::istream& script, std::ostream& log, std::ostream& errors, ReplayOptions options)
 {
     Session session(log);
     std::string line;
@@ -180,6 +186,13 @@ int runReplay(std::istream& script, std::ostream& log, std::ostream& errors)
             log.flush();
             errors << "bookkeeper-replay: line " << number << ": cannot read \"" << line << "\"\n";
             return 2;
+        }
+        if (options.check) {
+            if (auto broken = session.broken()) {
+                log.flush();
+                errors << "bookkeeper-replay: line " << number << ": " << *broken << '\n';
+                return 3;
+            }
         }
     }
     return 0;

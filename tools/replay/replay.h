@@ -6,9 +6,15 @@
 
 namespace bk {
 
+struct ReplayOptions {
+    // After each command, check what the program owes its user: a visible
+    // window until the end, every printed line kept, every typed text kept.
+    bool check = false;
+};
+
 // Reads the script from `script`, writes the event log to `log` and any
-// script error to `errors`. Returns the process exit status: 0, or 2 for a
-// malformed script line.
-int runReplay(std::istream& script, std::ostream& log, std::ostream& errors);
+// script error to `errors`. Returns the process exit status: 0, 2 for a
+// malformed script line, 3 for a broken promise found by the check.
+int runReplay(std::istream& script, std::ostream& log, std::ostream& errors, ReplayOptions options = {});
 
 }  // namespace bk

@@ -1,0 +1,90 @@
+#include "session_check.h"
+
+#include <algorithm>
+
+namespace bk {
+
+void SessionCheck::createWindow(const WindowSpec& spec)
+{
+    if (created_.at(slot(spec.form)) && !broken_) broken_ = formName(spec.form) + " was created twice";
+    created_.at(slot(spec.form)) = true;
+    screen_.createWindow(spec);
+}
+
+void SessionCheck::showWindow(FormId form)
+{
+    if (!created_.at(slot(form)) && !broken_) broken_ = formName(form) + " was shown before it was created";
+    shown_.at(slot(form)) = true;
+    screen_.showWindow(form);
+}
+
+void SessionCheck::hideWindow(FormId form)
+{
+    shown_.at(slot(form)) = false;
+    screen_.hideWindow(form);
+}
+
+void SessionCheck::printLine(FormId form, int row, const std::string& text)
+{
+    auto& lines = printed_.at(slot(form));
+    if (row != static_cast<int>(lines.size()) && !broken_)
+        broken_ = formName(form) + " printed at row " + std::to_string(row) + " after " +
+                  std::to_string(lines.size()) + " lines";
+    lines.push_back(text);
+    screen_.printLine(form, row, text);
+}
+
+void SessionCheck::clearOutput(FormId form)
+{
+    printed_.at(slot(form)).clear();
+    screen_.clearOutput(form);
+}
+
+void SessionCheck::showFault(FormId form, int code, const std::string& message)
+{
+    screen_.showFault(form, code, message);
+}
+
+void SessionCheck::quit()
+{
+    quit_ = true;
+    screen_.quit();
+}
+
+void SessionCheck::typed(FormId form, int textNumber, std::string text)
+{
+    typed_[{form, textNumber}] = std::move(text);
+}
+
+std::optional<std::string> SessionCheck::verify(const Application& app) const
+{
+    if (broken_) return broken_;
+    const WindowRegistry& windows = app.windows();
+    if (app.ended() != quit_) return std::string("the program ended without telling the screen, or the other way round");
+    if (!app.ended()) {
+        const auto& visible = windows.visibleFrontFirst();
+        if (visible.empty()) return std::string("no window is visible");
+        for (FormId form = kMainForm; form <= kLastForm; ++form) {
+            const bool thought = std::find(visible.begin(), visible.end(), form) != visible.end();
+            if (thought != shown_[slot(form)])
+                return formName(form) + (thought ? " is thought visible but not shown" : " is shown but thought hidden");
+        }
+    }
+    for (FormId form = kMainForm; form <= kLastForm; ++form) {
+        const Window* w = windows.find(form);
+        if (!w) {
+            if (!printed_[slot(form)].empty()) return formName(form) + " printed before it existed";
+            continue;
+        }
+        if (w->output().lines() != printed_[slot(form)])
+            return formName(form) + "'s print area does not hold the lines printed on it";
+    }
+    for (const auto& [where, text] : typed_) {
+        const Window* w = windows.find(where.first);
+        if (!w || w->text(where.second) != text)
+            return formName(where.first) + ".Text" + std::to_string(where.second) + " lost what was typed";
+    }
+    return std::nullopt;
+}
+
+}  // namespace bk

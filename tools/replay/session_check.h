@@ -1,0 +1,54 @@
+// Watches a session from the screen's side and checks, after each user
+// action, what the program owes its user whatever was typed or clicked:
+//   - until the program ends, some window is visible, and the windows the
+//     screen shows are the ones the program thinks visible;
+//   - each window's print area holds exactly the lines printed on it since
+//     its last clear, each drawn at the next row;
+//   - each text box still holds what was last typed into it.
+#pragma once
+
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/application.h"
+#include "ui/toolkit.h"
+
+namespace bk {
+
+// A toolkit that passes everything on to another one and remembers what the
+// screen was told.
+class SessionCheck : public Toolkit {
+public:
+    explicit SessionCheck(Toolkit& screen) : screen_(screen) {}
+
+    void createWindow(const WindowSpec& spec) override;
+    void showWindow(FormId form) override;
+    void hideWindow(FormId form) override;
+    void printLine(FormId form, int row, const std::string& text) override;
+    void clearOutput(FormId form) override;
+    void showFault(FormId form, int code, const std::string& message) override;
+    void quit() override;
+
+    // The user typed `text` into TextN of the window, and the program took it.
+    void typed(FormId form, int textNumber, std::string text);
+
+    // What the program broke, if anything, as one line of text.
+    std::optional<std::string> verify(const Application& app) const;
+
+private:
+    static size_t slot(FormId form) { return static_cast<size_t>(form); }
+
+    Toolkit& screen_;
+    std::array<bool, kLastForm + 1> created_{};
+    std::array<bool, kLastForm + 1> shown_{};
+    std::array<std::vector<std::string>, kLastForm + 1> printed_;
+    std::map<std::pair<FormId, int>, std::string> typed_;
+    bool quit_ = false;
+    std::optional<std::string> broken_;  // a fault seen while it happened
+};
+
+}  // namespace bk
