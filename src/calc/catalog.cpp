@@ -15,6 +15,8 @@ extern const CalculatorDef form19;
 extern const CalculatorDef form79;
 // payroll_tax/
 // equity/
+extern const CalculatorDef form41, form42, form43, form44, form45, form73, form74, form75, form76, form78, form91,
+    form15, form71, form100;
 // sales/
 // cash_bank/
 
@@ -32,6 +34,8 @@ const CalculatorDef* calculatorDef(FormId form)
                  &form79,
                  // payroll_tax/
                  // equity/
+                 &form41, &form42, &form43, &form44, &form45, &form73, &form74, &form75, &form76, &form78, &form91,
+                 &form15, &form71, &form100,
                  // sales/
                  // cash_bank/
              })
