@@ -15,29 +15,17 @@ extern const CalculatorDef form73{
             Num A = c.read(1), B = c.read(2), M = c.read(3), D = c.read(4);
 
             Num H = A - B;
-            c.text("购买股票");
-            c.result("交易性金融资产（借）", H);
-            c.result("应收股利（借）", B);
-            c.result("其他货币资金（贷）", A);
-            c.blank();
+            book(c, {"购买股票", "交易性金融资产（借）", "应收股利（借）", "其他货币资金（贷）"}, H, B, A);
 
             Num K = D + M;
-            c.text("支付交易费用");
-            c.result("投资收益（借）", M);
-            c.result("应交税费（借）", D);
-            c.result("其他货币资金（贷）", K);
-            c.blank();
+            book(c, {"支付交易费用", "投资收益（借）", "应交税费（借）", "其他货币资金（贷）"}, M, D, K);
 
             c.text("或");
 
             Num J = (M - B) + A;
             Num L = M + A;
             c.blank();
-            c.text("购买股票");
-            c.result("短期投资（借）", J);
-            c.result("应收股利（借）", B);
-            c.result("银行存款（贷）", L);
-            c.blank();
+            book(c, {"购买股票", "短期投资（借）", "应收股利（借）", "银行存款（贷）"}, J, B, L);
 
             book(c, {"收到股利", "银行存款（借）", "应收股利（贷）"}, B);
         },

@@ -33,11 +33,7 @@ extern const CalculatorDef form75{
 
             Num J = (A - B) + M;
             Num L = M + A;
-            c.text("购买债券");
-            c.result("短期投资-债券投资（借）", J);
-            c.result("应收利息（借）", B);
-            c.result("银行存款（贷）", L);
-            c.blank();
+            book(c, {"购买债券", "短期投资-债券投资（借）", "应收利息（借）", "银行存款（贷）"}, J, B, L);
 
             // This receipt is of the interest included in the price.
             book(c, {"收到利息", "银行存款（借）", "应收利息（贷）"}, B);

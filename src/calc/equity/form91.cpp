@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "calc/calculator.h"
+#include "calc/equity/entries.h"
 
 namespace bk::calc {
 
@@ -12,29 +13,23 @@ namespace {
 
 // The headings and accounts of one kind of investment.
 struct Investment {
-    std::string_view bought;        // heading of the purchase
-    std::string_view investedDebit; // the short-term investment, debit and credit
-    std::string_view due;           // the dividends or interest due in the price
-    std::string_view sold;          // heading of the sale
-    std::string_view investedCredit;
-    std::string_view gain;          // the investment income
+    TwoDebits bought;             // the purchase entry
+    std::string_view sold;        // heading of the sale
+    std::string_view investment;  // the short-term investment, credited on the sale
+    std::string_view gain;        // the investment income
 };
 
 void buyAndSell(Calc& c, const Investment& k, Num price, Num due, Num buyingCosts, Num salePrice, Num sellingCosts)
 {
     Num N = (price - due) + buyingCosts;
     Num Q = buyingCosts + price;
-    c.text(k.bought);
-    c.result(k.investedDebit, N);
-    c.result(k.due, due);
-    c.result("银行存款（贷）", Q);
-    c.blank();
+    book(c, k.bought, N, due, Q);
 
     Num Z = salePrice - sellingCosts;
     Num W = Z - N;
     c.text(k.sold);
     c.result("银行存款（借）", Z);
-    c.result(k.investedCredit, N);
+    c.result(k.investment, N);
     c.result(k.gain, W);
 }
 
@@ -51,13 +46,13 @@ extern const CalculatorDef form91{
             Num SA = c.read(6), SD = c.read(7), ST = c.read(8), SS = c.read(9), SX = c.read(10);
             if (SA > 0)
                 buyAndSell(c,
-                           {"购买股票", "短期投资-股票投资（借）", "应收股利（借）", "出售股票", "短期投资-股票投资（贷）",
-                            "投资收益-股票投资收益（贷）"},
+                           {{"购买股票", "短期投资-股票投资（借）", "应收股利（借）", "银行存款（贷）"}, "出售股票",
+                            "短期投资-股票投资（贷）", "投资收益-股票投资收益（贷）"},
                            SA, SD, ST, SS, SX);
             if (BA > 0)
                 buyAndSell(c,
-                           {"购买债券", "短期投资-债券投资（借）", "应收利息（借）", "出售债券", "短期投资-债券投资（贷）",
-                            "投资收益-债券投资收益（贷）"},
+                           {{"购买债券", "短期投资-债券投资（借）", "应收利息（借）", "银行存款（贷）"}, "出售债券",
+                            "短期投资-债券投资（贷）", "投资收益-债券投资收益（贷）"},
                            BA, BI, BT, BS, BX);
         },
 };
