@@ -17,6 +17,8 @@ extern const CalculatorDef form79;
 extern const CalculatorDef form9, form38, form39, form82, form40, form58, form69, form70, form59, form60, form93,
     form94, form95, form96;
 // equity/
+extern const CalculatorDef form41, form42, form43, form44, form45, form73, form74, form75, form76, form78, form91,
+    form15, form71, form100;
 // sales/
 // cash_bank/
 extern const CalculatorDef form14, form63, form72, form83, form84, form61, form85, form86, form92, form64, form65;
@@ -37,6 +39,8 @@ const CalculatorDef* calculatorDef(FormId form)
                  &form9, &form38, &form39, &form82, &form40, &form58, &form69, &form70, &form59, &form60, &form93,
                  &form94, &form95, &form96,
                  // equity/
+                 &form41, &form42, &form43, &form44, &form45, &form73, &form74, &form75, &form76, &form78, &form91,
+                 &form15, &form71, &form100,
                  // sales/
                  // cash_bank/
                  &form14, &form63, &form72, &form83, &form84, &form61, &form85, &form86, &form92, &form64, &form65,

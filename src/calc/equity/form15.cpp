@@ -1,0 +1,18 @@
+// Form15: the value-added tax due on the transfer of a financial product.
+#include "calc/calculator.h"
+#include "calc/equity/entries.h"
+
+namespace bk::calc {
+
+extern const CalculatorDef form15{
+    .form = 15,
+    .items = {field(1, "金融商品售价"), field(2, "金融商品购价")},
+    .compute =
+        [](Calc& c) {
+            Num S = c.read(1), B = c.read(2);
+            Num T = transferTax(S, B);
+            c.result("转让金融资产应交增值税", T);
+        },
+};
+
+}  // namespace bk::calc

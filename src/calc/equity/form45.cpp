@@ -1,0 +1,19 @@
+// Form45: the investor's share of an increase in the investee's other
+// capital reserve, added to the carrying amount of the investment.
+#include "calc/calculator.h"
+
+namespace bk::calc {
+
+extern const CalculatorDef form45{
+    .form = 45,
+    .items = {field(1, "权益增加"), field(2, "股份")},
+    .compute =
+        [](Calc& c) {
+            Num Q = c.read(1), s = c.read(2);
+            Num A = s * Q;
+            c.result("长期股权投资（借）", A);
+            c.result("资本公积-其他资本公积（贷）", A);
+        },
+};
+
+}  // namespace bk::calc

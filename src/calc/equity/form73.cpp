@@ -1,0 +1,34 @@
+// Form73: shares bought for trading, the declared dividends included in the
+// price kept apart as receivable. Booked as a trading financial asset with the
+// costs charged to investment income, or, after "或", as a short-term
+// investment whose cost includes them.
+#include "calc/calculator.h"
+#include "calc/equity/entries.h"
+
+namespace bk::calc {
+
+extern const CalculatorDef form73{
+    .form = 73,
+    .items = {field(1, "支付股价"), field(2, "应收股利"), field(3, "交易费用"), field(4, "交易增值税")},
+    .compute =
+        [](Calc& c) {
+            Num A = c.read(1), B = c.read(2), M = c.read(3), D = c.read(4);
+
+            Num H = A - B;
+            book(c, {"购买股票", "交易性金融资产（借）", "应收股利（借）", "其他货币资金（贷）"}, H, B, A);
+
+            Num K = D + M;
+            book(c, {"支付交易费用", "投资收益（借）", "应交税费（借）", "其他货币资金（贷）"}, M, D, K);
+
+            c.text("或");
+
+            Num J = (M - B) + A;
+            Num L = M + A;
+            c.blank();
+            book(c, {"购买股票", "短期投资（借）", "应收股利（借）", "银行存款（贷）"}, J, B, L);
+
+            book(c, {"收到股利", "银行存款（借）", "应收股利（贷）"}, B);
+        },
+};
+
+}  // namespace bk::calc

@@ -1,0 +1,21 @@
+// Form74: cash dividends the company declares and pays, and cash dividends
+// due from an investee and received. Each amount stands under its heading.
+#include "calc/calculator.h"
+#include "calc/equity/entries.h"
+
+namespace bk::calc {
+
+extern const CalculatorDef form74{
+    .form = 74,
+    .items = {heading("发放股利"), field(1, ""), heading("应收股利"), field(2, "")},
+    .compute =
+        [](Calc& c) {
+            Num P = c.read(1), R = c.read(2);
+            accrueAndSettle(c, P, {"计提股利", "利润分配-应付现金股利（借）", "应付股利（贷）"},
+                            {"发放股利", "应付股利（借）", "银行存款（贷）"});
+            accrueAndSettle(c, R, {"计提股利", "应收股利（借）", "投资收益（贷）"},
+                            {"收入股利", "其他货币资金（借）", "应收股利（贷）"});
+        },
+};
+
+}  // namespace bk::calc
