@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need and is missing, then configures
-# and builds bookkeeper (Release) in build/. Sourced by run.sh and test.sh.
+# and builds bookkeeper. Called by run.sh, test.sh and the fuzz runner.
+#   scripts/setup.sh             Release build in build/
+#   scripts/setup.sh --sanitize  AddressSanitizer and UndefinedBehaviorSanitizer build in build-sanitize/
+#   scripts/setup.sh --fuzz      clang, for the libFuzzer targets (built by tests/fuzz/run.sh)
 set -euo pipefail
 
+mode="${1:-}"
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libgl-dev
           fonts-noto-cjk libgtest-dev libbenchmark-dev)
+[ "$mode" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -18,5 +23,21 @@ if ((${#missing[@]})); then
 fi
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build build --parallel "$(nproc)"
+case "$mode" in
+  "")
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cmake --build build --parallel "$(nproc)"
+    ;;
+  --sanitize)
+    flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags"
+    cmake --build build-sanitize --parallel "$(nproc)"
+    ;;
+  --fuzz)
+    ;;
+  *)
+    echo "usage: scripts/setup.sh [--sanitize | --fuzz]" >&2
+    exit 2
+    ;;
+esac
