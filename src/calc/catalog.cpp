@@ -10,7 +10,8 @@ extern const CalculatorDef form2, form3, form4, form5, form6, form7, form8, form
     form32, form33;
 extern const CalculatorDef form10, form11, form34, form35, form36, form37, form46, form47;
 // inventory/
-extern const CalculatorDef form19;
+extern const CalculatorDef form16, form17, form18, form19, form20, form21, form22, form23, form24, form87, form88,
+    form89, form90, form97, form98;
 // assets/
 extern const CalculatorDef form79;
 // payroll_tax/
@@ -32,7 +33,8 @@ const CalculatorDef* calculatorDef(FormId form)
                  &form2, &form3, &form4, &form5, &form6, &form7, &form8, &form12, &form13, &form29, &form30, &form31,
                  &form32, &form33, &form10, &form11, &form34, &form35, &form36, &form37, &form46, &form47,
                  // inventory/
-                 &form19,
+                 &form16, &form17, &form18, &form19, &form20, &form21, &form22, &form23, &form24, &form87, &form88,
+                 &form89, &form90, &form97, &form98,
                  // assets/
                  &form79,
                  // payroll_tax/

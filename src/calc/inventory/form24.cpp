@@ -1,0 +1,34 @@
+// Form24: the inventory write-down allowance. When the net realisable value
+// is above cost the whole allowance already provided is reversed; otherwise
+// the allowance is brought to cost less net realisable value: provide the
+// shortfall, reverse the excess, or book nothing when it already fits.
+#include "calc/calculator.h"
+
+namespace bk::calc {
+
+extern const CalculatorDef form24{
+    .form = 24,
+    .items = {field(1, "账面余额/实际成本"), field(2, "可变现净值"), field(3, "已计提的存货跌价准备")},
+    .compute =
+        [](Calc& c) {
+            Num A = c.read(1), V = c.read(2), P = c.read(3);
+            Num X = (A - V) - P;  // further provision needed; negative: the part to reverse
+            Num Y = V - A;
+            if (Y > 0) {
+                c.result("存货跌价准备（借）", P);
+                c.result("管理费用（贷）", P);
+                return;
+            }
+            if (X > 0) {
+                c.result("管理费用(借)", X);
+                c.result("存货跌价准备（贷）", X);
+            }
+            if (X < 0) {
+                c.result("存货跌价准备（借）", -X);
+                c.result("管理费用（贷）", -X);
+            }
+            if (X == 0) c.result("存货跌价准备", X);
+        },
+};
+
+}  // namespace bk::calc

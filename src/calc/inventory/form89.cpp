@@ -1,0 +1,43 @@
+// Form89: materials sent out for processing: their delivery, the processing
+// fee, its value-added tax, the auxiliary materials, and the receipt of the
+// processed materials. The receipt takes out of 委托加工物资 what was put
+// into it (materials, fee and auxiliary materials); the tax was booked as
+// deductible input tax and is no part of the materials' cost.
+#include "calc/calculator.h"
+
+namespace bk::calc {
+
+extern const CalculatorDef form89{
+    .form = 89,
+    .items = {field(1, "材料成本"), field(2, "加工费"), field(3, "辅助加工费"), field(4, "增值税")},
+    .compute =
+        [](Calc& c) {
+            Num m = c.read(1), p = c.read(2), q = c.read(3), t = c.read(4);
+            c.text("交付材料");
+            c.result("委托加工物资（借）", m);
+            c.result("原材料（贷）", m);
+            c.blank();
+
+            c.text("支付委托加工费");
+            c.result("委托加工物资（借）", p);
+            c.result("银行存款（贷）", p);
+            c.blank();
+
+            c.text("支付增值税");
+            c.result("应交税金-应交增值税（进）（借）", t);
+            c.result("银行存款（贷）", t);
+            c.blank();
+
+            c.text("支付辅助材料费");
+            c.result("委托加工物资（借）", q);
+            c.result("银行存款（贷）", q);
+            c.blank();
+
+            Num R = p + m + q;
+            c.text("验收入库");
+            c.result("原材料（借）", R);
+            c.result("委托加工物资（贷）", R);
+        },
+};
+
+}  // namespace bk::calc

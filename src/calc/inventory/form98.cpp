@@ -1,0 +1,25 @@
+// Form98: packaging materials issued at planned cost, charged to production
+// or to selling, and the month-end transfer of their cost variance. A saving
+// (negative rate) keeps its minus sign under the same captions.
+#include "calc/calculator.h"
+
+namespace bk::calc {
+
+extern const CalculatorDef form98{
+    .form = 98,
+    .items = {heading("材料"), field(1, "生产成本"), field(2, "材料成本差异率")},
+    .compute =
+        [](Calc& c) {
+            Num m = c.read(1), r = c.read(2);
+            Num D = r * m;
+            c.text("成本");
+            c.result("生产成本/销售费用（借）", m);
+            c.result("周转材料（贷）", m);
+            c.blank();
+            c.result("月末结转差异", D);
+            c.result("生产成本/销售费用（借）", D);
+            c.result("材料成本差异（贷）", D);
+        },
+};
+
+}  // namespace bk::calc
