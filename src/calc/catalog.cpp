@@ -12,7 +12,8 @@ extern const CalculatorDef form10, form11, form34, form35, form36, form37, form4
 // inventory/
 extern const CalculatorDef form19;
 // assets/
-extern const CalculatorDef form79;
+extern const CalculatorDef form25, form26, form79, form27, form66, form67, form80, form81, form28, form56, form57,
+    form68;
 // payroll_tax/
 // equity/
 // sales/
@@ -29,7 +30,8 @@ const CalculatorDef* calculatorDef(FormId form)
                  // inventory/
                  &form19,
                  // assets/
-                 &form79,
+                 &form25, &form26, &form79, &form27, &form66, &form67, &form80, &form81, &form28, &form56, &form57,
+                 &form68,
                  // payroll_tax/
                  // equity/
                  // sales/
