@@ -5,7 +5,7 @@
 // 固定资产 with its VAT. Each group prints only when its price and VAT are
 // filled in; its totals are worked out first, so an amount too large stops
 // the press before any line of that group.
-#include "calc/calculator.h"
+#include "calc/assets/entries.h"
 
 namespace bk::calc {
 
@@ -41,22 +41,14 @@ extern const CalculatorDef form66{
                 c.result("应交税费-应交增值税（进）", i4);
                 c.result("银行存款（贷）", B2);
                 c.blank();
-                c.text("使用设备");
-                c.result("固定资产（借）", G1);
-                c.result("在建工程（贷）", G1);
+                entry(c, "使用设备", "固定资产（借）", "在建工程（贷）", G1);
                 c.blank();
 
-                c.text("购进安装（小规模纳税人）");
-                c.result("在建工程(借)", B1);
-                c.result("银行存款（贷）", B1);
+                entry(c, "购进安装（小规模纳税人）", "在建工程(借)", "银行存款（贷）", B1);
                 c.blank();
-                c.text("支付安装费");
-                c.result("在建工程（借）", B2);
-                c.result("银行存款（贷）", B2);
+                entry(c, "支付安装费", "在建工程（借）", "银行存款（贷）", B2);
                 c.blank();
-                c.text("使用设备");
-                c.result("固定资产（借）", G2);
-                c.result("在建工程（贷）", G2);
+                entry(c, "使用设备", "固定资产（借）", "在建工程（贷）", G2);
             }
 
             Num R = r2 + r1;

@@ -3,7 +3,7 @@
 // general VAT payer (VAT deducted) and once for a small-scale payer (VAT part
 // of the cost). Every total is worked out just before its line, so an amount
 // too large leaves the lines above it.
-#include "calc/calculator.h"
+#include "calc/assets/entries.h"
 
 namespace bk::calc {
 
@@ -14,31 +14,15 @@ extern const CalculatorDef form67{
     .compute =
         [](Calc& c) {
             Num m = c.read(1), v = c.read(2), k = c.read(3), s = c.read(4), f = c.read(5), t = c.read(6);
-            c.text("购入工程物资");
-            c.result("工程物资（借）", m);
-            c.result("应交税费-应交增值税（借）", v);
-            c.result("银行存款（贷）", v + m);
+            paidWithVat(c, "购入工程物资", "工程物资（借）", m, v);
             c.blank();
-
-            c.text("领用全部工程物资");
-            c.result("在建工程（借）", m);
-            c.result("工程物资（贷）", m);
+            entry(c, "领用全部工程物资", "在建工程（借）", "工程物资（贷）", m);
             c.blank();
-
-            c.text("领用自产物资");
-            c.result("在建工程（借）", k);
-            c.result("库存商品（贷）", k);
+            entry(c, "领用自产物资", "在建工程（借）", "库存商品（贷）", k);
             c.blank();
-
-            c.text("分配工程人员薪酬");
-            c.result("在建工程（借）", s);
-            c.result("应付职工薪酬（贷）", s);
+            entry(c, "分配工程人员薪酬", "在建工程（借）", "应付职工薪酬（贷）", s);
             c.blank();
-
-            c.text("支付其他费用");
-            c.result("在建工程（借）", f);
-            c.result("应交税费-应交增值税（借）", t);
-            c.result("银行存款（贷）", t + f);
+            paidWithVat(c, "支付其他费用", "在建工程（借）", f, t);
             c.blank();
 
             c.text("转固定资产（一般规模纳税人）");

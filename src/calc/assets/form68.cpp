@@ -2,7 +2,7 @@
 // amounts are filled in: the scrapping of an intangible asset (its value not
 // yet amortised is a loss), a late-payment fine paid, and the closing of
 // 营业外支出 to the year's profit.
-#include "calc/calculator.h"
+#include "calc/assets/entries.h"
 
 namespace bk::calc {
 
@@ -19,16 +19,8 @@ extern const CalculatorDef form68{
                 c.result("营业外支出（借）", g - m);
                 c.result("无形资产（贷）", g);
             }
-            if (f > 0) {
-                c.text("支付滞纳金");
-                c.result("营业外支出（借）", f);
-                c.result("银行存款（贷）", f);
-            }
-            if (e > 0) {
-                c.text("结转营业外支出");
-                c.result("本年利润（借）", e);
-                c.result("营业外支出（贷）", e);
-            }
+            if (f > 0) entry(c, "支付滞纳金", "营业外支出（借）", "银行存款（贷）", f);
+            if (e > 0) entry(c, "结转营业外支出", "本年利润（借）", "营业外支出（贷）", e);
         },
 };
 

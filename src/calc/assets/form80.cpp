@@ -2,7 +2,7 @@
 // proceeds of the remains with their output VAT, the disposal costs, and the
 // balance of 固定资产清理 closed as a loss (营业外支出) or a gain (资产处置损益).
 // A balance of exactly 0 needs no closing line.
-#include "calc/assets/disposal.h"
+#include "calc/assets/entries.h"
 
 namespace bk::calc {
 
@@ -14,6 +14,7 @@ extern const CalculatorDef form80{
         [](Calc& c) {
             Num A = c.read(1), D = c.read(2), R = c.read(3), T = c.read(4), F = c.read(5);
             Num N = transferToDisposal(c, A, D);
+            c.blank();
 
             c.text("收回残料变价收入");
             c.result("银行存款（借）", T + R);
@@ -21,9 +22,7 @@ extern const CalculatorDef form80{
             c.result("应交税费-应交增值税（销）（贷）", T);
             c.blank();
 
-            c.text("支付清理费用");
-            c.result("固定资产清理（借）", F);
-            c.result("银行存款（贷）", F);
+            entry(c, "支付清理费用", "固定资产清理（借）", "银行存款（贷）", F);
             c.blank();
 
             c.text("结转固定资产清理");

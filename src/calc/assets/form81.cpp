@@ -2,7 +2,7 @@
 // salvage taken into stores, the clearing costs with their VAT, the insurance
 // claim booked and received, and what is left closed to 营业外支出-非常损失.
 // The loss is printed with its sign, negative when the claim exceeds it.
-#include "calc/assets/disposal.h"
+#include "calc/assets/entries.h"
 
 namespace bk::calc {
 
@@ -14,16 +14,12 @@ extern const CalculatorDef form81{
         [](Calc& c) {
             Num A = c.read(1), D = c.read(2), S = c.read(3), F = c.read(4), T = c.read(5), I = c.read(6);
             Num N = transferToDisposal(c, A, D);
-
-            c.text("残料入库");
-            c.result("原材料（借）", S);
-            c.result("固定资产清理（贷）", S);
             c.blank();
 
-            c.text("支付清理费");
-            c.result("固定资产清理（借）", F);
-            c.result("应交税费-应交增值税（借）", T);
-            c.result("银行存款（贷）", T + F);
+            entry(c, "残料入库", "原材料（借）", "固定资产清理（贷）", S);
+            c.blank();
+
+            paidWithVat(c, "支付清理费", "固定资产清理（借）", F, T);
             c.blank();
 
             c.text("收到保险公司理赔");
