@@ -12,9 +12,9 @@ namespace bk::calc {
 extern const CalculatorDef form66{
     .form = 66,
     .items = {heading("不需安装的设备"), field(1, "设备原价"), field(2, "设备增值税"), field(3, "包装费"),
-              field(4, "包装增值税"), nextColumn(), heading("需要安装的设备"), field(5, "设备原价"),
-              field(6, "设备增值税"), field(7, "安装费"), field(8, "安装增值税"), heading("购入房地产"),
-              field(9, "房地产价格"), field(10, "应交增值税")},
+              field(4, "包装增值税"), heading("需要安装的设备"), field(5, "设备原价"), field(6, "设备增值税"),
+              field(7, "安装费"), field(8, "安装增值税"), nextColumn(), heading("购入房地产"), field(9, "房地产价格"),
+              field(10, "应交增值税")},
     .compute =
         [](Calc& c) {
             Num u1 = c.read(1), u2 = c.read(2), u3 = c.read(3), u4 = c.read(4);
