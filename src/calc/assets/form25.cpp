@@ -26,8 +26,8 @@ extern const CalculatorDef form25{
 
             // Double-declining balance: twice the straight-line rate on the value left
             // at the start of year t, without residual value or a late switch to
-            // straight-line. A life under 2 years makes the base negative, and then
-            // a year t that is not whole cannot be raised to.
+            // straight-line. A life under 2 years makes the base 1 - 2 / N negative;
+            // raised to a year that is not whole it is the invalid-argument fault.
             Num N = c.read(4), P2 = c.read(5), t = c.read(6);
             if (N > 0 && P2 > 0 && t > 0) {
                 Num D = power(1 - 2 / N, t - 1) * P2 * 2 / N;
