@@ -2,8 +2,8 @@
 // straight to 固定资产; equipment to be installed is first collected in
 // 在建工程, booked once as a general VAT payer (input VAT deductible) and once
 // as a small-scale payer (VAT part of the cost); real estate goes to
-// 固定资产 with its VAT. Each group prints only when its price and VAT are
-// filled in; its totals are worked out first, so an amount too large stops
+// 固定资产 with its VAT. Each group prints only when its amounts are
+// filled in (packing may stay empty); its totals are worked out first, so an amount too large stops
 // the press before any line of that group.
 #include "calc/assets/entries.h"
 
