@@ -13,7 +13,8 @@ extern const CalculatorDef form10, form11, form34, form35, form36, form37, form4
 extern const CalculatorDef form16, form17, form18, form19, form20, form21, form22, form23, form24, form87, form88,
     form89, form90, form97, form98;
 // assets/
-extern const CalculatorDef form79;
+extern const CalculatorDef form25, form26, form79, form27, form66, form67, form80, form81, form28, form56, form57,
+    form68;
 // payroll_tax/
 extern const CalculatorDef form9, form38, form39, form82, form40, form58, form69, form70, form59, form60, form93,
     form94, form95, form96;
@@ -36,7 +37,8 @@ const CalculatorDef* calculatorDef(FormId form)
                  &form16, &form17, &form18, &form19, &form20, &form21, &form22, &form23, &form24, &form87, &form88,
                  &form89, &form90, &form97, &form98,
                  // assets/
-                 &form79,
+                 &form25, &form26, &form79, &form27, &form66, &form67, &form80, &form81, &form28, &form56, &form57,
+                 &form68,
                  // payroll_tax/
                  &form9, &form38, &form39, &form82, &form40, &form58, &form69, &form70, &form59, &form60, &form93,
                  &form94, &form95, &form96,

@@ -1,0 +1,21 @@
+// Form26: the depreciation accumulated after some years at a yearly rate, and
+// the book value left of the asset. Nothing is checked: a rate times years
+// above 1 leaves a negative value, shown as it is.
+#include "calc/calculator.h"
+
+namespace bk::calc {
+
+extern const CalculatorDef form26{
+    .form = 26,
+    .items = {field(1, "固定资产原价"), field(2, "年折旧率"), field(3, "使用年数")},
+    .compute =
+        [](Calc& c) {
+            Num P = c.read(1), k = c.read(2), y = c.read(3);
+            Num T = k * P * y;
+            Num B = P - T;
+            c.result("累计折旧总额（借）", T);
+            c.result("固定资产余额（在建工程借）", B);
+        },
+};
+
+}  // namespace bk::calc

@@ -1,0 +1,33 @@
+// Form56: contract fulfilment costs. The depreciation and amortisation spent
+// on a contract are collected in 合同履约成本; the revenue is then recognised,
+// its 6% VAT split off, and the collected cost released to 主营业务成本.
+#include "calc/calculator.h"
+
+namespace bk::calc {
+
+extern const CalculatorDef form56{
+    .form = 56,
+    .items = {field(1, "累计折旧"), field(2, "摊销费用"), field(3, "含税收入")},
+    .compute =
+        [](Calc& c) {
+            Num d = c.read(1), a = c.read(2), g = c.read(3);
+            Num Q = a + d;
+            c.text("确认折旧费、摊销费");
+            c.result("合同履约成本（借）", Q);
+            c.result("累计折旧（贷）", d);
+            c.result("累计摊销（贷）", a);
+            c.blank();
+
+            // The revenue including VAT at 6%: without VAT it is 1/1.06 of it.
+            Num R = g / 1.06;
+            Num T = g - R;
+            c.text("确认摊销合同履约成本");
+            c.result("银行存款（借）", g);
+            c.result("主营业务收入（贷）", R);
+            c.result("应交税费-应交增值税（销）（贷）", T);
+            c.result("主营业务成本（借）", Q);
+            c.result("合同履约成本（贷）", Q);
+        },
+};
+
+}  // namespace bk::calc
