@@ -16,6 +16,7 @@ extern const CalculatorDef form79;
 // payroll_tax/
 // equity/
 // sales/
+extern const CalculatorDef form48, form49, form50, form51, form52, form62, form53, form54, form55, form77, form99;
 // cash_bank/
 
 const CalculatorDef* calculatorDef(FormId form)
@@ -33,6 +34,7 @@ const CalculatorDef* calculatorDef(FormId form)
                  // payroll_tax/
                  // equity/
                  // sales/
+                 &form48, &form49, &form50, &form51, &form52, &form62, &form53, &form54, &form55, &form77, &form99,
                  // cash_bank/
              })
             t.at(static_cast<size_t>(def->form)) = def;
