@@ -5,7 +5,7 @@
 
 namespace bk::calc {
 
-using sales::saleWithTax, sales::transfer;
+using sales::recogniseSale, sales::transfer;
 
 extern const CalculatorDef form49{
     .form = 49,
@@ -15,10 +15,7 @@ extern const CalculatorDef form49{
         [](Calc& c) {
             Num N = c.read(1), U = c.read(2), k = c.read(3), d = c.read(4), t = c.read(5), X = c.read(6);
             Num S = (U * N) * (1 - d);
-            Num Y = S + X;
-            c.text("确认收入");
-            saleWithTax(c, "应收账款（借）", Y, "主营业务收入（贷）", S, X);
-            c.blank();
+            Num Y = recogniseSale(c, "应收账款（借）", "主营业务收入（贷）", S, X);
 
             Num G = k * N;
             transfer(c, "主营业务成本（借）", "库存商品（贷）", G);

@@ -5,7 +5,7 @@
 
 namespace bk::calc {
 
-using sales::saleWithTax, sales::transfer;
+using sales::recogniseSale, sales::saleWithTax, sales::transfer;
 
 extern const CalculatorDef form50{
     .form = 50,
@@ -13,10 +13,7 @@ extern const CalculatorDef form50{
     .compute =
         [](Calc& c) {
             Num P = c.read(1), X = c.read(2), G = c.read(3), F = c.read(4);
-            Num Y = X + P;
-            c.text("确认收入");
-            saleWithTax(c, "应收票据/银行存款（借）", Y, "主营业务收入（贷）", P, X);
-            c.blank();
+            Num Y = recogniseSale(c, "应收票据/银行存款（借）", "主营业务收入（贷）", P, X);
             transfer(c, "主营业务成本（借）", "库存商品（贷）", G);
             c.blank();
             c.text("代垫运费");

@@ -4,7 +4,7 @@
 
 namespace bk::calc {
 
-using sales::saleWithTax, sales::transfer;
+using sales::recogniseSale, sales::transfer;
 
 extern const CalculatorDef form51{
     .form = 51,
@@ -12,10 +12,7 @@ extern const CalculatorDef form51{
     .compute =
         [](Calc& c) {
             Num P = c.read(1), X = c.read(2), G = c.read(3);
-            Num Y = X + P;
-            c.text("确认收入");
-            saleWithTax(c, "应收账款（借）", Y, "主营业务收入/其他业务收入（贷）", P, X);
-            c.blank();
+            Num Y = recogniseSale(c, "应收账款（借）", "主营业务收入/其他业务收入（贷）", P, X);
             transfer(c, "银行存款（借）", "应收账款（贷）", Y);
             c.blank();
             transfer(c, "主营业务成本/其他业务成本（借）", "库存商品/原材料（贷）", G);

@@ -4,7 +4,7 @@
 
 namespace bk::calc {
 
-using sales::saleWithTax, sales::transfer;
+using sales::recogniseSale, sales::transfer;
 
 extern const CalculatorDef form52{
     .form = 52,
@@ -12,10 +12,7 @@ extern const CalculatorDef form52{
     .compute =
         [](Calc& c) {
             Num P = c.read(1), X = c.read(2), G = c.read(3);
-            Num Y = X + P;
-            c.text("确认收入");
-            saleWithTax(c, "应收账款（借）", Y, "其他业务收入（贷）", P, X);
-            c.blank();
+            recogniseSale(c, "应收账款（借）", "其他业务收入（贷）", P, X);
             c.text("结转原材料成本");
             transfer(c, "其他业务成本（借）", "原材料（贷）", G);
         },
