@@ -22,6 +22,7 @@ extern const CalculatorDef form9, form38, form39, form82, form40, form58, form69
 extern const CalculatorDef form41, form42, form43, form44, form45, form73, form74, form75, form76, form78, form91,
     form15, form71, form100;
 // sales/
+extern const CalculatorDef form48, form49, form50, form51, form52, form62, form53, form54, form55, form77, form99;
 // cash_bank/
 extern const CalculatorDef form14, form63, form72, form83, form84, form61, form85, form86, form92, form64, form65;
 
@@ -46,6 +47,7 @@ const CalculatorDef* calculatorDef(FormId form)
                  &form41, &form42, &form43, &form44, &form45, &form73, &form74, &form75, &form76, &form78, &form91,
                  &form15, &form71, &form100,
                  // sales/
+                 &form48, &form49, &form50, &form51, &form52, &form62, &form53, &form54, &form55, &form77, &form99,
                  // cash_bank/
                  &form14, &form63, &form72, &form83, &form84, &form61, &form85, &form86, &form92, &form64, &form65,
              })

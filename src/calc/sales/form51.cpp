@@ -1,0 +1,34 @@
+// Form51: a sale of goods, materials or packaging, paid, and then returned in
+// full: the sale and its cost are reversed and the refund leaves the bank.
+#include "calc/sales/sale_lines.h"
+
+namespace bk::calc {
+
+using sales::recogniseSale, sales::transfer;
+
+extern const CalculatorDef form51{
+    .form = 51,
+    .items = {field(1, "商品总价（原材料、包装物）"), field(2, "应交增值税（销）"), field(3, "成本总额")},
+    .compute =
+        [](Calc& c) {
+            Num P = c.read(1), X = c.read(2), G = c.read(3);
+            Num Y = recogniseSale(c, "应收账款（借）", "主营业务收入/其他业务收入（贷）", P, X);
+            transfer(c, "银行存款（借）", "应收账款（贷）", Y);
+            c.blank();
+            transfer(c, "主营业务成本/其他业务成本（借）", "库存商品/原材料（贷）", G);
+            c.blank();
+
+            c.text("销售退回");
+            c.result("主营业务收入/其他业务收入（借）", P);
+            c.result("应交税费-应交增值税（销）（借）", X);
+            c.result("银行存款（贷）", Y);
+            c.blank();
+            transfer(c, "库存商品/原材料（借）", "主营业务成本/其他业务成本（贷）", G);
+            c.blank();
+
+            c.text("结转业务收入");
+            transfer(c, "主营业务收入/其他业务收入（借）", "本年利润（贷）", P);
+        },
+};
+
+}  // namespace bk::calc

@@ -1,0 +1,21 @@
+// Form52: a sale of materials or other items outside the main business,
+// booked as 其他业务收入 with the materials' cost as 其他业务成本.
+#include "calc/sales/sale_lines.h"
+
+namespace bk::calc {
+
+using sales::recogniseSale, sales::transfer;
+
+extern const CalculatorDef form52{
+    .form = 52,
+    .items = {field(1, "商品总价"), field(2, "应交增值税（销）"), field(3, "成本总额")},
+    .compute =
+        [](Calc& c) {
+            Num P = c.read(1), X = c.read(2), G = c.read(3);
+            recogniseSale(c, "应收账款（借）", "其他业务收入（贷）", P, X);
+            c.text("结转原材料成本");
+            transfer(c, "其他业务成本（借）", "原材料（贷）", G);
+        },
+};
+
+}  // namespace bk::calc

@@ -1,0 +1,43 @@
+// Form62: a purchase paid within the cash-discount term. The discount is an
+// amount typed in, or, when a rate is given, that rate of the price with its
+// tax; it reduces 财务费用 and is closed into the year's profit. A negative
+// rate books nothing.
+#include "calc/sales/sale_lines.h"
+
+namespace bk::calc {
+
+namespace {
+
+// Paying the payable less the discount, and closing the discount.
+void payWithDiscount(Calc& c, Num P, Num X, Num Z, Num D)
+{
+    c.result("应付账款（借）", P);
+    c.result("应交税金-应交增值税（进）（借）", X);
+    c.result("银行存款（贷）", Z);
+    c.result("财务费用（贷）", D);
+    c.blank();
+    c.text("结转财务费用");
+    sales::transfer(c, "财务费用（借）", "本年利润（贷）", D);
+}
+
+}  // namespace
+
+extern const CalculatorDef form62{
+    .form = 62,
+    .items = {field(1, "购买价格"), field(2, "增值税"), field(3, "折扣"), field(4, "折扣率")},
+    .compute =
+        [](Calc& c) {
+            Num P = c.read(1), X = c.read(2), D = c.read(3), r = c.read(4);
+            if (r == 0) {
+                Num Z = (X + P) - D;
+                payWithDiscount(c, P, X, Z, D);
+            }
+            if (r > 0) {
+                Num rateDiscount = r * (X + P);
+                Num Z = (X + P) - rateDiscount;
+                payWithDiscount(c, P, X, Z, rateDiscount);
+            }
+        },
+};
+
+}  // namespace bk::calc

@@ -1,0 +1,24 @@
+// Form77: goods bought with their input tax, and the freight paid on them.
+// The tax field's caption reads 应交增值税（销） on this window too.
+#include "calc/sales/sale_lines.h"
+
+namespace bk::calc {
+
+extern const CalculatorDef form77{
+    .form = 77,
+    .items = {field(1, "商品总价"), field(2, "应交增值税（销）"), field(3, "运费")},
+    .compute =
+        [](Calc& c) {
+            Num P = c.read(1), X = c.read(2), F = c.read(3);
+            Num Y = X + P;
+            c.text("购进货物");
+            c.result("库存商品（借）", P);
+            c.result("应交税费-应交增值税（借）", X);
+            c.result("银行存款/库存现金（贷）", Y);
+            c.blank();
+            c.text("付运费");
+            sales::transfer(c, "应付账款（借）", "银行存款/库存现金（贷）", F);
+        },
+};
+
+}  // namespace bk::calc
