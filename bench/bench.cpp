@@ -1,6 +1,8 @@
 // Speed of the main window's lookup and of a whole replayed session.
 #include <benchmark/benchmark.h>
 
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -67,6 +69,25 @@ void BM_ReplayAllRoutes(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ReplayAllRoutes)->Unit(benchmark::kMillisecond);
+
+// The whole catalogue in one session: every key typed once, every
+// calculator pressed once with typical amounts (the session of the golden
+// transcript catalogue_all_windows). Target: well below 50 ms.
+void BM_ReplayWholeCatalogue(benchmark::State& state)
+{
+    std::ifstream file(BOOKKEEPER_SOURCE_DIR "/tests/golden/catalogue_all_windows.script");
+    const std::string script((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (script.empty()) {
+        state.SkipWithError("catalogue_all_windows.script not found");
+        return;
+    }
+    for (auto _ : state) {
+        std::istringstream in(script);
+        std::ostringstream log, errors;
+        benchmark::DoNotOptimize(bk::runReplay(in, log, errors));
+    }
+}
+BENCHMARK(BM_ReplayWholeCatalogue)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

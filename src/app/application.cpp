@@ -137,17 +137,17 @@ void Application::pressCalculator(FormId form, int command)
     Window& w = windows_.get(form);
     switch (command) {
     case 1:
-        if (const calc::CalculatorDef* def = calc::calculatorDef(form); def && def->compute) {
-            calc::Calc calc(w.texts(), w.output());
-            try {
-                def->compute(calc);
-            } catch (const ArithmeticFault& fault) {
-                // The press stops at the faulting step; what it printed
-                // before stays, and the program carries on after the message.
-                toolkit_.showFault(form, static_cast<int>(fault.code), faultMessage(fault.code));
-            }
+    {
+        calc::Calc calc(w.texts(), w.output());
+        try {
+            calc::calculatorDef(form).compute(calc);
+        } catch (const ArithmeticFault& fault) {
+            // The press stops at the faulting step; what it printed
+            // before stays, and the program carries on after the message.
+            toolkit_.showFault(form, static_cast<int>(fault.code), faultMessage(fault.code));
         }
         break;
+    }
     case 2: windows_.clearOutput(form); break;
     case 3:
         windows_.hide(form);

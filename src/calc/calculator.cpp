@@ -75,8 +75,7 @@ int rowTop(size_t row) { return kMargin + static_cast<int>(row) * kRowPitch; }
 WindowSpec calculatorSpec(FormId form)
 {
     WindowSpec spec{form, 0, 0, {}};
-    const CalculatorDef* def = calculatorDef(form);
-    const auto columns = columnsOf(def ? def->items : std::vector<Item>{});
+    const auto columns = columnsOf(calculatorDef(form).items);
 
     std::vector<ControlSpec> labels;
     std::vector<ControlSpec> texts;
@@ -85,11 +84,17 @@ WindowSpec calculatorSpec(FormId form)
     for (const auto& column : columns) {
         int captionsWidth = 0;
         int headingsWidth = 0;
+        bool hasFields = false;
         for (const Item& item : column) {
+            hasFields |= item.kind == Item::Kind::Field;
+            if (item.caption.empty()) continue;
             int& widest = item.kind == Item::Kind::Field ? captionsWidth : headingsWidth;
             widest = std::max(widest, captionWidth(item.caption));
         }
-        const int fieldsWidth = captionsWidth > 0 ? captionsWidth + kCaptionGap + kTextWidth : 0;
+        // Fields stand right of their captions; a column of fields without
+        // captions (each under a heading) has the boxes at its left edge.
+        const int fieldsLeft = captionsWidth > 0 ? captionsWidth + kCaptionGap : 0;
+        const int fieldsWidth = hasFields ? fieldsLeft + kTextWidth : 0;
         const int width = std::max(fieldsWidth, headingsWidth);
         for (size_t row = 0; row < column.size(); ++row) {
             const Item& item = column[row];
@@ -100,10 +105,10 @@ WindowSpec calculatorSpec(FormId form)
                 labels.push_back({ControlKind::Label, labelNumber, std::string(item.caption),
                                   {left, labelTop, width, kLabelHeight}});
             } else {
-                labels.push_back({ControlKind::Label, labelNumber, std::string(item.caption),
-                                  {left, labelTop, captionsWidth, kLabelHeight}});
-                texts.push_back({ControlKind::TextBox, item.text, {},
-                                 {left + captionsWidth + kCaptionGap, top, kTextWidth, kTextHeight}});
+                if (!item.caption.empty())
+                    labels.push_back({ControlKind::Label, labelNumber, std::string(item.caption),
+                                      {left, labelTop, captionsWidth, kLabelHeight}});
+                texts.push_back({ControlKind::TextBox, item.text, {}, {left + fieldsLeft, top, kTextWidth, kTextHeight}});
             }
         }
         rows = std::max(rows, column.size());

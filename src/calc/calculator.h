@@ -57,7 +57,8 @@ struct Item {
     std::string_view caption;  // Field: its caption; Heading: the label text
 };
 
-// A field TextN with its caption label to its left.
+// A field TextN with its caption label to its left; with an empty caption
+// the field has no label (it stands under a heading that names it).
 constexpr Item field(int text, std::string_view caption) { return {Item::Kind::Field, text, caption}; }
 // A label that names no field (a group heading, a connecting word such as
 // "或", an explanation); it takes a row of its own in its column.
@@ -67,13 +68,15 @@ constexpr Item nextColumn() { return {Item::Kind::NextColumn, 0, {}}; }
 
 struct CalculatorDef {
     FormId form = 0;
-    // Labels are numbered Label1, Label2, … in the order of the items.
+    // Labels are numbered Label1, Label2, … in the order of the items that
+    // have a caption.
     std::vector<Item> items;
-    Compute compute = nullptr;  // nullptr: 确定 prints nothing yet
+    Compute compute = nullptr;
 };
 
-// The definition of a calculator window, or nullptr for one that has none yet.
-const CalculatorDef* calculatorDef(FormId form);
+// The definition of calculator window `form`, 2 to 100: every calculator has
+// one, with its compute function.
+const CalculatorDef& calculatorDef(FormId form);
 
 // The window a calculator is drawn as: its controls laid out in twips.
 WindowSpec calculatorSpec(FormId form);

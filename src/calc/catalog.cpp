@@ -1,5 +1,8 @@
 // Every calculator window, registered in one place.
 #include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
 
 #include "calc/calculator.h"
 
@@ -26,7 +29,7 @@ extern const CalculatorDef form48, form49, form50, form51, form52, form62, form5
 // cash_bank/
 extern const CalculatorDef form14, form63, form72, form83, form84, form61, form85, form86, form92, form64, form65;
 
-const CalculatorDef* calculatorDef(FormId form)
+const CalculatorDef& calculatorDef(FormId form)
 {
     static const auto table = [] {
         std::array<const CalculatorDef*, kLastForm + 1> t{};
@@ -52,10 +55,18 @@ const CalculatorDef* calculatorDef(FormId form)
                  &form14, &form63, &form72, &form83, &form84, &form61, &form85, &form86, &form92, &form64, &form65,
              })
             t.at(static_cast<size_t>(def->form)) = def;
+        // A calculator left out of the list above is a build mistake that
+        // no user must meet as a dead 确定 button.
+        for (FormId f = kFirstCalculator; f <= kLastForm; ++f) {
+            if (!t[static_cast<size_t>(f)] || !t[static_cast<size_t>(f)]->compute) {
+                std::fprintf(stderr, "calculator Form%d is not registered\n", f);
+                std::abort();
+            }
+        }
         return t;
     }();
-    if (form < kFirstCalculator || form > kLastForm) return nullptr;
-    return table[static_cast<size_t>(form)];
+    if (form < kFirstCalculator || form > kLastForm) throw std::out_of_range("not a calculator window");
+    return *table[static_cast<size_t>(form)];
 }
 
 }  // namespace bk::calc

@@ -17,7 +17,6 @@
 
 #include "app/application.h"
 #include "app/navigation.h"
-#include "calc/calculator.h"
 #include "lookup/lookup_table.h"
 #include "lookup/subjects.h"
 #include "ui/qt/qt_toolkit.h"
@@ -376,7 +375,7 @@ private slots:
             for (const auto& action : rule.actions) {
                 if (action.kind != bk::lookup::RuleAction::Kind::OpenWindow) continue;
                 const int form = action.window;
-                if (!bk::calc::calculatorDef(form) || !grabbed.insert(form).second) continue;
+                if (!grabbed.insert(form).second) continue;
                 if (!visible(form)) {
                     typeKey(QString::fromStdString(std::string(rule.key)));
                     click(1, "Command1");

@@ -1,0 +1,44 @@
+// The calculator catalogue: all 99 windows registered, each under its own
+// number, with distinct fields and a key that opens it.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <stdexcept>
+
+#include "calc/calculator.h"
+#include "lookup/lookup_table.h"
+
+namespace bk::calc {
+namespace {
+
+TEST(Calculators, AllNinetyNineAreRegistered)
+{
+    for (FormId form = kFirstCalculator; form <= kLastForm; ++form) {
+        const CalculatorDef& def = calculatorDef(form);
+        EXPECT_EQ(def.form, form);
+        EXPECT_NE(def.compute, nullptr) << "Form" << form;
+        std::set<int> texts;
+        int fields = 0;
+        for (const Item& item : def.items) {
+            if (item.kind != Item::Kind::Field) continue;
+            ++fields;
+            EXPECT_GT(item.text, 0) << "Form" << form;
+            EXPECT_TRUE(texts.insert(item.text).second) << "Form" << form << " has Text" << item.text << " twice";
+        }
+        EXPECT_GT(fields, 0) << "Form" << form;
+    }
+    EXPECT_THROW(calculatorDef(kMainForm), std::out_of_range);
+    EXPECT_THROW(calculatorDef(kLastForm + 1), std::out_of_range);
+}
+
+TEST(Calculators, EachIsOpenedByAKey)
+{
+    std::set<FormId> opened;
+    for (const auto& rule : lookup::LookupTable::instance().rules())
+        for (const auto& action : rule.actions)
+            if (action.kind == lookup::RuleAction::Kind::OpenWindow) opened.insert(action.window);
+    for (FormId form = kFirstCalculator; form <= kLastForm; ++form) EXPECT_TRUE(opened.count(form)) << "Form" << form;
+}
+
+}  // namespace
+}  // namespace bk::calc
