@@ -160,11 +160,10 @@ private slots:
     {
         QLineEdit* edit = control<QLineEdit>(1, "Text1");
         QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        QTest::keyClick(edit, Qt::Key_Down);
         auto* menu = edit->findChild<QMenu*>(QStringLiteral("subjectMenu"));
         QVERIFY(menu);
         QCOMPARE(menu->actions().size(), static_cast<qsizetype>(bk::lookup::browseSubjects().size()));
-
-        QTest::keyClick(edit, Qt::Key_Down);
         QTRY_VERIFY(menu->isVisible());
         QCOMPARE(menu->activeAction()->text(), QStringLiteral("资产负债表项目"));
         QTest::keyClick(menu, Qt::Key_Down);

@@ -103,11 +103,48 @@ private:
 // to the user. With text in the box the Down arrow stays the completer's.
 class KeyBox : public QLineEdit {
 public:
-    KeyBox(QWidget* parent, const std::vector<lookup::Subject>& subjects) : QLineEdit(parent)
+    KeyBox(QWidget* parent, const std::vector<lookup::Subject>& subjects) : QLineEdit(parent), tree_(subjects)
     {
+        setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+            QMenu* menu = createStandardContextMenu();
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            QAction* first = menu->actions().value(0);
+            menu->insertMenu(first, subjectMenu());
+            menu->insertSeparator(first);
+            menu->popup(mapToGlobal(at));
+        });
+    }
+
+    // Opens the subject menu under the box, its first subject selected.
+    void browse()
+    {
+        QMenu* menu = subjectMenu();
+        menu->popup(mapToGlobal(QPoint(0, height())));
+        if (!menu->actions().isEmpty()) menu->setActiveAction(menu->actions().first());
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool completing = completer() && completer()->popup()->isVisible();
+        if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier && text().isEmpty() &&
+            !completing && !tree_.empty()) {
+            browse();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+
+private:
+    // The menu of subjects, made the first time it is wanted: most sessions
+    // never open it, and its 400-odd entries would cost every start.
+    QMenu* subjectMenu()
+    {
+        if (subjects_) return subjects_;
         subjects_ = new QMenu(QStringLiteral("按科目浏览"), this);
         subjects_->setObjectName(QStringLiteral("subjectMenu"));
-        for (const lookup::Subject& subject : subjects) {
+        for (const lookup::Subject& subject : tree_) {
             QMenu* keys = subjects_->addMenu(menuText(subject.name));
             for (std::string_view key : subject.keys) {
                 const QString text = QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
@@ -117,43 +154,16 @@ public:
                 });
             }
         }
-        setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-            QMenu* menu = createStandardContextMenu();
-            menu->setAttribute(Qt::WA_DeleteOnClose);
-            QAction* first = menu->actions().value(0);
-            menu->insertMenu(first, subjects_);
-            menu->insertSeparator(first);
-            menu->popup(mapToGlobal(at));
-        });
+        return subjects_;
     }
 
-    // Opens the subject menu under the box, its first subject selected.
-    void browse()
-    {
-        subjects_->popup(mapToGlobal(QPoint(0, height())));
-        if (!subjects_->actions().isEmpty()) subjects_->setActiveAction(subjects_->actions().first());
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        const bool completing = completer() && completer()->popup()->isVisible();
-        if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier && text().isEmpty() &&
-            !completing && !subjects_->isEmpty()) {
-            browse();
-            return;
-        }
-        QLineEdit::keyPressEvent(event);
-    }
-
-private:
     // Menu texts take "&" as a shortcut mark; a key's own "&" is doubled.
     static QString menuText(std::string_view s)
     {
         return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())).replace(QLatin1Char('&'), QStringLiteral("&&"));
     }
 
+    const std::vector<lookup::Subject>& tree_;
     QMenu* subjects_ = nullptr;
 };
 
@@ -199,6 +209,15 @@ public:
     {
         canvas_->clear();
         area_->verticalScrollBar()->setValue(0);
+    }
+
+    // Hides the window and gives back what only a window on screen needs,
+    // its native window and the image it is drawn into; showing it again
+    // makes them anew. The widgets, their texts and the printed lines stay.
+    void hideAndRelease()
+    {
+        hide();
+        destroy();
     }
 
 protected:
@@ -308,7 +327,7 @@ void QtToolkit::showWindow(FormId form)
     w->activateWindow();
 }
 
-void QtToolkit::hideWindow(FormId form) { windows_.at(static_cast<size_t>(form))->hide(); }
+void QtToolkit::hideWindow(FormId form) { windows_.at(static_cast<size_t>(form))->hideAndRelease(); }
 
 void QtToolkit::printLine(FormId form, int row, const std::string& text)
 {
