@@ -25,6 +25,14 @@ long peakKilobytes()
     return usage.ru_maxrss;
 }
 
+// What the event loop does between two clicks: draw, and delete what was
+// let go.
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 // Every calculator opened by its key from the main window and left again;
 // the main window stays.
 void showEveryWindow(bk::Application& app)
@@ -34,14 +42,14 @@ void showEveryWindow(bk::Application& app)
             if (action.kind != bk::lookup::RuleAction::Kind::OpenWindow) continue;
             app.setText(bk::kMainForm, 1, std::string(rule.key));
             app.click(bk::kMainForm, bk::ControlKind::Button, 1);
-            QCoreApplication::processEvents();
+            settle();
             for (bk::FormId open : std::vector<bk::FormId>(app.windows().visibleFrontFirst()))
                 if (open != bk::kMainForm) app.close(open);
             for (bk::FormId open : std::vector<bk::FormId>(app.windows().visibleFrontFirst()))
                 if (open != bk::kMainForm) app.close(open);  // Form19 and Form79 after Form18 and Form25
+            settle();
         }
     }
-    QCoreApplication::processEvents();
 }
 
 }  // namespace
@@ -63,7 +71,7 @@ int main(int argc, char** argv)
         app.start();
         showEveryWindow(app);
         int created = 0;
-        for (bk::FormId form = bk::kMainForm; form <= bk::kLastForm; ++form) created += toolkit.window(form) != nullptr;
+        for (bk::FormId form = bk::kMainForm; form <= bk::kLastForm; ++form) created += app.windows().find(form) != nullptr;
         if (created != bk::kLastForm) {
             std::fprintf(stderr, "only %d windows were created\n", created);
             return 1;

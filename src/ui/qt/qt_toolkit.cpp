@@ -13,11 +13,14 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStringListModel>
 #include <QTranslator>
+#include <map>
 #include <vector>
 
 #include "app/application.h"
@@ -211,13 +214,18 @@ public:
         area_->verticalScrollBar()->setValue(0);
     }
 
-    // Hides the window and gives back what only a window on screen needs,
-    // its native window and the image it is drawn into; showing it again
-    // makes them anew. The widgets, their texts and the printed lines stay.
-    void hideAndRelease()
+    // Puts back what the program holds for this window: the texts of its
+    // boxes and the lines printed since the last clear.
+    void restore(const Window& window)
     {
-        hide();
-        destroy();
+        for (const auto& [number, text] : window.texts()) {
+            if (auto it = edits_.find(number); it != edits_.end()) {
+                const QSignalBlocker quiet(it->second);  // not typed by the user
+                it->second->setText(QString::fromStdString(text));
+            }
+        }
+        const auto& lines = window.output().lines();
+        for (size_t row = 0; row < lines.size(); ++row) printLine(static_cast<int>(row), QString::fromStdString(lines[row]));
     }
 
 protected:
@@ -250,6 +258,7 @@ private:
             QObject::connect(edit, &QLineEdit::textChanged, edit, [this, number](const QString& text) {
                 if (app_) app_->setText(form_, number, text.toStdString());
             });
+            edits_[number] = edit;
             if (c.completes) addCompleter(edit, number);
             return edit;
         }
@@ -299,6 +308,7 @@ private:
     Application*& app_;
     QScrollArea* area_ = nullptr;
     PrintCanvas* canvas_ = nullptr;
+    std::map<int, QLineEdit*> edits_;  // TextN
 };
 
 QtToolkit::QtToolkit() = default;
@@ -306,12 +316,13 @@ QtToolkit::QtToolkit() = default;
 QtToolkit::~QtToolkit()
 {
     for (FormWindow* w : windows_) delete w;
+    for (const QPointer<FormWindow>& w : retired_) delete w.data();
 }
 
-void QtToolkit::createWindow(const WindowSpec& spec)
-{
-    windows_.at(static_cast<size_t>(spec.form)) = new FormWindow(spec, app_);
-}
+// A window's widgets are made when it is shown and let go when it is hidden:
+// what it shows again (its texts and printed lines) is the program's, so
+// memory stays with the windows on screen, however many were opened.
+void QtToolkit::createWindow(const WindowSpec& spec) { specs_.at(static_cast<size_t>(spec.form)) = spec; }
 
 QWidget* QtToolkit::window(FormId form) const
 {
@@ -321,20 +332,39 @@ QWidget* QtToolkit::window(FormId form) const
 
 void QtToolkit::showWindow(FormId form)
 {
-    FormWindow* w = windows_.at(static_cast<size_t>(form));
+    FormWindow*& w = windows_.at(static_cast<size_t>(form));
+    if (!w) {
+        w = new FormWindow(specs_.at(static_cast<size_t>(form)), app_);
+        if (const Window* held = app_ ? app_->windows().find(form) : nullptr) w->restore(*held);
+    }
     w->show();
     w->raise();
     w->activateWindow();
 }
 
-void QtToolkit::hideWindow(FormId form) { windows_.at(static_cast<size_t>(form))->hideAndRelease(); }
-
-void QtToolkit::printLine(FormId form, int row, const std::string& text)
+void QtToolkit::hideWindow(FormId form)
 {
-    windows_.at(static_cast<size_t>(form))->printLine(row, QString::fromStdString(text));
+    FormWindow*& w = windows_.at(static_cast<size_t>(form));
+    if (!w) return;
+    w->hide();
+    // The hide may come from inside one of the window's own handlers (its
+    // 退出 button, its close box): it is deleted once that has returned.
+    std::erase_if(retired_, [](const QPointer<FormWindow>& old) { return old.isNull(); });
+    retired_.emplace_back(w);
+    w->deleteLater();
+    w = nullptr;
 }
 
-void QtToolkit::clearOutput(FormId form) { windows_.at(static_cast<size_t>(form))->clearOutput(); }
+// A window without widgets draws its lines when it is shown again.
+void QtToolkit::printLine(FormId form, int row, const std::string& text)
+{
+    if (FormWindow* w = windows_.at(static_cast<size_t>(form))) w->printLine(row, QString::fromStdString(text));
+}
+
+void QtToolkit::clearOutput(FormId form)
+{
+    if (FormWindow* w = windows_.at(static_cast<size_t>(form))) w->clearOutput();
+}
 
 void QtToolkit::showFault(FormId form, int /*code*/, const std::string& message)
 {

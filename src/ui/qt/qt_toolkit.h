@@ -5,8 +5,10 @@
 // presses back to it. It holds no behaviour of its own.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "ui/toolkit.h"
 
@@ -31,12 +33,14 @@ public:
     void showFault(FormId form, int code, const std::string& message) override;
     void quit() override;
 
-    // The window of that form, or nullptr before it is created.
+    // The window of that form while it is shown, else nullptr.
     QWidget* window(FormId form) const;
 
 private:
     Application* app_ = nullptr;
-    std::array<FormWindow*, kLastForm + 1> windows_{};
+    std::array<WindowSpec, kLastForm + 1> specs_{};
+    std::array<FormWindow*, kLastForm + 1> windows_{};  // the windows on screen
+    std::vector<QPointer<FormWindow>> retired_;         // hidden, to be deleted
 };
 
 // Sets the program-wide look: the Chinese font and Qt's own texts in Chinese.
