@@ -8,6 +8,8 @@
 #include <string>
 
 #include "lookup/lookup_table.h"
+#include "ui/arith.h"
+#include "ui/number_text.h"
 #include "replay.h"
 
 namespace {
@@ -43,6 +45,28 @@ void BM_LookupMiss(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LookupMiss);
+
+// Reading a field of N digits takes time linear in N, whatever the text:
+// plain digits, digits with a point, and full-width digits.
+void BM_ReadNumberDigits(benchmark::State& state)
+{
+    const auto n = static_cast<size_t>(state.range(0));
+    const std::string texts[] = {std::string(n, '7'), "0." + std::string(n, '3'), [n] {
+                                     std::string s;
+                                     for (size_t i = 0; i < n / 3; ++i) s += "９";
+                                     return s;
+                                 }()};
+    for (auto _ : state)
+        for (const std::string& text : texts) {
+            try {
+                benchmark::DoNotOptimize(bk::readNumber(text));
+            } catch (const bk::ArithmeticFault&) {
+                // a number past the double range: the reading still ran to its end
+            }
+        }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ReadNumberDigits)->RangeMultiplier(8)->Range(64, 1 << 21)->Complexity(benchmark::oN);
 
 // Every route key typed on the main window, its calculator opened and left
 // with 退出, from a fresh start each time.
