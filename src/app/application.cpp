@@ -20,7 +20,7 @@ WindowSpec mainWindowSpec()
                 {ControlKind::Button, 1, "确定", {6720, 2640, 1935, 495}},
                 {ControlKind::Button, 2, "退出", {7800, 3720, 1935, 495}},
                 {ControlKind::Button, 3, "取消", {9240, 2640, 1935, 495}},
-                {ControlKind::Label, 1, "财务报表填写事项", {8160, 960, 1695, 495}},
+                {ControlKind::Label, 1, "财务报表填写事项", {8160, 960, 1695, 495}, false, false, false, 1},
             }};
 }
 

@@ -105,9 +105,13 @@ WindowSpec calculatorSpec(FormId form)
                 labels.push_back({ControlKind::Label, labelNumber, std::string(item.caption),
                                   {left, labelTop, width, kLabelHeight}});
             } else {
-                if (!item.caption.empty())
+                if (!item.caption.empty()) {
                     labels.push_back({ControlKind::Label, labelNumber, std::string(item.caption),
                                       {left, labelTop, captionsWidth, kLabelHeight}});
+                    labels.back().buddy = item.text;
+                } else if (row > 0 && column[row - 1].kind == Item::Kind::Heading) {
+                    labels.back().buddy = item.text;  // the heading above names the field
+                }
                 texts.push_back({ControlKind::TextBox, item.text, {}, {left + fieldsLeft, top, kTextWidth, kTextHeight}});
             }
         }

@@ -1,18 +1,23 @@
 #include "ui/output_surface.h"
 
+#include <algorithm>
+
 #include "ui/number_text.h"
 
 namespace bk {
 
-void OutputSurface::printText(std::string_view text)
+void OutputSurface::print(std::string line, std::optional<size_t> amountAt)
 {
-    lines_.emplace_back(text);
+    lines_.push_back(std::move(line));
+    amountAt_.push_back(amountAt);
     toolkit_.printLine(form_, printRow() - 1, lines_.back());
 }
 
+void OutputSurface::printText(std::string_view text) { print(std::string(text), std::nullopt); }
+
 void OutputSurface::printNumber(std::string_view caption, double value)
 {
-    printText(std::string(caption) + formatNumber(value));
+    print(std::string(caption) + formatNumber(value), caption.size());
 }
 
 void OutputSurface::printVariant(std::string_view caption, const Var& value)
@@ -20,13 +25,47 @@ void OutputSurface::printVariant(std::string_view caption, const Var& value)
     if (value.assigned())
         printNumber(caption, static_cast<Num>(value).value());
     else
-        printText(caption);
+        print(std::string(caption), caption.size());
 }
 
 void OutputSurface::clear()
 {
     lines_.clear();
+    amountAt_.clear();
     toolkit_.clearOutput(form_);
+}
+
+std::vector<std::vector<std::string>> OutputSurface::tableRows(size_t first, size_t count) const
+{
+    std::vector<std::vector<std::string>> rows;
+    const size_t end = first + std::min(count, lines_.size() - std::min(first, lines_.size()));
+    for (size_t i = first; i < end; ++i) {
+        const std::string& line = lines_[i];
+        if (!amountAt_[i]) {
+            rows.push_back(line.empty() ? std::vector<std::string>{} : std::vector<std::string>{line});
+            continue;
+        }
+        // The number text has a sign position and a trailing space; a
+        // spreadsheet wants the bare number.
+        std::string amount = line.substr(*amountAt_[i]);
+        const size_t from = amount.find_first_not_of(' ');
+        amount = from == std::string::npos ? std::string() : amount.substr(from, amount.find_last_not_of(' ') + 1 - from);
+        rows.push_back({line.substr(0, *amountAt_[i]), amount});
+    }
+    return rows;
+}
+
+std::string tabSeparated(const std::vector<std::vector<std::string>>& rows)
+{
+    std::string text;
+    for (const auto& row : rows) {
+        for (size_t cell = 0; cell < row.size(); ++cell) {
+            if (cell > 0) text += '\t';
+            text += row[cell];
+        }
+        text += '\n';
+    }
+    return text;
 }
 
 }  // namespace bk

@@ -5,6 +5,7 @@
 // lines printed since the last Clear.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,10 +33,25 @@ public:
     int printRow() const { return static_cast<int>(lines_.size()); }
     const std::vector<std::string>& lines() const { return lines_; }
 
+    // Lines first .. first + count - 1 (clipped to what is printed) as rows
+    // for a spreadsheet: a result line is its caption and its amount as a
+    // plain number ("1500", "-2.5", ".5", "1E+308": no sign space, no
+    // trailing space, the point as printed), or its caption and an empty
+    // cell when the amount was never assigned; a text line is its text
+    // alone; a blank line an empty row.
+    std::vector<std::vector<std::string>> tableRows(size_t first, size_t count) const;
+
 private:
+    void print(std::string line, std::optional<size_t> amountAt);
+
     Toolkit& toolkit_;
     FormId form_;
     std::vector<std::string> lines_;
+    // Where each line's amount starts; none for a text line.
+    std::vector<std::optional<size_t>> amountAt_;
 };
+
+// Rows as tab-separated text, one row a line, each ending in "\n".
+std::string tabSeparated(const std::vector<std::vector<std::string>>& rows);
 
 }  // namespace bk

@@ -40,6 +40,7 @@ struct ControlSpec {
     bool clickable = false; // a label that opens another window
     bool completes = false; // a text box that offers keys as the user types
     bool browses = false;   // a text box that offers every key by subject
+    int buddy = 0;          // a label that names a text box: its TextN
 };
 
 std::string controlName(const ControlSpec& control);  // "Text3", "Label6", "Command1"

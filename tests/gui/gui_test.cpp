@@ -1,6 +1,11 @@
 // The real Qt windows, driven offscreen: typing a key, clicking, the close
 // box, the print area and the fault message.
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QClipboard>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QCompleter>
 #include <QImage>
 #include <QInputMethodEvent>
@@ -401,6 +406,137 @@ private slots:
                 QVERIFY(visible(1) || visible(bk::returnWindow(form)));
                 if (!visible(1)) click(bk::returnWindow(form), "Command3");
             }
+        }
+    }
+
+    // Form46 with revenue 1000, cost 600 and income tax 100, pressed once.
+    QPlainTextEdit* pressedForm46()
+    {
+        typeKey(QStringLiteral("利润总额"));
+        click(1, "Command1");
+        control<QLineEdit>(46, "Text1")->setText(QStringLiteral("1000"));
+        control<QLineEdit>(46, "Text6")->setText(QStringLiteral("600"));
+        control<QLineEdit>(46, "Text14")->setText(QStringLiteral("100"));
+        click(46, "Command1");
+        return control<QPlainTextEdit>(46, "printArea");
+    }
+
+    // The printed lines can be selected and copied as text, and copied as a
+    // table: tab-separated with bare amounts, as an HTML table, and as the
+    // plain lines. Nothing on the window changes.
+    void printedLinesCopyAsTextAndAsTable()
+    {
+        QPlainTextEdit* area = pressedForm46();
+        QVERIFY(area);
+        const auto printed = app_->windows().find(46)->output().lines();
+        QCOMPARE(printed.size(), size_t{29});
+        QCOMPARE(area->document()->blockCount(), 29);
+
+        // Lines 0 to 7 selected: the entry's heading, its six lines and the blank line after it.
+        QTextCursor cursor(area->document());
+        cursor.setPosition(area->document()->findBlockByNumber(8).position(), QTextCursor::KeepAnchor);
+        area->setTextCursor(cursor);
+        emit area->customContextMenuRequested(QPoint(5, 5));
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QStringList names;
+        for (QAction* a : menu->actions()) names << a->text();
+        QCOMPARE(names, (QStringList{QStringLiteral("复制"), QStringLiteral("全选"), QStringLiteral("复制为表格")}));
+        menu->actions().at(2)->trigger();
+        menu->close();
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(data);
+        QCOMPARE(QString::fromUtf8(data->data(QStringLiteral("text/tab-separated-values"))),
+                 QStringLiteral("结转收入\n主营业务收入（借）\t1000\n其他业务收入（借）\t0\n公允价值变动损益（借）\t0\n"
+                                "投资收益（借）\t0\n营业外收入（借）\t0\n本年利润（贷）\t1000\n\n"));
+        QCOMPARE(data->text(), QStringLiteral("结转收入\n主营业务收入（借） 1000 \n其他业务收入（借） 0 \n公允价值变动损益（借） 0 \n"
+                                              "投资收益（借） 0 \n营业外收入（借） 0 \n本年利润（贷） 1000 \n\n"));
+        QVERIFY(data->html().contains(QStringLiteral("<tr><td>主营业务收入（借）</td><td>1000</td></tr>")));
+        QVERIFY(data->html().contains(QStringLiteral("<tr></tr>")));
+
+        // Nothing selected: every line; the closing lines carry the profit.
+        area->setTextCursor(QTextCursor(area->document()));
+        emit area->customContextMenuRequested(QPoint(5, 5));
+        menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QVERIFY(!menu->actions().at(0)->isEnabled());  // 复制 wants a selection
+        menu->actions().at(2)->trigger();
+        menu->close();
+        const QString table = QString::fromUtf8(QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/tab-separated-values")));
+        QCOMPARE(table.count(QLatin1Char('\n')), 29);
+        QVERIFY(table.contains(QStringLiteral("\n结转本年利润\n本年利润（借）\t300\n利润分配-未分配利润（贷）\t300\n\n利润总额\t400\n营业利润\t400\n")));
+        QVERIFY(table.endsWith(QStringLiteral("营业利润\t400\n")));
+
+        // Ctrl+C copies the selection as printed.
+        area->setFocus();
+        QTextCursor line(area->document()->findBlockByNumber(1));
+        line.select(QTextCursor::LineUnderCursor);
+        area->setTextCursor(line);
+        QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("主营业务收入（借） 1000 "));
+
+        // The window shows just what was printed, before and after.
+        QCOMPARE(app_->windows().find(46)->output().lines(), printed);
+        QStringList shown;
+        for (const std::string& l : printed) shown << QString::fromStdString(l);
+        QCOMPARE(area->toPlainText(), shown.join(QLatin1Char('\n')));
+    }
+
+    // A screen reader hears each text box by its caption, each button by its
+    // text, and can read the printed lines.
+    void controlsAreNamedForAssistiveTechnology()
+    {
+        QPlainTextEdit* area = pressedForm46();
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(control<QLineEdit>(46, "Text1"));
+        QVERIFY(field);
+        QCOMPARE(field->text(QAccessible::Name), QStringLiteral("主营业务收入（贷）"));
+        QCOMPARE(control<QLabel>(46, "Label14")->buddy(), control<QLineEdit>(46, "Text14"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(control<QLineEdit>(46, "Text14"))->text(QAccessible::Name),
+                 QStringLiteral("所得税费用（借）"));
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(control<QPushButton>(46, "Command2"));
+        QVERIFY(button);
+        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("取消"));
+
+        QAccessibleInterface* printed = QAccessible::queryAccessibleInterface(area);
+        QVERIFY(printed);
+        QCOMPARE(printed->text(QAccessible::Name), QStringLiteral("计算结果"));
+        QAccessibleTextInterface* text = printed->textInterface();
+        QVERIFY(text);
+        const QString all = text->text(0, text->characterCount());
+        QVERIFY(all.startsWith(QStringLiteral("结转收入")));
+        QVERIFY(all.contains(QStringLiteral("本年利润（贷） 1000 ")));
+
+        // A field under a heading, without a caption of its own, is named by the heading.
+        click(46, "Command3");
+        click(35, "Command3");
+        typeKey(QStringLiteral("发放股利"));
+        click(1, "Command1");
+        QCOMPARE(QAccessible::queryAccessibleInterface(control<QLineEdit>(74, "Text2"))->text(QAccessible::Name),
+                 QStringLiteral("应收股利"));
+        // The main window's key box is named by the heading above it.
+        click(74, "Command3");
+        QCOMPARE(QAccessible::queryAccessibleInterface(control<QLineEdit>(1, "Text1"))->text(QAccessible::Name),
+                 QStringLiteral("财务报表填写事项"));
+    }
+
+    // At twice the scale the windows keep their layout and are drawn at the
+    // full resolution (run with QT_SCALE_FACTOR=2).
+    void scaledWindowsStaySharp()
+    {
+        if (window(1)->devicePixelRatio() != 2) QSKIP("run with QT_SCALE_FACTOR=2");
+        QVERIFY(pressedForm46());
+        for (int form : {46, 1}) {
+            if (form == 1) {
+                click(46, "Command3");
+                click(35, "Command3");  // the main window with its formula line
+            }
+            QVERIFY(visible(form));
+            QWidget* w = window(form);
+            const bk::WindowSpec spec = Application::windowSpec(form);
+            QCOMPARE(w->size(), QSize((spec.widthTwips + 7) / 15, (spec.heightTwips + 7) / 15));
+            const QImage image = grab(w, QStringLiteral("form%1-2x").arg(form));
+            QCOMPARE(image.size(), w->size() * 2);  // a device pixel for every half logical pixel
+            QVERIFY(inkIn(image, QRect(0, 0, 600, 40)) > 400);
         }
     }
 

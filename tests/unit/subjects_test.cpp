@@ -79,9 +79,12 @@ TEST(Subjects, StatementLinesComeFirst)
     std::set<std::string_view> statementSubjects(subjects[0].keys.begin(), subjects[0].keys.end());
     statementSubjects.insert(subjects[1].keys.begin(), subjects[1].keys.end());
     const auto& rules = LookupTable::instance().rules();
-    for (int n = 0; n <= 47; ++n)
-        if (!rules[static_cast<size_t>(n)].key.empty())
-            EXPECT_TRUE(statementSubjects.count(rules[static_cast<size_t>(n)].key)) << rules[static_cast<size_t>(n)].key;
+    for (int n = 0; n <= 47; ++n) {
+        const auto& key = rules[static_cast<size_t>(n)].key;
+        if (!key.empty()) {
+            EXPECT_TRUE(statementSubjects.count(key)) << key;
+        }
+    }
 }
 
 }  // namespace

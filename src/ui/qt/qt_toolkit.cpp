@@ -1,6 +1,7 @@
 #include "ui/qt/qt_toolkit.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QCompleter>
@@ -12,13 +13,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStringListModel>
+#include <QTextBlock>
 #include <QTranslator>
 #include <map>
 #include <vector>
@@ -35,53 +37,105 @@ namespace {
 int px(int twips) { return (twips + 7) / 15; }
 QRect toPixels(const Rect& r) { return QRect(px(r.left), px(r.top), px(r.width), px(r.height)); }
 
-// The printed lines, drawn one font line apart from the top left, a few
-// pixels in from the window's edge.
+// The printed lines start a few pixels in from the window's edge.
 constexpr int kInset = 3;
 
-class PrintCanvas : public QWidget {
+// The print area: the lines printed on the window, one font line apart from
+// the top left, under the controls over the whole client area, in the
+// window's own colours. They can be selected with the mouse and copied as
+// in any read-only text view; its menu also copies them as a table that a
+// spreadsheet takes as columns. It scrolls when the lines run past the
+// bottom edge, the newest line in view.
+class PrintArea : public QPlainTextEdit {
 public:
-    using QWidget::QWidget;
+    // The table rows of printed lines first .. first + count - 1.
+    using Table = std::function<std::vector<std::vector<std::string>>(size_t first, size_t count)>;
 
-    void setLine(int row, const QString& text)
+    PrintArea(QWidget* parent, Table table) : QPlainTextEdit(parent), table_(std::move(table))
     {
-        if (row >= static_cast<int>(lines_.size())) lines_.resize(static_cast<size_t>(row) + 1);
-        lines_[static_cast<size_t>(row)] = text;
-        fitLines();
+        setObjectName(QStringLiteral("printArea"));
+        setAccessibleName(QStringLiteral("计算结果"));
+        setReadOnly(true);
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        setLineWrapMode(QPlainTextEdit::NoWrap);
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setFocusPolicy(Qt::ClickFocus);  // not a stop of the Tab key between the fields
+        document()->setDocumentMargin(kInset);
+        QPalette colours = palette();
+        colours.setColor(QPalette::Base, colours.color(QPalette::Window));
+        colours.setColor(QPalette::Text, colours.color(QPalette::WindowText));
+        setPalette(colours);
+        setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+            auto* menu = new QMenu(this);
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            QAction* copyAction = menu->addAction(QStringLiteral("复制"), this, &QPlainTextEdit::copy);
+            copyAction->setShortcut(QKeySequence::Copy);
+            copyAction->setEnabled(textCursor().hasSelection());
+            menu->addAction(QStringLiteral("全选"), this, &QPlainTextEdit::selectAll)->setShortcut(QKeySequence::SelectAll);
+            menu->addAction(QStringLiteral("复制为表格"), this, &PrintArea::copyAsTable)->setEnabled(rows_ > 0);
+            menu->popup(viewport()->mapToGlobal(at));
+        });
     }
-    void clear()
-    {
-        lines_.clear();
-        fitLines();
-    }
-    int lineHeight() const { return fontMetrics().lineSpacing(); }
-    int lineCount() const { return static_cast<int>(lines_.size()); }
 
-    // Keeps the canvas as wide as the view and tall enough for every line.
-    void fitLines()
+    // Lines arrive one after the other, row 0 first.
+    void addLine(const QString& text)
     {
-        auto* area = qobject_cast<QScrollArea*>(parentWidget() ? parentWidget()->parentWidget() : nullptr);
-        const int viewportHeight = area ? area->viewport()->height() : height();
-        const int viewportWidth = area ? area->viewport()->width() : width();
-        resize(viewportWidth, std::max(viewportHeight, 2 * kInset + lineCount() * lineHeight()));
-        update();
+        if (rows_ == 0)
+            setPlainText(text);
+        else
+            appendPlainText(text);
+        ++rows_;
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    }
+    void clearLines()
+    {
+        clear();
+        rows_ = 0;
     }
 
-protected:
-    void paintEvent(QPaintEvent* event) override
+    // The selected lines (every line the selection touches), or all lines
+    // when nothing is selected, as a table for a spreadsheet (tab-separated
+    // and as an HTML table) and as the plain lines for a text editor.
+    void copyAsTable()
     {
-        QPainter painter(this);
-        painter.setPen(palette().color(QPalette::WindowText));
-        const int h = lineHeight();
-        const int ascent = fontMetrics().ascent();
-        const int first = std::max(0, (event->rect().top() - kInset) / h);
-        const int last = std::min(lineCount() - 1, (event->rect().bottom() - kInset) / h + 1);
-        for (int row = first; row <= last; ++row)
-            painter.drawText(kInset, kInset + row * h + ascent, lines_[static_cast<size_t>(row)]);
+        if (rows_ == 0) return;
+        size_t first = 0;
+        size_t count = static_cast<size_t>(rows_);
+        const QTextCursor cursor = textCursor();
+        if (cursor.hasSelection()) {
+            const QTextBlock from = document()->findBlock(cursor.selectionStart());
+            const QTextBlock to = document()->findBlock(cursor.selectionEnd());
+            first = static_cast<size_t>(from.blockNumber());
+            count = static_cast<size_t>(to.blockNumber() - from.blockNumber()) + 1;
+            // A selection that ends at the very start of a line leaves that line out.
+            if (count > 1 && cursor.selectionEnd() == to.position()) --count;
+        }
+        const auto rows = table_(first, count);
+        QString plain;
+        QString html = QStringLiteral("<table>");
+        for (QTextBlock block = document()->findBlockByNumber(static_cast<int>(first));
+             block.isValid() && static_cast<size_t>(block.blockNumber()) < first + count; block = block.next())
+            plain += block.text() + QLatin1Char('\n');
+        for (const auto& row : rows) {
+            html += QStringLiteral("<tr>");
+            for (const std::string& cell : row)
+                html += QStringLiteral("<td>") + QString::fromStdString(cell).toHtmlEscaped() + QStringLiteral("</td>");
+            html += QStringLiteral("</tr>");
+        }
+        html += QStringLiteral("</table>");
+        auto* data = new QMimeData;
+        data->setText(plain);
+        data->setHtml(html);
+        data->setData(QStringLiteral("text/tab-separated-values"), QByteArray::fromStdString(tabSeparated(rows)));
+        QGuiApplication::clipboard()->setMimeData(data);
     }
 
 private:
-    std::vector<QString> lines_;
+    Table table_;
+    int rows_ = 0;
 };
 
 class ClickableLabel : public QLabel {
@@ -179,19 +233,15 @@ public:
         setWindowTitle(QString::fromStdString(formName(spec.form)));
         setFixedSize(px(spec.widthTwips), px(spec.heightTwips));
 
-        // The print area lies beneath the controls over the whole client
-        // area; it scrolls when the lines run past the bottom edge.
-        area_ = new QScrollArea(this);
+        // The print area lies beneath the controls over the whole client area.
+        area_ = new PrintArea(this, [this](size_t first, size_t count) {
+            const Window* held = app_ ? app_->windows().find(form_) : nullptr;
+            return held ? held->output().tableRows(first, count) : std::vector<std::vector<std::string>>{};
+        });
         area_->setGeometry(rect());
-        area_->setFrameShape(QFrame::NoFrame);
-        area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        area_->setFocusPolicy(Qt::NoFocus);
-        canvas_ = new PrintCanvas;
-        canvas_->resize(area_->viewport()->size());
-        area_->setWidget(canvas_);
 
         QWidget* previous = nullptr;
+        std::vector<std::pair<QLabel*, int>> buddies;
         for (const ControlSpec& c : spec.controls) {
             QWidget* w = makeControl(c);
             w->setGeometry(toPixels(c.rect));
@@ -200,19 +250,20 @@ public:
                 if (previous) setTabOrder(previous, w);
                 previous = w;
             }
+            if (c.buddy) buddies.emplace_back(static_cast<QLabel*>(w), c.buddy);
+        }
+        // A text box is known by the caption that names it, also to a
+        // screen reader.
+        for (const auto& [label, number] : buddies) {
+            if (auto it = edits_.find(number); it != edits_.end()) {
+                label->setBuddy(it->second);
+                it->second->setAccessibleName(label->text());
+            }
         }
     }
 
-    void printLine(int row, const QString& text)
-    {
-        canvas_->setLine(row, text);
-        area_->ensureVisible(0, 2 * kInset + (row + 1) * canvas_->lineHeight(), 0, 0);
-    }
-    void clearOutput()
-    {
-        canvas_->clear();
-        area_->verticalScrollBar()->setValue(0);
-    }
+    void printLine(int /*row*/, const QString& text) { area_->addLine(text); }
+    void clearOutput() { area_->clearLines(); }
 
     // Puts back what the program holds for this window: the texts of its
     // boxes and the lines printed since the last clear.
@@ -229,11 +280,6 @@ public:
     }
 
 protected:
-    void showEvent(QShowEvent* event) override
-    {
-        QWidget::showEvent(event);
-        canvas_->fitLines();
-    }
     void closeEvent(QCloseEvent* event) override
     {
         // The close box is this window's 退出; the Application decides.
@@ -306,8 +352,7 @@ private:
 
     FormId form_;
     Application*& app_;
-    QScrollArea* area_ = nullptr;
-    PrintCanvas* canvas_ = nullptr;
+    PrintArea* area_ = nullptr;
     std::map<int, QLineEdit*> edits_;  // TextN
 };
 
