@@ -42,6 +42,19 @@ public:
     void result(std::string_view caption, const Var& value) { out_.printVariant(caption, value); }
     void blank() { out_.printBlank(); }                                 // an empty line
 
+    // A journal entry of one amount: the debit line, then the credit line,
+    // both with the amount; the second form puts its heading line first.
+    void entry(std::string_view debit, std::string_view credit, Num amount)
+    {
+        result(debit, amount);
+        result(credit, amount);
+    }
+    void entry(std::string_view heading, std::string_view debit, std::string_view credit, Num amount)
+    {
+        text(heading);
+        entry(debit, credit, amount);
+    }
+
 private:
     const Texts& texts_;
     OutputSurface& out_;

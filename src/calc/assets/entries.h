@@ -1,5 +1,4 @@
-// Journal entries that recur among the fixed-asset windows, each printed as
-// its heading line and its debit and credit lines.
+// Journal entries that recur among the fixed-asset windows.
 #pragma once
 
 #include <string_view>
@@ -7,14 +6,6 @@
 #include "calc/calculator.h"
 
 namespace bk::calc {
-
-// One amount debited to one account and credited to another.
-inline void entry(Calc& c, std::string_view heading, std::string_view debit, std::string_view credit, Num amount)
-{
-    c.text(heading);
-    c.result(debit, amount);
-    c.result(credit, amount);
-}
 
 // A cost paid from the bank with its deductible input VAT. The payment is
 // added up after the two debit lines, so an amount too large leaves them.

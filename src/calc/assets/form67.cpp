@@ -16,11 +16,11 @@ extern const CalculatorDef form67{
             Num m = c.read(1), v = c.read(2), k = c.read(3), s = c.read(4), f = c.read(5), t = c.read(6);
             paidWithVat(c, "购入工程物资", "工程物资（借）", m, v);
             c.blank();
-            entry(c, "领用全部工程物资", "在建工程（借）", "工程物资（贷）", m);
+            c.entry("领用全部工程物资", "在建工程（借）", "工程物资（贷）", m);
             c.blank();
-            entry(c, "领用自产物资", "在建工程（借）", "库存商品（贷）", k);
+            c.entry("领用自产物资", "在建工程（借）", "库存商品（贷）", k);
             c.blank();
-            entry(c, "分配工程人员薪酬", "在建工程（借）", "应付职工薪酬（贷）", s);
+            c.entry("分配工程人员薪酬", "在建工程（借）", "应付职工薪酬（贷）", s);
             c.blank();
             paidWithVat(c, "支付其他费用", "在建工程（借）", f, t);
             c.blank();

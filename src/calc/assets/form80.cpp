@@ -22,7 +22,7 @@ extern const CalculatorDef form80{
             c.result("应交税费-应交增值税（销）（贷）", T);
             c.blank();
 
-            entry(c, "支付清理费用", "固定资产清理（借）", "银行存款（贷）", F);
+            c.entry("支付清理费用", "固定资产清理（借）", "银行存款（贷）", F);
             c.blank();
 
             c.text("结转固定资产清理");

@@ -16,7 +16,7 @@ extern const CalculatorDef form81{
             Num N = transferToDisposal(c, A, D);
             c.blank();
 
-            entry(c, "残料入库", "原材料（借）", "固定资产清理（贷）", S);
+            c.entry("残料入库", "原材料（借）", "固定资产清理（贷）", S);
             c.blank();
 
             paidWithVat(c, "支付清理费", "固定资产清理（借）", F, T);

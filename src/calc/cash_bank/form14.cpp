@@ -3,7 +3,7 @@
 // allowance required now give this year's provision or reversal; the window
 // then shows the same year booked the other way, through non-operating
 // expenses.
-#include "calc/cash_bank/entry.h"
+#include "calc/calculator.h"
 
 namespace bk::calc {
 
@@ -13,37 +13,37 @@ extern const CalculatorDef form14{
     .compute =
         [](Calc& c) {
             Num A = c.read(1), B = c.read(2), C = c.read(3);
-            entry(c, "年末计提", "管理费用（借）", "坏账准备（贷）", B);
+            c.entry("年末计提", "管理费用（借）", "坏账准备（贷）", B);
             c.blank();
 
             if (C >= 0) {
-                entry(c, "确认坏账", "坏账准备-坏账准备（借）", "应收账款（贷）", C);
+                c.entry("确认坏账", "坏账准备-坏账准备（借）", "应收账款（贷）", C);
                 c.blank();
             }
             // A negative amount is a debt collected again, booked as a positive amount.
             if (!(C >= 0)) {
-                entry(c, "收回坏账", "银行存款（借）", "应收账款（贷）", -C);
-                entry(c, "同时", "应收账款（借）", "坏账准备（贷）", -C);
+                c.entry("收回坏账", "银行存款（借）", "应收账款（贷）", -C);
+                c.entry("同时", "应收账款（借）", "坏账准备（贷）", -C);
                 c.blank();
             }
 
             Num P = A - (B - C);
             if (P >= 0) {
-                entry(c, "计提坏账准备", "信用减值损失（借）", "坏账准备（贷）", P);
+                c.entry("计提坏账准备", "信用减值损失（借）", "坏账准备（贷）", P);
                 c.blank();
-                entry(c, "转销坏账", "坏账准备（借）", "应收账款（贷）", P);
+                c.entry("转销坏账", "坏账准备（借）", "应收账款（贷）", P);
                 c.blank();
-                entry(c, "如果收回全部坏账", "应收账款（借）", "坏账准备（贷）", P);
-                lines(c, "银行存款（借）", "应收账款（贷）", P);
+                c.entry("如果收回全部坏账", "应收账款（借）", "坏账准备（贷）", P);
+                c.entry("银行存款（借）", "应收账款（贷）", P);
             }
             // A reversal of the allowance, booked as a positive amount.
             if (P < 0) {
-                entry(c, "计提坏账准备", "坏账准备（借）", "管理费用（贷）", -P);
+                c.entry("计提坏账准备", "坏账准备（借）", "管理费用（贷）", -P);
                 c.blank();
-                entry(c, "转销坏账", "应收账款（借）", "坏账准备（贷）", -P);
+                c.entry("转销坏账", "应收账款（借）", "坏账准备（贷）", -P);
                 c.blank();
-                entry(c, "如果收回全部坏账", "应收账款（借）", "坏账准备（贷）", -P);
-                lines(c, "银行存款（借）", "应收账款（贷）", -P);
+                c.entry("如果收回全部坏账", "应收账款（借）", "坏账准备（贷）", -P);
+                c.entry("银行存款（借）", "应收账款（贷）", -P);
                 c.blank();
             }
 

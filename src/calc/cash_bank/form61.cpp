@@ -1,6 +1,6 @@
 // Form61: interest on a short-term loan: the interest of one month accrued
 // and paid, and the interest of the whole term closed into 本年利润.
-#include "calc/cash_bank/entry.h"
+#include "calc/calculator.h"
 
 namespace bk::calc {
 
@@ -14,11 +14,11 @@ extern const CalculatorDef form61{
             Num i = r * L / 12;
             Num t = n * i;
 
-            entry(c, "计提财务费用", "财务费用-利息支出（借）", "应付利息（贷）", i);
+            c.entry("计提财务费用", "财务费用-利息支出（借）", "应付利息（贷）", i);
             c.blank();
-            entry(c, "支出利息", "财务费用-利息支出（借）", "银行存款（贷）", i);
+            c.entry("支出利息", "财务费用-利息支出（借）", "银行存款（贷）", i);
             c.blank();
-            entry(c, "结转财务费用", "本年利润", "财务费用", t);
+            c.entry("结转财务费用", "本年利润", "财务费用", t);
         },
 };
 

@@ -3,7 +3,7 @@
 // to non-operating income and a shortage to non-operating expenses, and the
 // total is closed into 本年利润. Every amount printed in a booking is
 // positive; a difference of zero prints its accounts without a side.
-#include "calc/cash_bank/entry.h"
+#include "calc/calculator.h"
 
 namespace bk::calc {
 
@@ -18,9 +18,9 @@ struct Sides {
 
 void bySign(Calc& c, Num v, const Sides& s)
 {
-    if (v > 0) lines(c, s.surplusDebit, s.surplusCredit, v);
-    if (v == 0) lines(c, s.zeroDebit, s.zeroCredit, v);
-    if (v < 0) lines(c, s.shortageDebit, s.shortageCredit, -v);
+    if (v > 0) c.entry(s.surplusDebit, s.surplusCredit, v);
+    if (v == 0) c.entry(s.zeroDebit, s.zeroCredit, v);
+    if (v < 0) c.entry(s.shortageDebit, s.shortageCredit, -v);
 }
 
 // Materials and cash pass through 待处理财产损溢 until the difference is approved.
@@ -32,15 +32,15 @@ struct Pending {
 void pending(Calc& c, Num v, const Pending& p)
 {
     if (v > 0) {
-        entry(c, p.surplusHeading, p.debit, "待处理财产损溢（贷）", v);
+        c.entry(p.surplusHeading, p.debit, "待处理财产损溢（贷）", v);
         c.blank();
-        entry(c, "批准收入", "待处理财产损溢（借）", "营业外收入（贷）", v);
+        c.entry("批准收入", "待处理财产损溢（借）", "营业外收入（贷）", v);
     }
-    if (v == 0) lines(c, p.zero, "待处理财产损溢", v);
+    if (v == 0) c.entry(p.zero, "待处理财产损溢", v);
     if (v < 0) {
-        entry(c, p.shortageHeading, "待处理财产损溢（借）", p.credit, -v);
+        c.entry(p.shortageHeading, "待处理财产损溢（借）", p.credit, -v);
         c.blank();
-        entry(c, "批准收入", "营业外支出（借）", "待处理财产损溢（贷）", -v);
+        c.entry("批准收入", "营业外支出（借）", "待处理财产损溢（贷）", -v);
     }
 }
 

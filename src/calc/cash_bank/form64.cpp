@@ -1,7 +1,7 @@
 // Form64: research and development spending: the part expensed, closed into
 // 管理费用, and the part capitalised with its input VAT, which becomes an
 // intangible asset.
-#include "calc/cash_bank/entry.h"
+#include "calc/calculator.h"
 
 namespace bk::calc {
 
@@ -11,9 +11,9 @@ extern const CalculatorDef form64{
     .compute =
         [](Calc& c) {
             Num E = c.read(1), K = c.read(2), V = c.read(3);
-            lines(c, "研发支出-费用化支出（借）", "银行存款（贷）", E);
+            c.entry("研发支出-费用化支出（借）", "银行存款（贷）", E);
             c.blank();
-            entry(c, "结转研发支出", "管理费用（借）", "研发支出-费用化支出（贷）", E);
+            c.entry("结转研发支出", "管理费用（借）", "研发支出-费用化支出（贷）", E);
 
             Num B = V + K;
             c.blank();
@@ -22,7 +22,7 @@ extern const CalculatorDef form64{
             c.result("应交税费-应交增值税（进）", V);
             c.result("银行存款(贷)", B);
             c.blank();
-            lines(c, "无形资产（借）", "研发支出-资本化支出", K);
+            c.entry("无形资产（借）", "研发支出-资本化支出", K);
         },
 };
 

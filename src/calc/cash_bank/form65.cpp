@@ -1,5 +1,5 @@
 // Form65: a patent or know-how bought with input VAT, paid from the bank.
-#include "calc/cash_bank/entry.h"
+#include "calc/calculator.h"
 
 namespace bk::calc {
 

@@ -2,7 +2,7 @@
 // employee and a deposit paid. Each amount greater than 0 books its two
 // entries, the claim or advance and its settlement; the blocks follow each
 // other without a blank line.
-#include "calc/cash_bank/entry.h"
+#include "calc/calculator.h"
 
 namespace bk::calc {
 
@@ -14,19 +14,19 @@ extern const CalculatorDef form72{
         [](Calc& c) {
             Num I = c.read(1), D = c.read(2), G = c.read(3);
             if (I > 0) {
-                entry(c, "保险收入", "其他应收款（借）", "材料采购（贷）", I);
+                c.entry("保险收入", "其他应收款（借）", "材料采购（贷）", I);
                 c.blank();
-                entry(c, "收到赔付", "银行存款（借）", "其他应收款（贷）", I);
+                c.entry("收到赔付", "银行存款（借）", "其他应收款（贷）", I);
             }
             if (D > 0) {
-                entry(c, "医疗费垫付", "其他应收款（借）", "银行存款（贷）", D);
+                c.entry("医疗费垫付", "其他应收款（借）", "银行存款（贷）", D);
                 c.blank();
-                entry(c, "工资扣款", "应付职工薪酬（借）", "其他应收款（贷）", D);
+                c.entry("工资扣款", "应付职工薪酬（借）", "其他应收款（贷）", D);
             }
             if (G > 0) {
-                entry(c, "支付押金", "其他应收款（借）", "银行存款（贷）", G);
+                c.entry("支付押金", "其他应收款（借）", "银行存款（贷）", G);
                 c.blank();
-                entry(c, "回收押金", "应付职工薪酬（借）", "其他应收款（贷）", G);
+                c.entry("回收押金", "应付职工薪酬（借）", "其他应收款（贷）", G);
             }
         },
 };

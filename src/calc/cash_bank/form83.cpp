@@ -1,6 +1,6 @@
 // Form83: the petty-cash fund: the fund granted, the expenses paid from it,
 // and the further grant that brings the fund up to its new size.
-#include "calc/cash_bank/entry.h"
+#include "calc/calculator.h"
 
 namespace bk::calc {
 
@@ -10,14 +10,14 @@ extern const CalculatorDef form83{
     .compute =
         [](Calc& c) {
             Num P = c.read(1), U = c.read(2), N = c.read(3);
-            entry(c, "拨款", "其他应收款（借）", "现金（贷）", P);
+            c.entry("拨款", "其他应收款（借）", "现金（贷）", P);
             c.blank();
-            entry(c, "使用备用金", "管理费用（借）", "现金（贷）", U);
+            c.entry("使用备用金", "管理费用（借）", "现金（贷）", U);
             c.blank();
 
             Num E = N - P;
             c.blank();
-            entry(c, "再拨款", "其他应收款", "现金", E);
+            c.entry("再拨款", "其他应收款", "现金", E);
         },
 };
 

@@ -1,7 +1,7 @@
 // Form84: capital received, cash drawn from the bank and funds sent to an
 // out-of-town branch account. Each amount greater than 0 books its entry;
 // the two blank lines between the entries are always printed.
-#include "calc/cash_bank/entry.h"
+#include "calc/calculator.h"
 
 namespace bk::calc {
 
@@ -12,11 +12,11 @@ extern const CalculatorDef form84{
     .compute =
         [](Calc& c) {
             Num R = c.read(1), W = c.read(2), B = c.read(3);
-            if (R > 0) entry(c, "收到投资", "银行存款（借）", "实收资本（贷）", R);
+            if (R > 0) c.entry("收到投资", "银行存款（借）", "实收资本（贷）", R);
             c.blank();
-            if (W > 0) entry(c, "提取现金", "库存现金（借）", "银行存款（贷）", W);
+            if (W > 0) c.entry("提取现金", "库存现金（借）", "银行存款（贷）", W);
             c.blank();
-            if (B > 0) entry(c, "投资分公司", "其他货币资金-外埠资金（借）", "银行存款（贷）", B);
+            if (B > 0) c.entry("投资分公司", "其他货币资金-外埠资金（借）", "银行存款（贷）", B);
         },
 };
 

@@ -2,7 +2,7 @@
 // bank draft or cashier's cheque applied for, with its maturity value and
 // interest over a 360-day year. The purchase stands in the left-hand column,
 // the draft and the cheque one below the other on the right.
-#include "calc/cash_bank/entry.h"
+#include "calc/calculator.h"
 
 namespace bk::calc {
 
@@ -13,7 +13,7 @@ namespace {
 // its interest, or the amount still owed.
 void bill(Calc& c, std::string_view heading, std::string_view account, Num a, Num r, Num n)
 {
-    entry(c, heading, account, "银行存款（贷）", a);
+    c.entry(heading, account, "银行存款（贷）", a);
     c.blank();
     Num S = (n * r / 360 + 1) * a;
     Num J = S - a;
@@ -22,7 +22,7 @@ void bill(Calc& c, std::string_view heading, std::string_view account, Num a, Nu
     c.result("应收票据（贷）", a);
     c.result("财务费用（贷）", J);
     c.blank();
-    entry(c, "未收到账款", "应收账款（借）", "银行存款（贷）", S);
+    c.entry("未收到账款", "应收账款（借）", "银行存款（贷）", S);
 }
 
 }  // namespace

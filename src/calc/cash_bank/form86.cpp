@@ -2,7 +2,7 @@
 // an overdue loan, and an interest-bearing note discounted at an annual rate
 // over a 360-day year. Each group prints only when its amounts are filled
 // in; the groups follow each other without blank lines.
-#include "calc/cash_bank/entry.h"
+#include "calc/calculator.h"
 
 namespace bk::calc {
 
@@ -24,7 +24,7 @@ extern const CalculatorDef form86{
                 c.result("财务费用（借）", I);
                 c.result("应收票据（贷）", F);
             }
-            if (L > 0) entry(c, "逾期贷款", "应收账款（借）", "短期借款（贷）", L);
+            if (L > 0) c.entry("逾期贷款", "应收账款（借）", "短期借款（贷）", L);
 
             // The note at maturity, the discount on it, the proceeds and their difference from the face value.
             Num S = (R * p / 360 + 1) * N;

@@ -2,7 +2,7 @@
 // charge, the goods received and the balance paid) and money moved onto the
 // company credit card and spent on entertainment. The letter of credit
 // stands in the left-hand column, the card on the right.
-#include "calc/cash_bank/entry.h"
+#include "calc/calculator.h"
 
 namespace bk::calc {
 
@@ -18,9 +18,9 @@ extern const CalculatorDef form92{
             if (A > 0) {
                 // The margin at the rate of the application day.
                 Num g = e1 * G;
-                entry(c, "支付保证金", "其他货币资金-信用证保证金（借）", "银行存款-外币存款", g);
+                c.entry("支付保证金", "其他货币资金-信用证保证金（借）", "银行存款-外币存款", g);
                 c.blank();
-                entry(c, "手续费", "财务费用-银行手续费（借）", "银行存款（贷）", f);
+                c.entry("手续费", "财务费用-银行手续费（借）", "银行存款（贷）", f);
                 c.blank();
                 c.blank();
                 // The goods and the margin released at the rate of the day the goods arrive.
@@ -32,9 +32,9 @@ extern const CalculatorDef form92{
                 c.result("银行存款-外币存款（贷）", b);
             }
             if (card > 0) {
-                entry(c, "交存备用金", "其他货币资金-信用卡存款（借）", "银行存款（贷）", card);
+                c.entry("交存备用金", "其他货币资金-信用卡存款（借）", "银行存款（贷）", card);
                 c.blank();
-                entry(c, "支付招待费", "管理费用-业务招待费（借）", "其他货币资金-信用卡存款（贷）", x);
+                c.entry("支付招待费", "管理费用-业务招待费（借）", "其他货币资金-信用卡存款（贷）", x);
             }
         },
 };

@@ -14,12 +14,7 @@ struct Entry {
     std::string_view credit;
 };
 
-inline void book(Calc& c, const Entry& e, Num amount)
-{
-    c.text(e.heading);
-    c.result(e.debit, amount);
-    c.result(e.credit, amount);
-}
+inline void book(Calc& c, const Entry& e, Num amount) { c.entry(e.heading, e.debit, e.credit, amount); }
 
 // An entry of two debits paid by one credit: under its heading the two
 // debit lines, then the credit line; then a blank line. A purchase of an

@@ -6,7 +6,7 @@
 
 namespace bk::calc {
 
-using sales::saleWithTax, sales::transfer;
+using sales::saleWithTax;
 
 extern const CalculatorDef form48{
     .form = 48,
@@ -16,7 +16,7 @@ extern const CalculatorDef form48{
             Num N = c.read(1), U = c.read(2), k = c.read(3), f = c.read(4);
             c.text("发出商品");
             Num G = k * N;
-            transfer(c, "发出商品（借）", "库存商品（贷）", G);
+            c.entry("发出商品（借）", "库存商品（贷）", G);
             c.blank();
 
             c.text("收到清单");
@@ -25,7 +25,7 @@ extern const CalculatorDef form48{
             Num Y = S + X;
             saleWithTax(c, "应收账款（借）", Y, "主营业务收入（贷）", S, X);
             c.blank();
-            transfer(c, "主营业务成本（借）", "发出商品（贷）", G);
+            c.entry("主营业务成本（借）", "发出商品（贷）", G);
 
             // The commission and its input tax, withheld by the consignee.
             Num H = S * f;
@@ -39,7 +39,7 @@ extern const CalculatorDef form48{
 
             c.text("收到货款");
             Num Z = (S + X) - W;
-            transfer(c, "银行存款（借）", "应收账款（贷）", Z);
+            c.entry("银行存款（借）", "应收账款（贷）", Z);
         },
 };
 

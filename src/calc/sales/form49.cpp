@@ -5,7 +5,7 @@
 
 namespace bk::calc {
 
-using sales::recogniseSale, sales::transfer;
+using sales::recogniseSale;
 
 extern const CalculatorDef form49{
     .form = 49,
@@ -18,7 +18,7 @@ extern const CalculatorDef form49{
             Num Y = recogniseSale(c, "应收账款（借）", "主营业务收入（贷）", S, X);
 
             Num G = k * N;
-            transfer(c, "主营业务成本（借）", "库存商品（贷）", G);
+            c.entry("主营业务成本（借）", "库存商品（贷）", G);
             c.blank();
 
             c.text("收到货款");
@@ -30,7 +30,7 @@ extern const CalculatorDef form49{
             c.blank();
 
             c.text("结转财务费用");
-            transfer(c, "本年利润（借）", "财务费用（贷）", D);
+            c.entry("本年利润（借）", "财务费用（贷）", D);
         },
 };
 

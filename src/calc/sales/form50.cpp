@@ -5,7 +5,7 @@
 
 namespace bk::calc {
 
-using sales::recogniseSale, sales::saleWithTax, sales::transfer;
+using sales::recogniseSale, sales::saleWithTax;
 
 extern const CalculatorDef form50{
     .form = 50,
@@ -14,16 +14,16 @@ extern const CalculatorDef form50{
         [](Calc& c) {
             Num P = c.read(1), X = c.read(2), G = c.read(3), F = c.read(4);
             Num Y = recogniseSale(c, "应收票据/银行存款（借）", "主营业务收入（贷）", P, X);
-            transfer(c, "主营业务成本（借）", "库存商品（贷）", G);
+            c.entry("主营业务成本（借）", "库存商品（贷）", G);
             c.blank();
             c.text("代垫运费");
-            transfer(c, "应收账款（借）", "银行存款（贷）", F);
+            c.entry("应收账款（借）", "银行存款（贷）", F);
             c.blank();
             c.text("付运费");
-            transfer(c, "应付账款（借）", "银行存款（贷）", F);
+            c.entry("应付账款（借）", "银行存款（贷）", F);
             c.blank();
             c.text("主营业务成本结转本年利润");
-            transfer(c, "本年利润（借）", "主营业务成本（贷）", G);
+            c.entry("本年利润（借）", "主营业务成本（贷）", G);
             c.blank();
 
             c.text("或");
@@ -32,10 +32,10 @@ extern const CalculatorDef form50{
             saleWithTax(c, "应收账款（借）", Y2, "主营业务收入（贷）", P, X);
             c.result("银行存款（贷）", F);
             c.blank();
-            transfer(c, "主营业务成本（借）", "库存商品（贷）", G);
+            c.entry("主营业务成本（借）", "库存商品（贷）", G);
             c.blank();
             c.text("主营业务成本结转本年利润");
-            transfer(c, "本年利润（借）", "主营业务成本（贷）", G);
+            c.entry("本年利润（借）", "主营业务成本（贷）", G);
         },
 };
 

@@ -4,7 +4,7 @@
 
 namespace bk::calc {
 
-using sales::recogniseSale, sales::transfer;
+using sales::recogniseSale;
 
 extern const CalculatorDef form51{
     .form = 51,
@@ -13,9 +13,9 @@ extern const CalculatorDef form51{
         [](Calc& c) {
             Num P = c.read(1), X = c.read(2), G = c.read(3);
             Num Y = recogniseSale(c, "应收账款（借）", "主营业务收入/其他业务收入（贷）", P, X);
-            transfer(c, "银行存款（借）", "应收账款（贷）", Y);
+            c.entry("银行存款（借）", "应收账款（贷）", Y);
             c.blank();
-            transfer(c, "主营业务成本/其他业务成本（借）", "库存商品/原材料（贷）", G);
+            c.entry("主营业务成本/其他业务成本（借）", "库存商品/原材料（贷）", G);
             c.blank();
 
             c.text("销售退回");
@@ -23,11 +23,11 @@ extern const CalculatorDef form51{
             c.result("应交税费-应交增值税（销）（借）", X);
             c.result("银行存款（贷）", Y);
             c.blank();
-            transfer(c, "库存商品/原材料（借）", "主营业务成本/其他业务成本（贷）", G);
+            c.entry("库存商品/原材料（借）", "主营业务成本/其他业务成本（贷）", G);
             c.blank();
 
             c.text("结转业务收入");
-            transfer(c, "主营业务收入/其他业务收入（借）", "本年利润（贷）", P);
+            c.entry("主营业务收入/其他业务收入（借）", "本年利润（贷）", P);
         },
 };
 

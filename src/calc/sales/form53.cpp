@@ -1,11 +1,9 @@
 // Form53: a service whose revenue is recognised by its rate of completion:
 // the cost is gathered in 合同履约成本, then the revenue earned so far is
 // booked with its tax and the cost carried to 主营业务成本.
-#include "calc/sales/sale_lines.h"
+#include "calc/calculator.h"
 
 namespace bk::calc {
-
-using sales::transfer;
 
 extern const CalculatorDef form53{
     .form = 53,
@@ -14,7 +12,7 @@ extern const CalculatorDef form53{
         [](Calc& c) {
             Num K = c.read(1), V = c.read(2), p = c.read(3), r = c.read(4);
             c.text("发生劳务成本");
-            transfer(c, "合同履约成本（借）", "应付职工薪酬（贷）", K);
+            c.entry("合同履约成本（借）", "应付职工薪酬（贷）", K);
             c.blank();
 
             c.text("确认劳务收入并结转劳务成本");
@@ -24,7 +22,7 @@ extern const CalculatorDef form53{
             c.result("银行存款（借）", Y);
             c.result("主营业务收入（贷）", S);
             c.result("应交税费-应交增值税（贷）", X);
-            transfer(c, "主营业务成本（借）", "合同履约成本（贷）", K);
+            c.entry("主营业务成本（借）", "合同履约成本（贷）", K);
         },
 };
 

@@ -1,6 +1,6 @@
 // Form54: a year's membership fee received in advance as 合同负债 and
 // recognised as revenue one twelfth a month, with the tax on each month.
-#include "calc/sales/sale_lines.h"
+#include "calc/calculator.h"
 
 namespace bk::calc {
 
@@ -11,7 +11,7 @@ extern const CalculatorDef form54{
         [](Calc& c) {
             Num M = c.read(1), r = c.read(2);
             c.text("收到会员费");
-            sales::transfer(c, "银行存款（借）", "合同负债（贷）", M);
+            c.entry("银行存款（借）", "合同负债（贷）", M);
             c.blank();
 
             c.text("确认收入");

@@ -3,7 +3,7 @@
 // its tax, over twelve months) and the commission amortised over the
 // contract years, month by month. An empty contract term cannot be
 // amortised: the division by it stops the press after "每月摊销".
-#include "calc/sales/sale_lines.h"
+#include "calc/calculator.h"
 
 namespace bk::calc {
 
@@ -28,7 +28,7 @@ extern const CalculatorDef form55{
             Num X = R * r;
             Num Z = R + X;
             c.result("应收账款", Z);
-            sales::transfer(c, "销售费用", "合同取得成本（贷）", U);
+            c.entry("销售费用", "合同取得成本（贷）", U);
             c.result("主营业务收入（贷）", R);
             c.result("应交税费-应交增值税（贷）（销）", X);
         },

@@ -2,7 +2,7 @@
 // amount typed in, or, when a rate is given, that rate of the price with its
 // tax; it reduces 财务费用 and is closed into the year's profit. A negative
 // rate books nothing.
-#include "calc/sales/sale_lines.h"
+#include "calc/calculator.h"
 
 namespace bk::calc {
 
@@ -17,7 +17,7 @@ void payWithDiscount(Calc& c, Num P, Num X, Num Z, Num D)
     c.result("财务费用（贷）", D);
     c.blank();
     c.text("结转财务费用");
-    sales::transfer(c, "财务费用（借）", "本年利润（贷）", D);
+    c.entry("财务费用（借）", "本年利润（贷）", D);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Form77: goods bought with their input tax, and the freight paid on them.
 // The tax field's caption reads 应交增值税（销） on this window too.
-#include "calc/sales/sale_lines.h"
+#include "calc/calculator.h"
 
 namespace bk::calc {
 
@@ -17,7 +17,7 @@ extern const CalculatorDef form77{
             c.result("银行存款/库存现金（贷）", Y);
             c.blank();
             c.text("付运费");
-            sales::transfer(c, "应付账款（借）", "银行存款/库存现金（贷）", F);
+            c.entry("应付账款（借）", "银行存款/库存现金（贷）", F);
         },
 };
 

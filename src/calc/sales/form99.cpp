@@ -1,11 +1,9 @@
 // Form99: goods lent out for rent, and packaging rented out against a
 // deposit. Each group books only when its key amount (the rental income, the
 // deposit) is above 0.
-#include "calc/sales/sale_lines.h"
+#include "calc/calculator.h"
 
 namespace bk::calc {
-
-using sales::transfer;
 
 extern const CalculatorDef form99{
     .form = 99,
@@ -16,23 +14,23 @@ extern const CalculatorDef form99{
             Num G = c.read(1), R = c.read(2), D = c.read(3), H = c.read(4), T = c.read(5);
             if (R > 0) {
                 c.text("确认流出");
-                transfer(c, "发出商品（借）", "库存商品（贷）", G);
+                c.entry("发出商品（借）", "库存商品（贷）", G);
                 c.blank();
                 c.text("确认收入");
-                transfer(c, "应收账款（借）", "其他业务收入（贷）", R);
+                c.entry("应收账款（借）", "其他业务收入（贷）", R);
                 c.blank();
                 c.text("收回商品");
-                transfer(c, "库存商品（借）", "发出商品（贷）", G);
+                c.entry("库存商品（借）", "发出商品（贷）", G);
             }
             if (D > 0) {
                 c.text("收取押金");
-                transfer(c, "银行存款（借）", "其他应付款（贷）", D);
+                c.entry("银行存款（借）", "其他应付款（贷）", D);
                 c.blank();
                 c.text("出租时");
-                transfer(c, "销售费用/其他业务成本（借）", "周转材料（贷）", H);
+                c.entry("销售费用/其他业务成本（借）", "周转材料（贷）", H);
                 c.blank();
                 c.text("收回出租");
-                transfer(c, "库存现金（借）", "其他业务收入（贷）", T);
+                c.entry("库存现金（借）", "其他业务收入（贷）", T);
             }
         },
 };

@@ -1,6 +1,5 @@
 // Lines that the sales and revenue windows print alike: a sale booked with
-// its output tax, and an entry that moves one amount from one account to
-// another.
+// its output tax.
 #pragma once
 
 #include <string_view>
@@ -27,13 +26,6 @@ inline Num recogniseSale(Calc& c, std::string_view debit, std::string_view reven
     saleWithTax(c, debit, due, revenue, price, tax);
     c.blank();
     return due;
-}
-
-// One amount debited to one account and credited to another.
-inline void transfer(Calc& c, std::string_view debit, std::string_view credit, Num amount)
-{
-    c.result(debit, amount);
-    c.result(credit, amount);
 }
 
 }  // namespace bk::calc::sales
