@@ -86,8 +86,9 @@ expected_files=(
 for size in "${sizes[@]}"; do
   expected_files+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
-expect "the package's files" "$(cd root && find . -type f -o -type l | sed 's|^\./||' | sort)" \
-  "$(printf '%s\n' "${expected_files[@]}" | sort)"
+if ! diff <(printf '%s\n' "${expected_files[@]}" | sort) <(cd root && find . -type f -o -type l | sed 's|^\./||' | sort); then
+  fail "the package's files differ from the expected ones (< missing, > unexpected)"
+fi
 
 for f in "${expected_files[@]}"; do
   [ -f "root/$f" ] || continue  # reported above
