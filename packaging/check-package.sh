@@ -113,7 +113,8 @@ for size in "${sizes[@]}"; do
   [[ "$(file -b "$png")" == "PNG image data, $size x $size,"* ]] || fail "$png is $(file -b "$png")"
 done
 
-zcat root/usr/share/man/man1/bookkeeper.1.gz | grep -q '^\.TH BOOKKEEPER 1 ' || fail "manual page"
+manual=$(zcat root/usr/share/man/man1/bookkeeper.1.gz)
+grep -q '^\.TH BOOKKEEPER 1 ' <<<"$manual" || fail "the manual page has no .TH BOOKKEEPER 1 line"
 changelog_version=$(zcat root/usr/share/doc/bookkeeper/changelog.gz | dpkg-parsechangelog -l - -S Version)
 expect "the changelog's version" "$changelog_version" "$version"
 grep -q "<release version=\"$version\"" "$packaging/$id.metainfo.xml" || fail "metainfo has no release $version"
