@@ -2,12 +2,14 @@
 #include <QApplication>
 
 #include "app/application.h"
+#include "app/program_icon.h"
 #include "ui/qt/qt_toolkit.h"
 
 int main(int argc, char** argv)
 {
     QApplication qtApp(argc, argv);
     bk::setUpChineseUi();
+    bk::setUpProgramIcon();
 
     bk::QtToolkit toolkit;
     bk::Application app(toolkit);
