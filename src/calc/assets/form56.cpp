@@ -25,8 +25,7 @@ extern const CalculatorDef form56{
             c.result("银行存款（借）", g);
             c.result("主营业务收入（贷）", R);
             c.result("应交税费-应交增值税（销）（贷）", T);
-            c.result("主营业务成本（借）", Q);
-            c.result("合同履约成本（贷）", Q);
+            c.entry("主营业务成本（借）", "合同履约成本（贷）", Q);
         },
 };
 

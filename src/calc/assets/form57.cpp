@@ -12,8 +12,7 @@ extern const CalculatorDef form57{
         [](Calc& c) {
             Num K = c.read(1), n = c.read(2);
             Num M = K / n / 12;
-            c.result("其他业务成本（借）", M);
-            c.result("累计摊销（贷）", M);
+            c.entry("其他业务成本（借）", "累计摊销（贷）", M);
         },
 };
 

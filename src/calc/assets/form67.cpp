@@ -27,14 +27,12 @@ extern const CalculatorDef form67{
 
             c.text("转固定资产（一般规模纳税人）");
             Num general = k + m + s + f;
-            c.result("固定资产（借）", general);
-            c.result("在建工程（贷）", general);
+            c.entry("固定资产（借）", "在建工程（贷）", general);
             c.blank();
 
             c.text("转固定资产（小规模纳税人）");
             Num smallScale = v + m + k + s + f + t;
-            c.result("固定资产（借）", smallScale);
-            c.result("在建工程（贷）", smallScale);
+            c.entry("固定资产（借）", "在建工程（贷）", smallScale);
         },
 };
 

@@ -28,13 +28,11 @@ extern const CalculatorDef form80{
             c.text("结转固定资产清理");
             Num L = N - R + F;
             if (L > 0) {
-                c.result("营业外支出（借）", L);
-                c.result("固定资产清理（贷）", L);
+                c.entry("营业外支出（借）", "固定资产清理（贷）", L);
             }
             // A gain is booked the other way round, as a positive amount.
             if (L < 0) {
-                c.result("固定资产清理（借）", -L);
-                c.result("资产处置损益（贷）", -L);
+                c.entry("固定资产清理（借）", "资产处置损益（贷）", -L);
             }
         },
 };

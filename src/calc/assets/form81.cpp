@@ -22,17 +22,13 @@ extern const CalculatorDef form81{
             paidWithVat(c, "支付清理费", "固定资产清理（借）", F, T);
             c.blank();
 
-            c.text("收到保险公司理赔");
-            c.result("其他应收款（借）", I);
-            c.result("固定资产清理（贷）", I);
-            c.result("银行存款（借）", I);
-            c.result("其他应收款（贷）", I);
+            c.entry("收到保险公司理赔", "其他应收款（借）", "固定资产清理（贷）", I);
+            c.entry("银行存款（借）", "其他应收款（贷）", I);
             c.blank();
 
             c.text("结转损失");
             Num L = N - S + F - I;
-            c.result("营业外支出-非常损失（借）", L);
-            c.result("固定资产清理（贷）", L);
+            c.entry("营业外支出-非常损失（借）", "固定资产清理（贷）", L);
         },
 };
 

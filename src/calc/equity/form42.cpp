@@ -16,9 +16,7 @@ extern const CalculatorDef form42{
             Num F = P * N;
             Num X = A - F;
 
-            c.text("回购股份");
-            c.result("库存股（借）", A);
-            c.result("银行存款（贷）", A);
+            c.entry("回购股份", "库存股（借）", "银行存款（贷）", A);
 
             // The premium absorbs the whole excess.
             if (X < S && X > 0) {

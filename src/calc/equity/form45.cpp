@@ -11,8 +11,7 @@ extern const CalculatorDef form45{
         [](Calc& c) {
             Num Q = c.read(1), s = c.read(2);
             Num A = s * Q;
-            c.result("长期股权投资（借）", A);
-            c.result("资本公积-其他资本公积（贷）", A);
+            c.entry("长期股权投资（借）", "资本公积-其他资本公积（贷）", A);
         },
 };
 

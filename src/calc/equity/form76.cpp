@@ -15,14 +15,12 @@ void fairValueChange(Calc& c, std::string_view heading, Num carrying, Num fairVa
         Num d = fairValue - carrying;
         if (d > 0) {
             c.text(heading);
-            c.result("交易性金融资产（借）", d);
-            c.result("公允价值变动损益（贷）", d);
+            c.entry("交易性金融资产（借）", "公允价值变动损益（贷）", d);
         }
         // A fall in value is a loss, booked as a positive amount.
         if (d < 0) {
             c.text(heading);
-            c.result("公允价值变动损益（借）", -d);
-            c.result("交易性金融资产（贷）", -d);
+            c.entry("公允价值变动损益（借）", "交易性金融资产（贷）", -d);
         }
     }
 }

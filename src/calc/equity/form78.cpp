@@ -38,9 +38,7 @@ void sell(Calc& c, const Holding& h)
     if (G > 0) c.result("投资收益（贷）", G);
 
     c.blank();
-    c.text("金融产品增值税");
-    c.result("投资收益（借）", T);
-    c.result("应交税费-转让金融产品应交增值税（贷）", T);
+    c.entry("金融产品增值税", "投资收益（借）", "应交税费-转让金融产品应交增值税（贷）", T);
 }
 
 }  // namespace

@@ -15,17 +15,14 @@ extern const CalculatorDef form24{
             Num X = (A - V) - P;  // further provision needed; negative: the part to reverse
             Num Y = V - A;
             if (Y > 0) {
-                c.result("存货跌价准备（借）", P);
-                c.result("管理费用（贷）", P);
+                c.entry("存货跌价准备（借）", "管理费用（贷）", P);
                 return;
             }
             if (X > 0) {
-                c.result("管理费用(借)", X);
-                c.result("存货跌价准备（贷）", X);
+                c.entry("管理费用(借)", "存货跌价准备（贷）", X);
             }
             if (X < 0) {
-                c.result("存货跌价准备（借）", -X);
-                c.result("管理费用（贷）", -X);
+                c.entry("存货跌价准备（借）", "管理费用（贷）", -X);
             }
             if (X == 0) c.result("存货跌价准备", X);
         },

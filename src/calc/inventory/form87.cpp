@@ -22,9 +22,7 @@ void purchase(Calc& c, std::string_view freight, Num cost, Num tax, Num paid)
     c.result("银行存款/应付票据（贷）", paid);
     c.blank();
 
-    c.text("已入库");
-    c.result("原材料（借）", cost);
-    c.result("在途物资（贷）", cost);
+    c.entry("已入库", "原材料（借）", "在途物资（贷）", cost);
     c.blank();
 
     c.text("直接入库");
@@ -53,9 +51,7 @@ extern const CalculatorDef form87{
                 purchase(c, "对方付运费（包邮包进仓）", m, t, Y2);
             }
             if (s > 0) {
-                c.text("自产原材料");
-                c.result("原材料（借）", s);
-                c.result("生产成本（贷）", s);
+                c.entry("自产原材料", "原材料（借）", "生产成本（贷）", s);
             }
         },
 };

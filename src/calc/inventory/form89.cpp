@@ -13,30 +13,20 @@ extern const CalculatorDef form89{
     .compute =
         [](Calc& c) {
             Num m = c.read(1), p = c.read(2), q = c.read(3), t = c.read(4);
-            c.text("交付材料");
-            c.result("委托加工物资（借）", m);
-            c.result("原材料（贷）", m);
+            c.entry("交付材料", "委托加工物资（借）", "原材料（贷）", m);
             c.blank();
 
-            c.text("支付委托加工费");
-            c.result("委托加工物资（借）", p);
-            c.result("银行存款（贷）", p);
+            c.entry("支付委托加工费", "委托加工物资（借）", "银行存款（贷）", p);
             c.blank();
 
-            c.text("支付增值税");
-            c.result("应交税金-应交增值税（进）（借）", t);
-            c.result("银行存款（贷）", t);
+            c.entry("支付增值税", "应交税金-应交增值税（进）（借）", "银行存款（贷）", t);
             c.blank();
 
-            c.text("支付辅助材料费");
-            c.result("委托加工物资（借）", q);
-            c.result("银行存款（贷）", q);
+            c.entry("支付辅助材料费", "委托加工物资（借）", "银行存款（贷）", q);
             c.blank();
 
             Num R = p + m + q;
-            c.text("验收入库");
-            c.result("原材料（借）", R);
-            c.result("委托加工物资（贷）", R);
+            c.entry("验收入库", "原材料（借）", "委托加工物资（贷）", R);
         },
 };
 

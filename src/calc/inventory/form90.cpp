@@ -13,9 +13,7 @@ extern const CalculatorDef form90{
     .compute =
         [](Calc& c) {
             Num n = c.read(1), q = c.read(2), u = c.read(3), r = c.read(4), i = c.read(5), v = c.read(6);
-            c.text("收回价格");
-            c.result("原材料（借）", r);
-            c.result("库存商品（贷）", r);
+            c.entry("收回价格", "原材料（借）", "库存商品（贷）", r);
             c.blank();
 
             Num X = ((u * n) - r) * v;  // input tax to transfer out

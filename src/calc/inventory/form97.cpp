@@ -17,9 +17,7 @@ extern const CalculatorDef form97{
             Num X = v * M;               // input tax to transfer out
             Num L = ((M + X) - i) - p;   // loss after recoveries
             Num W = M + X;               // awaiting approval
-            c.text("批准前");
-            c.result("原材料-残料（借）", s);
-            c.result("原材料（贷）", s);
+            c.entry("批准前", "原材料-残料（借）", "原材料（贷）", s);
             c.blank();
 
             c.result("待处理财产损溢（借）", W);

@@ -12,12 +12,9 @@ extern const CalculatorDef form98{
         [](Calc& c) {
             Num m = c.read(1), r = c.read(2);
             Num D = r * m;
-            c.text("成本");
-            c.result("生产成本/销售费用（借）", m);
-            c.result("周转材料（贷）", m);
+            c.entry("成本", "生产成本/销售费用（借）", "周转材料（贷）", m);
             c.blank();
-            c.result("月末结转差异", D);
-            c.result("生产成本/销售费用（借）", D);
+            c.entry("月末结转差异", "生产成本/销售费用（借）", D);
             c.result("材料成本差异（贷）", D);
         },
 };

@@ -57,8 +57,7 @@ extern const CalculatorDef form38{
                 c.result("工商保险（个人）", p4);
                 c.result("生育保险（个人）", p5);
                 c.result("住房公积金（个人）", p6);
-                c.result("五险一金总额-个人（应付职工薪酬借）", PT);
-                c.result("其他应付款（各种应付职工薪酬贷）", PT);
+                c.entry("五险一金总额-个人（应付职工薪酬借）", "其他应付款（各种应付职工薪酬贷）", PT);
                 c.blank();
                 c.result("五险一金总额", G);
             }

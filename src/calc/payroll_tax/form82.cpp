@@ -67,9 +67,7 @@ extern const CalculatorDef form82{
             c.result("应付职工薪酬-住房公积金（个人）（贷）", h2);
             c.blank();
 
-            c.text("发放奖金");
-            c.result("应付职工薪酬-奖金（借）", b);
-            c.result("银行存款（贷）", b);
+            c.entry("发放奖金", "应付职工薪酬-奖金（借）", "银行存款（贷）", b);
             c.blank();
 
             c.text("缴纳社保");
@@ -79,9 +77,7 @@ extern const CalculatorDef form82{
             c.result("银行存款（贷）", S);
             c.blank();
 
-            c.text("缴纳个税");
-            c.result("应交税费-代扣代缴个人所得税（借）", x);
-            c.result("银行存款（贷）", x);
+            c.entry("缴纳个税", "应交税费-代扣代缴个人所得税（借）", "银行存款（贷）", x);
             c.blank();
 
             c.text("缴纳住房公积金");

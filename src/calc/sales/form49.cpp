@@ -29,8 +29,7 @@ extern const CalculatorDef form49{
             c.result("应收账款（贷）", Y);
             c.blank();
 
-            c.text("结转财务费用");
-            c.entry("本年利润（借）", "财务费用（贷）", D);
+            c.entry("结转财务费用", "本年利润（借）", "财务费用（贷）", D);
         },
 };
 

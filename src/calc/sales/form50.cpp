@@ -16,14 +16,11 @@ extern const CalculatorDef form50{
             Num Y = recogniseSale(c, "应收票据/银行存款（借）", "主营业务收入（贷）", P, X);
             c.entry("主营业务成本（借）", "库存商品（贷）", G);
             c.blank();
-            c.text("代垫运费");
-            c.entry("应收账款（借）", "银行存款（贷）", F);
+            c.entry("代垫运费", "应收账款（借）", "银行存款（贷）", F);
             c.blank();
-            c.text("付运费");
-            c.entry("应付账款（借）", "银行存款（贷）", F);
+            c.entry("付运费", "应付账款（借）", "银行存款（贷）", F);
             c.blank();
-            c.text("主营业务成本结转本年利润");
-            c.entry("本年利润（借）", "主营业务成本（贷）", G);
+            c.entry("主营业务成本结转本年利润", "本年利润（借）", "主营业务成本（贷）", G);
             c.blank();
 
             c.text("或");
@@ -34,8 +31,7 @@ extern const CalculatorDef form50{
             c.blank();
             c.entry("主营业务成本（借）", "库存商品（贷）", G);
             c.blank();
-            c.text("主营业务成本结转本年利润");
-            c.entry("本年利润（借）", "主营业务成本（贷）", G);
+            c.entry("主营业务成本结转本年利润", "本年利润（借）", "主营业务成本（贷）", G);
         },
 };
 

@@ -13,8 +13,7 @@ extern const CalculatorDef form52{
         [](Calc& c) {
             Num P = c.read(1), X = c.read(2), G = c.read(3);
             recogniseSale(c, "应收账款（借）", "其他业务收入（贷）", P, X);
-            c.text("结转原材料成本");
-            c.entry("其他业务成本（借）", "原材料（贷）", G);
+            c.entry("结转原材料成本", "其他业务成本（借）", "原材料（贷）", G);
         },
 };
 

@@ -11,8 +11,7 @@ extern const CalculatorDef form53{
     .compute =
         [](Calc& c) {
             Num K = c.read(1), V = c.read(2), p = c.read(3), r = c.read(4);
-            c.text("发生劳务成本");
-            c.entry("合同履约成本（借）", "应付职工薪酬（贷）", K);
+            c.entry("发生劳务成本", "合同履约成本（借）", "应付职工薪酬（贷）", K);
             c.blank();
 
             c.text("确认劳务收入并结转劳务成本");

@@ -10,8 +10,7 @@ extern const CalculatorDef form54{
     .compute =
         [](Calc& c) {
             Num M = c.read(1), r = c.read(2);
-            c.text("收到会员费");
-            c.entry("银行存款（借）", "合同负债（贷）", M);
+            c.entry("收到会员费", "银行存款（借）", "合同负债（贷）", M);
             c.blank();
 
             c.text("确认收入");

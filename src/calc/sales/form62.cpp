@@ -16,8 +16,7 @@ void payWithDiscount(Calc& c, Num P, Num X, Num Z, Num D)
     c.result("银行存款（贷）", Z);
     c.result("财务费用（贷）", D);
     c.blank();
-    c.text("结转财务费用");
-    c.entry("财务费用（借）", "本年利润（贷）", D);
+    c.entry("结转财务费用", "财务费用（借）", "本年利润（贷）", D);
 }
 
 }  // namespace

@@ -16,8 +16,7 @@ extern const CalculatorDef form77{
             c.result("应交税费-应交增值税（借）", X);
             c.result("银行存款/库存现金（贷）", Y);
             c.blank();
-            c.text("付运费");
-            c.entry("应付账款（借）", "银行存款/库存现金（贷）", F);
+            c.entry("付运费", "应付账款（借）", "银行存款/库存现金（贷）", F);
         },
 };
 

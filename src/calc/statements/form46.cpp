@@ -44,21 +44,17 @@ extern const CalculatorDef form46{
             c.result("营业外支出（贷）", e8);
             c.blank();
 
-            c.text("结转所得税");
-            c.result("本年利润（借）", x);
-            c.result("所得税费用（贷）", x);
+            c.entry("结转所得税", "本年利润（借）", "所得税费用（贷）", x);
             c.blank();
 
             c.text("结转本年利润");
             Num N = (I - E) - x;
             if (N >= 0) {
-                c.result("本年利润（借）", N);
-                c.result("利润分配-未分配利润（贷）", N);
+                c.entry("本年利润（借）", "利润分配-未分配利润（贷）", N);
             }
             // A loss is booked the other way round, as a positive amount.
             if (N < 0) {
-                c.result("利润分配-未分配利润（借）", -N);
-                c.result("本年利润（贷）", -N);
+                c.entry("利润分配-未分配利润（借）", "本年利润（贷）", -N);
             }
             c.blank();
 

@@ -23,16 +23,13 @@ extern const CalculatorDef form47{
             c.text("结转净利润");
             Num P = (t0 + t1) - L;
             if (P > 0) {
-                c.result("本年利润（借）", P);
-                c.result("利润分配-未分配利润（贷）", P);
+                c.entry("本年利润（借）", "利润分配-未分配利润（贷）", P);
             }
             if (P < 0) {
-                c.result("利润分配-未分配利润（借）", P);
-                c.result("本年利润（贷）", P);
+                c.entry("利润分配-未分配利润（借）", "本年利润（贷）", P);
             }
             if (P == 0) {
-                c.result("本年利润（借）", P);
-                c.result("利润分配-未分配利润（贷）", P);
+                c.entry("本年利润（借）", "利润分配-未分配利润（贷）", P);
             }
             c.blank();
 
