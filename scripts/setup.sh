@@ -8,7 +8,7 @@ set -euo pipefail
 
 mode="${1:-}"
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libgl-dev
-          fonts-noto-cjk libgtest-dev libbenchmark-dev
+          fonts-noto-cjk libgtest-dev libbenchmark-dev libboost-dev
           dpkg-dev file desktop-file-utils appstream lintian)
 [ "$mode" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
 missing=()

@@ -9,7 +9,7 @@ namespace bk::calc {
 Num Calc::read(int textNumber) const
 {
     auto it = texts_.find(textNumber);
-    return it == texts_.end() ? Num(0.0) : Num(readNumber(it->second));
+    return it == texts_.end() ? Num() : readNumber(it->second);
 }
 
 namespace {

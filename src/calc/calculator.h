@@ -35,21 +35,21 @@ public:
     Num read(int textNumber) const;
 
     void text(std::string_view line) { out_.printText(line); }           // a text line
-    void result(std::string_view caption, Num value)                    // caption, then the amount
+    void result(std::string_view caption, const Num& value)             // caption, then the amount
     {
-        out_.printNumber(caption, value.value());
+        out_.printNumber(caption, value);
     }
     void result(std::string_view caption, const Var& value) { out_.printVariant(caption, value); }
     void blank() { out_.printBlank(); }                                 // an empty line
 
     // A journal entry of one amount: the debit line, then the credit line,
     // both with the amount; the second form puts its heading line first.
-    void entry(std::string_view debit, std::string_view credit, Num amount)
+    void entry(std::string_view debit, std::string_view credit, const Num& amount)
     {
         result(debit, amount);
         result(credit, amount);
     }
-    void entry(std::string_view heading, std::string_view debit, std::string_view credit, Num amount)
+    void entry(std::string_view heading, std::string_view debit, std::string_view credit, const Num& amount)
     {
         text(heading);
         entry(debit, credit, amount);

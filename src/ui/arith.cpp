@@ -1,6 +1,11 @@
 #include "ui/arith.h"
 
+#include <cfloat>
+#include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <vector>
 
 namespace bk {
 
@@ -22,36 +27,174 @@ std::string faultMessage(FaultCode code)
 void raise(FaultCode code) { throw ArithmeticFault{code}; }
 
 namespace {
-// Inputs are always finite (readNumber faults on what a double cannot hold),
-// so a non-finite result can only come from an overflow of this operation.
-Num checked(double r)
+
+using boost::multiprecision::denominator;
+using boost::multiprecision::msb;
+using boost::multiprecision::numerator;
+
+const Integer& pow10(unsigned k)
 {
-    if (!std::isfinite(r)) raise(FaultCode::Overflow);
-    return Num(r);
+    static std::vector<Integer> powers{Integer(1)};
+    while (powers.size() <= k) powers.push_back(powers.back() * 10);
+    return powers[k];
 }
+
+long bitLength(const Integer& positive) { return static_cast<long>(msb(positive)) + 1; }
+
+// The largest double and the smallest positive one, exactly.
+const Rational& largest()
+{
+    static const Rational v = Rational(Integer((std::uint64_t{1} << 53) - 1) << 971);
+    return v;
+}
+const Rational& smallest()
+{
+    static const Rational v = Rational(Integer(1), Integer(1) << 1074);
+    return v;
+}
+
+// The sign of |v| - 10^e, for v != 0.
+int comparePow10(const Integer& n, const Integer& d, long e)
+{
+    if (e >= 0) {
+        const Integer rhs = d * pow10(static_cast<unsigned>(e));
+        return n < rhs ? -1 : (n == rhs ? 0 : 1);
+    }
+    const Integer lhs = n * pow10(static_cast<unsigned>(-e));
+    return lhs < d ? -1 : (lhs == d ? 0 : 1);
+}
+
+// v built from decimal digits and the power of ten they are scaled by.
+Rational fromDecimal(const Integer& digits, long exponent)
+{
+    if (exponent >= 0) return Rational(digits * pow10(static_cast<unsigned>(exponent)));
+    return Rational(digits, pow10(static_cast<unsigned>(-exponent)));
+}
+
+// Holds v to the range of amounts: an overflow past the largest double, 0
+// below the smallest positive one, and at most kKeptDigits significant digits
+// once its exact form has grown past kMaxBits.
+Rational inRange(Rational v)
+{
+    if (v.sign() == 0) return v;
+    const Integer n = abs(numerator(v));
+    const Integer d = denominator(v);
+    const long nBits = bitLength(n);
+    const long dBits = bitLength(d);
+    // 2^(nBits-dBits-1) < |v| < 2^(nBits-dBits+1)
+    const long log2 = nBits - dBits;
+    if (log2 - 1 >= 1024) raise(FaultCode::Overflow);
+    if (log2 + 1 > 1023 && abs(v) > largest()) raise(FaultCode::Overflow);
+    if (log2 + 1 <= -1074) return Rational(0);
+    if (log2 - 1 < -1074 && abs(v) < smallest()) return Rational(0);
+    if (nBits + dBits > static_cast<long>(kMaxBits)) {
+        const Rounded r = roundToDigits(v, kKeptDigits);
+        Rational kept = fromDecimal(Integer(r.digits), r.exponent - static_cast<long>(kKeptDigits) + 1);
+        return v.sign() < 0 ? Rational(-kept) : kept;
+    }
+    return v;
+}
+
 }  // namespace
 
-Num operator+(Num a, Num b) { return checked(a.value() + b.value()); }
-Num operator-(Num a, Num b) { return checked(a.value() - b.value()); }
-Num operator*(Num a, Num b) { return checked(a.value() * b.value()); }
-Num operator-(Num a) { return Num(-a.value()); }
-
-Num operator/(Num a, Num b)
+Rounded roundToDigits(const Rational& v, unsigned digits)
 {
-    if (b.value() == 0.0) {
-        // 0/0 is an invalid operation, which reports as overflow.
-        raise(a.value() == 0.0 ? FaultCode::Overflow : FaultCode::DivisionByZero);
+    const Integer n = abs(numerator(v));
+    const Integer& d = denominator(v);
+    // The decimal exponent e of |v|, 10^e <= |v| < 10^(e+1): first from the
+    // bit lengths, then put right by comparing.
+    long e = static_cast<long>(std::floor(static_cast<double>(bitLength(n) - bitLength(d)) * 0.30102999566398120));
+    while (comparePow10(n, d, e) < 0) --e;
+    while (comparePow10(n, d, e + 1) >= 0) ++e;
+
+    // |v| × 10^(digits-1-e), rounded half away from zero, has `digits` digits.
+    const long shift = static_cast<long>(digits) - 1 - e;
+    Integer num = n;
+    Integer den = d;
+    if (shift >= 0) num *= pow10(static_cast<unsigned>(shift));
+    else den *= pow10(static_cast<unsigned>(-shift));
+    Integer q;
+    Integer r;
+    divide_qr(num, den, q, r);
+    if (2 * r >= den) ++q;
+    if (q == pow10(digits)) {  // 9.99…95 carried into the next power of ten
+        q = pow10(digits - 1);
+        ++e;
     }
-    return checked(a.value() / b.value());
+    return {q.str(), e};
 }
 
-Num power(Num base, Num exponent)
+Num::Num(double v)
 {
-    const double b = base.value();
-    const double e = exponent.value();
-    if (b < 0.0 && std::trunc(e) != e) raise(FaultCode::InvalidCall);
-    if (b == 0.0 && e < 0.0) raise(FaultCode::DivisionByZero);
-    return checked(std::pow(b, e));
+    if (!std::isfinite(v)) raise(FaultCode::Overflow);
+    if (v == 0) return;
+    // Shortest round trip, as d.ddde±x: the digits a literal was written with.
+    char buf[64];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
+    (void)ec;  // 64 characters always hold a double
+    std::string text(buf, end);
+    const std::size_t e = text.find('e');
+    long exponent = std::strtol(text.c_str() + e + 1, nullptr, 10);
+    std::string digits;
+    for (std::size_t i = 0; i < e; ++i) {
+        if (text[i] == '.') exponent -= static_cast<long>(e - i - 1);
+        else if (text[i] != '-') digits += text[i];
+    }
+    Rational exact = fromDecimal(Integer(digits), exponent);
+    v_ = inRange(v < 0 ? Rational(-exact) : exact);
+}
+
+Num Num::exactly(Rational v) { return Num(inRange(std::move(v)), Checked{}); }
+
+double Num::toDouble() const
+{
+    if (v_.sign() == 0) return 0.0;
+    const Rounded r = roundToDigits(v_, 17);
+    const std::string text = (v_.sign() < 0 ? "-" : "") + r.digits + "e" + std::to_string(r.exponent - 16);
+    return std::strtod(text.c_str(), nullptr);
+}
+
+Num operator+(const Num& a, const Num& b) { return Num::exactly(a.exact() + b.exact()); }
+Num operator-(const Num& a, const Num& b) { return Num::exactly(a.exact() - b.exact()); }
+Num operator*(const Num& a, const Num& b) { return Num::exactly(a.exact() * b.exact()); }
+Num operator-(const Num& a) { return Num::exactly(-a.exact()); }
+
+Num operator/(const Num& a, const Num& b)
+{
+    if (b.sign() == 0) {
+        // 0/0 is an invalid operation, which reports as overflow.
+        raise(a.sign() == 0 ? FaultCode::Overflow : FaultCode::DivisionByZero);
+    }
+    return Num::exactly(a.exact() / b.exact());
+}
+
+Num power(const Num& base, const Num& exponent)
+{
+    const Rational& b = base.exact();
+    const Rational& e = exponent.exact();
+    const bool whole = denominator(e) == 1;
+    if (b.sign() < 0 && !whole) raise(FaultCode::InvalidCall);
+    if (b.sign() == 0) {
+        if (e.sign() < 0) raise(FaultCode::DivisionByZero);
+        return e.sign() == 0 ? Num(1) : Num(0);
+    }
+    if (whole) {
+        const Integer k = abs(numerator(e));
+        const Integer n = numerator(b);
+        const Integer& d = denominator(b);
+        const long bits = bitLength(abs(n)) + bitLength(d);
+        if (k * bits <= kExactPowerBits) {
+            const auto times = k.convert_to<unsigned>();
+            const Integer pn = pow(n, times);
+            const Integer pd = pow(d, times);
+            if (e.sign() >= 0) return Num::exactly(Rational(pn, pd));
+            // The reciprocal; its sign goes to the numerator.
+            return Num::exactly(pn.sign() < 0 ? Rational(Integer(-pd), Integer(-pn)) : Rational(pd, pn));
+        }
+    }
+    const double r = std::pow(base.toDouble(), exponent.toDouble());
+    if (!std::isfinite(r)) raise(FaultCode::Overflow);
+    return Num(r);
 }
 
 }  // namespace bk

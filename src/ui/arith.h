@@ -1,14 +1,24 @@
-// Checked double arithmetic of the calculators.
+// Checked exact arithmetic of the calculators.
 //
-// Every computed value is a double; after each operation the result is
-// checked for the three arithmetic faults a bookkeeper can cause by typing
-// (a division by an empty field, an amount too large, 0 divided by 0).
-// A fault is thrown as ArithmeticFault and caught by the click dispatcher,
-// which reports it and leaves the program running.
+// An amount is an exact rational number, so that 100.10 - 100 is .1 and a
+// sum that cancels is exactly 0: a bookkeeper posts what is printed, and a
+// guard such as "no write-down when the allowance is already right" must see
+// a true zero. After each operation the result is checked for the three
+// arithmetic faults a bookkeeper can cause by typing (a division by an empty
+// field, an amount too large, 0 divided by 0). A fault is thrown as
+// ArithmeticFault and caught by the click dispatcher, which reports it and
+// leaves the program running.
+//
+// Numbers keep a double's range: a result larger in magnitude than the
+// largest double is an overflow, a non-zero result smaller in magnitude than
+// the smallest positive double becomes 0.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <type_traits>
+
+#include <boost/multiprecision/cpp_int.hpp>
 
 namespace bk {
 
@@ -29,35 +39,77 @@ std::string faultMessage(FaultCode code);
 
 [[noreturn]] void raise(FaultCode code);
 
-// A double whose arithmetic raises ArithmeticFault instead of producing an
-// infinity or a NaN. Implicitly built from plain numbers, so formulas read
-// like their written form: `(a + b) - k`, `r * 0.07`.
+using Integer = boost::multiprecision::cpp_int;
+using Rational = boost::multiprecision::cpp_rational;
+
+// An exact amount whose arithmetic raises ArithmeticFault instead of leaving
+// the range of amounts. Implicitly built from plain numbers, so formulas read
+// like their written form: `(a + b) - k`, `r * 0.07`. A number written in a
+// formula stands for the decimal it is written as: 0.07 is 7/100 and 1.06 is
+// 106/100, not the binary fractions nearest them.
 class Num {
 public:
-    constexpr Num() = default;
-    constexpr Num(double v) : v_(v) {}  // NOLINT(google-explicit-constructor)
-    constexpr double value() const { return v_; }
+    Num() = default;
+    template <class I, std::enable_if_t<std::is_integral_v<I>, int> = 0>
+    Num(I v) : v_(v) {}  // NOLINT(google-explicit-constructor)
+    // The shortest decimal that reads back as v, i.e. the literal as written.
+    // v must be finite and within the range of amounts.
+    Num(double v);  // NOLINT(google-explicit-constructor)
+
+    // An exact value; outside the range of amounts it faults or becomes 0.
+    static Num exactly(Rational v);
+
+    const Rational& exact() const { return v_; }
+    // The nearest double (for the rare step that is computed in floating point).
+    double toDouble() const;
+    int sign() const { return v_.sign(); }
 
 private:
-    double v_ = 0.0;
+    struct Checked {};
+    Num(Rational v, Checked) : v_(std::move(v)) {}
+
+    Rational v_;
 };
 
-Num operator+(Num a, Num b);
-Num operator-(Num a, Num b);
-Num operator*(Num a, Num b);
-Num operator/(Num a, Num b);
-Num operator-(Num a);
+Num operator+(const Num& a, const Num& b);
+Num operator-(const Num& a, const Num& b);
+Num operator*(const Num& a, const Num& b);
+Num operator/(const Num& a, const Num& b);
+Num operator-(const Num& a);
 
-inline bool operator==(Num a, Num b) { return a.value() == b.value(); }
-inline bool operator!=(Num a, Num b) { return a.value() != b.value(); }
-inline bool operator<(Num a, Num b) { return a.value() < b.value(); }
-inline bool operator<=(Num a, Num b) { return a.value() <= b.value(); }
-inline bool operator>(Num a, Num b) { return a.value() > b.value(); }
-inline bool operator>=(Num a, Num b) { return a.value() >= b.value(); }
+inline bool operator==(const Num& a, const Num& b) { return a.exact() == b.exact(); }
+inline bool operator!=(const Num& a, const Num& b) { return a.exact() != b.exact(); }
+inline bool operator<(const Num& a, const Num& b) { return a.exact() < b.exact(); }
+inline bool operator<=(const Num& a, const Num& b) { return a.exact() <= b.exact(); }
+inline bool operator>(const Num& a, const Num& b) { return a.exact() > b.exact(); }
+inline bool operator>=(const Num& a, const Num& b) { return a.exact() >= b.exact(); }
 
 // base raised to exponent; a negative base with a non-whole exponent raises
-// fault 5, a result too large for a double fault 6, 0 to a negative power 11.
-Num power(Num base, Num exponent);
+// fault 5, a result too large fault 6, 0 to a negative power 11. A whole
+// exponent gives the exact power when it is small enough to be worked out
+// at once (see kExactPowerBits); otherwise, and for a non-whole exponent, the
+// power is computed in floating point and taken at its shortest decimal.
+Num power(const Num& base, const Num& exponent);
+
+// The exact power is worked out when its numerator and denominator together
+// would need at most this many bits; beyond that the floating-point path
+// keeps every press well under a millisecond.
+inline constexpr unsigned kExactPowerBits = 4096;
+
+// How many significant decimal digits a number keeps when its exact form
+// would grow past kMaxBits (only a long chain of divisions by amounts of many
+// digits gets there), and how many digits of a typed amount are read.
+inline constexpr unsigned kKeptDigits = 40;
+inline constexpr unsigned kMaxBits = 4096;
+
+// |v| rounded to `digits` significant decimal digits, half away from zero:
+// the digits (exactly `digits` of them, the first never 0) and the decimal
+// exponent of the first. v must not be 0.
+struct Rounded {
+    std::string digits;
+    long exponent = 0;
+};
+Rounded roundToDigits(const Rational& v, unsigned digits);
 
 // A working value that may not have been assigned yet. Unassigned it counts
 // as 0 in arithmetic and comparisons; printed on a result line it adds no
@@ -65,13 +117,17 @@ Num power(Num base, Num exponent);
 class Var {
 public:
     Var() = default;
-    Var(Num v) : v_(v.value()) {}  // NOLINT(google-explicit-constructor)
-    Var& operator=(Num v) { v_ = v.value(); return *this; }
+    Var(Num v) : v_(std::move(v)) {}  // NOLINT(google-explicit-constructor)
+    Var& operator=(Num v)
+    {
+        v_ = std::move(v);
+        return *this;
+    }
     bool assigned() const { return v_.has_value(); }
-    operator Num() const { return Num(v_.value_or(0.0)); }  // NOLINT(google-explicit-constructor)
+    operator Num() const { return v_ ? *v_ : Num(); }  // NOLINT(google-explicit-constructor)
 
 private:
-    std::optional<double> v_;
+    std::optional<Num> v_;
 };
 
 }  // namespace bk

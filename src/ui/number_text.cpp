@@ -13,20 +13,17 @@ namespace bk {
 // ---------------------------------------------------------------------------
 // formatNumber
 
-std::string formatNumber(double v)
+std::string formatNumber(const Num& v)
 {
-    const std::string sign = v < 0 ? "-" : " ";
-    if (std::isnan(v)) return " NaN ";
-    if (std::isinf(v)) return sign + "Inf ";
-    if (v == 0) return " 0 ";
+    if (v.sign() == 0) return " 0 ";
+    const std::string sign = v.sign() < 0 ? "-" : " ";
 
-    // "%.14e" rounds the magnitude to 15 significant digits (to nearest) and
-    // gives them as "d.dddddddddddddde±XX"; the exponent is that of the
-    // rounded value, so 999999999999999.5 comes out as 1.00000000000000e+15.
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(v));
-    std::string digits = std::string(1, buf[0]) + std::string(buf + 2, 14);
-    const int exp = std::atoi(buf + 17);
+    // The magnitude rounded to 15 significant digits, half away from zero;
+    // the exponent is that of the rounded value, so 999999999999999.5 comes
+    // out as 1E+15.
+    const Rounded rounded = roundToDigits(v.exact(), 15);
+    std::string digits = rounded.digits;
+    const long exp = rounded.exponent;
     digits.erase(digits.find_last_not_of('0') + 1);  // the first digit is never 0
 
     std::string text;
@@ -45,8 +42,8 @@ std::string formatNumber(double v)
         text = fraction.empty() ? intPart : intPart + "." + fraction;
     } else {
         // Exponent form: d[.ddd]E±XX, at least two exponent digits.
-        char exponent[8];
-        std::snprintf(exponent, sizeof exponent, "E%c%02d", exp < 0 ? '-' : '+', std::abs(exp));
+        char exponent[32];
+        std::snprintf(exponent, sizeof exponent, "E%c%02ld", exp < 0 ? '-' : '+', std::labs(exp));
         text = digits.substr(0, 1);
         if (digits.size() > 1) {
             text += '.';
@@ -62,12 +59,16 @@ std::string formatNumber(double v)
 
 namespace {
 
+// Stands for "¥" and "￥" in the reader; no byte of a text reads as it.
+constexpr char kCurrency = '\x02';
+
 // Walks the field text one character at a time for the number reader.
 // Blanks (space, tab, line feed, the full-width space) are skipped wherever
-// they stand. The full-width digits, point and signs that a Chinese input
-// method types are handed on as their ASCII forms. Every other character
-// outside ASCII, and every byte that is not valid UTF-8, reads as '\0',
-// which no part of a number accepts, so it ends the number.
+// they stand. The full-width digits, point, comma and signs that a Chinese
+// input method types are handed on as their ASCII forms, the two yuan signs
+// as kCurrency (the control character it is stands for nothing). Every other character outside ASCII, and every byte that is
+// not valid UTF-8, reads as '\0', which no part of a number accepts, so it
+// ends the number.
 class FieldReader {
 public:
     explicit FieldReader(std::string_view text) : text_(text) {}
@@ -84,6 +85,12 @@ public:
         skipBlanks();
         pos_ += decode().len;
     }
+    // True when nothing but blanks is left.
+    bool atEnd()
+    {
+        skipBlanks();
+        return pos_ == text_.size();
+    }
 
 private:
     struct Char {
@@ -96,12 +103,15 @@ private:
         const std::size_t left = text_.size() - pos_;
         if (left == 0) return {'\0', 0};
         const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text_[pos_ + k]); };
-        if (byte(0) < 0x80) return {static_cast<char>(byte(0)), 1};
+        if (byte(0) < 0x80) return {byte(0) == kCurrency ? '\0' : static_cast<char>(byte(0)), 1};
+        if (left >= 2 && byte(0) == 0xC2 && byte(1) == 0xA5) return {kCurrency, 2};  // ¥ U+00A5
         if (left >= 3 && byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) return {' ', 3};  // U+3000
+        if (left >= 3 && byte(0) == 0xEF && byte(1) == 0xBF && byte(2) == 0xA5) return {kCurrency, 3};  // ￥ U+FFE5
         if (left >= 3 && byte(0) == 0xEF && byte(1) == 0xBC) {  // U+FF00..U+FF3F
             const unsigned char last = byte(2);
             if (last >= 0x90 && last <= 0x99) return {static_cast<char>('0' + (last - 0x90)), 3};  // ０..９
             if (last == 0x8E) return {'.', 3};  // ．
+            if (last == 0x8C) return {',', 3};  // ，
             if (last == 0x8B) return {'+', 3};  // ＋
             if (last == 0x8D) return {'-', 3};  // －
         }
@@ -119,6 +129,19 @@ private:
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// At a "," after a digit of the whole part: true when exactly three digits
+// follow it, which makes it a thousands separator ("1,000", "2,500.75");
+// otherwise the comma ends the number ("12,34" is 12).
+bool isThousandsSeparator(FieldReader in)
+{
+    in.next();  // the comma
+    for (int k = 0; k < 3; ++k) {
+        if (!isDigit(in.peek())) return false;
+        in.next();
+    }
+    return !isDigit(in.peek());
+}
+
 // The value of c as a digit of the given radix (8 or 16), or -1.
 int radixDigit(char c, int radix)
 {
@@ -131,42 +154,53 @@ int radixDigit(char c, int radix)
 
 // The digits after "&H" or "&O": a signed 16-bit value when it fits in 16
 // bits, otherwise a signed 32-bit value; beyond 32 bits an overflow.
-double readWholeNumber(FieldReader& in, int radix)
+Num readWholeNumber(FieldReader& in, int radix, bool& anyDigit)
 {
     std::uint64_t value = 0;
     for (int d = radixDigit(in.peek(), radix); d >= 0; d = radixDigit(in.peek(), radix)) {
         in.next();
+        anyDigit = true;
         value = value * static_cast<unsigned>(radix) + static_cast<unsigned>(d);
         if (value > 0xFFFFFFFFu) raise(FaultCode::Overflow);
     }
-    if (value <= 0xFFFFu) return static_cast<std::int16_t>(value);
-    return static_cast<std::int32_t>(value);
+    if (value <= 0xFFFFu) return Num(static_cast<std::int16_t>(value));
+    return Num(static_cast<std::int32_t>(value));
 }
 
-// A decimal number: digits, at most one ".", digits, then an optional
-// exponent part. Only the first kMaxDigits significant digits are kept, plus
-// a "1" standing for any non-zero digit beyond them; more than 767 digits
-// are never needed to decide the rounding of a double, so the conversion
-// stays correctly rounded whatever the length of the text.
-double readDecimal(FieldReader& in)
+// A decimal number: digits (the whole part may be grouped by thousands
+// separators), at most one ".", digits, then an optional exponent part. Its
+// value is exact; only past kKeptDigits significant digits is it rounded, half
+// away from zero, which no amount comes near.
+Num readDecimal(FieldReader& in, bool& anyDigit)
 {
-    constexpr std::size_t kMaxDigits = 800;
     constexpr std::int64_t kExponentLimit = 1'000'000'000;  // saturation of the written exponent
 
     std::string digits;          // significant digits, without leading zeros
-    bool droppedNonZero = false; // a non-zero digit beyond kMaxDigits
+    bool roundUp = false;        // the first digit beyond kKeptDigits is 5 or more
+    bool beyond = false;         // a digit beyond kKeptDigits was seen
     std::int64_t scale = 0;      // value = digits × 10^scale
     bool afterPoint = false;
 
-    for (char c = in.peek(); isDigit(c) || (c == '.' && !afterPoint); c = in.peek()) {
+    for (char c = in.peek();; c = in.peek()) {
+        if (c == ',' && anyDigit && !afterPoint && isThousandsSeparator(in)) {
+            in.next();
+            continue;
+        }
+        if (!isDigit(c) && !(c == '.' && !afterPoint)) break;
         in.next();
         if (c == '.') {
             afterPoint = true;
-        } else if (digits.size() < kMaxDigits) {
-            if (!digits.empty() || c != '0') digits += c;
-            if (afterPoint) --scale;  // a leading zero after the point counts as well
+            continue;
+        }
+        anyDigit = true;
+        if (digits.empty() && c == '0') {
+            if (afterPoint) --scale;  // a leading zero after the point counts as a place
+        } else if (digits.size() < kKeptDigits) {
+            digits += c;
+            if (afterPoint) --scale;
         } else {
-            droppedNonZero |= c != '0';
+            if (!beyond) roundUp = c >= '5';
+            beyond = true;
             if (!afterPoint) ++scale;
         }
     }
@@ -187,49 +221,58 @@ double readDecimal(FieldReader& in)
         scale += negative ? -exponent : exponent;
     }
 
-    if (digits.empty()) return 0.0;
-    if (droppedNonZero) {
-        digits += '1';
-        --scale;
-    }
-    // Decimal exponent of the leading digit; far outside the double range
-    // the answer is known without converting.
+    if (digits.empty()) return Num();
+    // Decimal exponent of the leading digit; far outside the range of
+    // amounts the answer is known without building the number.
     const std::int64_t leading = scale + static_cast<std::int64_t>(digits.size()) - 1;
     if (leading > 400) raise(FaultCode::Overflow);
-    if (leading < -400) return 0.0;
+    if (leading < -400) return Num();
 
-    // Only digits, "e" and "-" go to strtod, so the locale has no say.
-    const std::string text = digits + "e" + std::to_string(scale);
-    const double value = std::strtod(text.c_str(), nullptr);
-    if (std::isinf(value)) raise(FaultCode::Overflow);
-    return value;
+    Integer value(digits);
+    if (roundUp) ++value;
+    if (scale >= 0) return Num::exactly(Rational(value * boost::multiprecision::pow(Integer(10), static_cast<unsigned>(scale))));
+    return Num::exactly(Rational(value, boost::multiprecision::pow(Integer(10), static_cast<unsigned>(-scale))));
+}
+
+// A "+" or "-", if one is next; true for "-".
+bool readSign(FieldReader& in, bool& seen)
+{
+    if (in.peek() != '+' && in.peek() != '-') return false;
+    seen = true;
+    const bool negative = in.peek() == '-';
+    in.next();
+    return negative;
 }
 
 }  // namespace
 
-double readNumber(std::string_view utf8)
+FieldNumber readField(std::string_view utf8)
 {
     FieldReader in(utf8);
-    bool negative = false;
-    if (in.peek() == '+' || in.peek() == '-') {
-        negative = in.peek() == '-';
+    const bool blank = FieldReader(utf8).atEnd();
+    bool anyDigit = false;
+    // A sign and a yuan sign in either order: "-¥5", "¥-5", "¥ 5".
+    bool signSeen = false;
+    bool negative = readSign(in, signSeen);
+    if (in.peek() == kCurrency) {
         in.next();
+        if (!signSeen) negative = readSign(in, signSeen);
     }
 
-    double magnitude = 0.0;
+    Num magnitude;
     if (in.peek() == '&') {
         in.next();
         const char kind = in.peek();
         if (kind == 'H' || kind == 'h' || kind == 'O' || kind == 'o') {
             in.next();
-            magnitude = readWholeNumber(in, kind == 'H' || kind == 'h' ? 16 : 8);
+            magnitude = readWholeNumber(in, kind == 'H' || kind == 'h' ? 16 : 8, anyDigit);
         }
     } else {
-        magnitude = readDecimal(in);
+        magnitude = readDecimal(in, anyDigit);
     }
-
-    const double value = negative ? -magnitude : magnitude;
-    return value == 0.0 ? 0.0 : value;  // never -0
+    return {negative ? -magnitude : magnitude, blank || (anyDigit && in.atEnd())};
 }
+
+Num readNumber(std::string_view utf8) { return readField(utf8).value; }
 
 }  // namespace bk

@@ -15,7 +15,7 @@ void OutputSurface::print(std::string line, std::optional<size_t> amountAt)
 
 void OutputSurface::printText(std::string_view text) { print(std::string(text), std::nullopt); }
 
-void OutputSurface::printNumber(std::string_view caption, double value)
+void OutputSurface::printNumber(std::string_view caption, const Num& value)
 {
     print(std::string(caption) + formatNumber(value), caption.size());
 }
@@ -23,7 +23,7 @@ void OutputSurface::printNumber(std::string_view caption, double value)
 void OutputSurface::printVariant(std::string_view caption, const Var& value)
 {
     if (value.assigned())
-        printNumber(caption, static_cast<Num>(value).value());
+        printNumber(caption, static_cast<Num>(value));
     else
         print(std::string(caption), caption.size());
 }

@@ -23,7 +23,7 @@ public:
     // caption followed directly by formatNumber of the value; a variant line
     // the same, or the caption alone when the value was never assigned.
     void printText(std::string_view text);
-    void printNumber(std::string_view caption, double value);
+    void printNumber(std::string_view caption, const Num& value);
     void printVariant(std::string_view caption, const Var& value);
     void printBlank() { printText({}); }
 

@@ -26,7 +26,6 @@ for target in "${targets[@]}"; do
   options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
            -artifact_prefix="build-fuzz/$target-")
   [ -f "tests/fuzz/$target.dict" ] && options+=(-dict="tests/fuzz/$target.dict")
-  [ "$target" = write_number ] && options+=(-max_len=8)
   echo "== fuzz_$target for ${seconds}s"
   "build-fuzz/bin/fuzz_$target" "${options[@]}" "$work" "tests/fuzz/corpus/$target"
 done

@@ -20,7 +20,21 @@ namespace {
 using bk::ArithmeticFault;
 using bk::FaultCode;
 using bk::formatNumber;
+using bk::Integer;
+using bk::Num;
+using bk::Rational;
+using bk::readField;
 using bk::readNumber;
+
+// digits × 10^exponent, exactly.
+Num decimal(const char* digits, int exponent)
+{
+    const Integer scale = boost::multiprecision::pow(Integer(10), static_cast<unsigned>(std::abs(exponent)));
+    return Num::exactly(exponent >= 0 ? Rational(Integer(digits) * scale) : Rational(Integer(digits), scale));
+}
+
+// The smallest positive double, exactly: 2^-1074.
+const Num kSmallestDouble = Num::exactly(Rational(Integer(1), Integer(1) << 1074));
 
 constexpr std::size_t kMegabyte = std::size_t{1} << 20;
 
@@ -40,18 +54,13 @@ std::string shown(const std::string& bytes)
     return out + (bytes.size() > 80 ? "...]" : "]");
 }
 
-std::string shown(double v)
-{
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
-    return buf;
-}
+std::string shown(const Num& v) { return v.exact().str(); }
 
 // ---------------------------------------------------------------------------
 // formatNumber
 
 struct FormatCase {
-    double value;
+    Num value;
     const char* text;
 };
 
@@ -129,17 +138,25 @@ INSTANTIATE_TEST_SUITE_P(ExponentForm, FormatNumber, testing::Values(
     FormatCase{DBL_MAX, " 1.79769313486232E+308 "},
     FormatCase{-DBL_MAX, "-1.79769313486232E+308 "},
     FormatCase{DBL_MIN, " 2.2250738585072E-308 "},
-    FormatCase{std::numeric_limits<double>::denorm_min(), " 4.94065645841247E-324 "},
-    FormatCase{-std::numeric_limits<double>::denorm_min(), "-4.94065645841247E-324 "}));
+    FormatCase{kSmallestDouble, " 4.94065645841247E-324 "},
+    FormatCase{-kSmallestDouble, "-4.94065645841247E-324 "}));
 
-INSTANTIATE_TEST_SUITE_P(NotFinite, FormatNumber, testing::Values(
-    FormatCase{std::numeric_limits<double>::quiet_NaN(), " NaN "},
-    FormatCase{std::numeric_limits<double>::infinity(), " Inf "},
-    FormatCase{-std::numeric_limits<double>::infinity(), "-Inf "}));
+// The exact value is rounded once, half away from zero, at the 16th digit.
+INSTANTIATE_TEST_SUITE_P(TiesAtTheSixteenthDigit, FormatNumber, testing::Values(
+    FormatCase{decimal("1000000000000005", -15), " 1.00000000000001 "},
+    FormatCase{decimal("-1000000000000005", -15), "-1.00000000000001 "},
+    FormatCase{decimal("10000000000000049999", -19), " 1 "},
+    FormatCase{decimal("1234567890123455", 0), " 1.23456789012346E+15 "},
+    FormatCase{decimal("-1234567890123455", 0), "-1.23456789012346E+15 "},
+    FormatCase{decimal("1234567890123445", -20), " 1.23456789012345E-05 "},
+    FormatCase{decimal("9999999999999995", -20), " .0001 "},
+    FormatCase{decimal("-9999999999999995", -2), "-100000000000000 "},
+    FormatCase{Num(1) / 3, " .333333333333333 "},
+    FormatCase{Num(-2) / 3, "-.666666666666667 "}));
 
 // A value of at most 15 significant digits reads back from its printed text
 // unchanged.
-class PrintedTextReadsBack : public testing::TestWithParam<double> {};
+class PrintedTextReadsBack : public testing::TestWithParam<Num> {};
 
 TEST_P(PrintedTextReadsBack, SameValue)
 {
@@ -149,14 +166,14 @@ TEST_P(PrintedTextReadsBack, SameValue)
 
 INSTANTIATE_TEST_SUITE_P(Values, PrintedTextReadsBack, testing::Values(
     1500.0, -1500.0, 0.5, -0.25, 1234.5678, 0.0001, 0.00001, -0.00000015, 999999999999999.0,
-    1E15, -1.5E15, 1E100, 1.25E-100, std::numeric_limits<double>::denorm_min()));
+    1E15, -1.5E15, 1E100, 1.25E-100, 5E-324, decimal("123456789012345", -300)));
 
 // ---------------------------------------------------------------------------
 // readNumber: texts that read as a value
 
 struct ReadCase {
     std::string text;
-    double value;
+    Num value;
 };
 
 std::ostream& operator<<(std::ostream& os, const ReadCase& c)
@@ -168,10 +185,9 @@ class ReadNumber : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadNumber, ReadsValue)
 {
-    double got = std::nan("");
+    Num got;
     ASSERT_NO_THROW(got = readNumber(GetParam().text));
-    EXPECT_EQ(got, GetParam().value) << "got " << shown(got);
-    EXPECT_FALSE(std::signbit(got) && got == 0) << "a zero read is +0";
+    EXPECT_TRUE(got == GetParam().value) << "got " << shown(got);
 }
 
 INSTANTIATE_TEST_SUITE_P(DocumentedExamples, ReadNumber, testing::Values(
@@ -187,9 +203,9 @@ INSTANTIATE_TEST_SUITE_P(DocumentedExamples, ReadNumber, testing::Values(
     ReadCase{"12E", 12},
     ReadCase{"&HFFFF", -1},
     ReadCase{"&H10000", 65536},
-    ReadCase{"1,500", 1},
-    ReadCase{"¥100", 0},
-    ReadCase{"￥100", 0},
+    ReadCase{"1,500", 1500},
+    ReadCase{"¥100", 100},
+    ReadCase{"￥100", 100},
     ReadCase{"Ａ1", 0}));
 
 INSTANTIATE_TEST_SUITE_P(Blanks, ReadNumber, testing::Values(
@@ -219,8 +235,10 @@ INSTANTIATE_TEST_SUITE_P(SignsAndDecimals, ReadNumber, testing::Values(
     ReadCase{".25", 0.25},
     ReadCase{"0.1", 0.1},
     ReadCase{"1234.5678", 1234.5678},
-    ReadCase{"123456789012345678901234567890", 123456789012345678901234567890.0},
-    ReadCase{"0.000000000000000000000000000123", 1.23E-28},
+    ReadCase{"123456789012345678901234567890", decimal("123456789012345678901234567890", 0)},
+    ReadCase{"0.000000000000000000000000000123", decimal("123", -30)},
+    ReadCase{"100.10", decimal("1001", -1)},
+    ReadCase{"0.1", decimal("1", -1)},
     ReadCase{"-1500元", -1500}));
 
 INSTANTIATE_TEST_SUITE_P(Exponents, ReadNumber, testing::Values(
@@ -244,15 +262,54 @@ INSTANTIATE_TEST_SUITE_P(Exponents, ReadNumber, testing::Values(
     ReadCase{"-1.5D-7", -1.5E-7},
     ReadCase{"1f3", 1}));
 
+// Bookkeepers' ways of writing an amount: thousands separators, a yuan sign.
+INSTANTIATE_TEST_SUITE_P(AmountsAsTyped, ReadNumber, testing::Values(
+    ReadCase{"1,000", 1000},
+    ReadCase{"1，000", 1000},
+    ReadCase{"2,500.75", 2500.75},
+    ReadCase{"12,345,678.9", 12345678.9},
+    ReadCase{"-1,000,000", -1000000},
+    ReadCase{"1, 000", 1000},
+    ReadCase{"¥ 2,500.75", 2500.75},
+    ReadCase{" ￥ 1,000 ", 1000},
+    ReadCase{"-¥5", -5},
+    ReadCase{"¥-5", -5},
+    ReadCase{"¥+5", 5},
+    ReadCase{"¥¥5", 0},
+    ReadCase{"-¥-5", 0},
+    ReadCase{"5¥", 5},
+    ReadCase{"12,34", 12},
+    ReadCase{",000", 0},
+    ReadCase{"1,0000", 1},
+    ReadCase{"1,00", 1},
+    ReadCase{"1,000,0000", 1000},
+    ReadCase{"1,000,", 1000},
+    ReadCase{"1,,000", 1},
+    ReadCase{"1.000,000", 1},
+    ReadCase{".5,000", 0.5},
+    ReadCase{"1,000e3", 1000000},
+    ReadCase{"&H1,000", 1},
+    ReadCase{std::string("1\x02") + "000", 1}));
+
+// Amounts are exact as typed up to 40 significant digits; past that they are
+// rounded half away from zero at the 40th.
+INSTANTIATE_TEST_SUITE_P(KeptDigits, ReadNumber, testing::Values(
+    ReadCase{"0." + std::string(40, '1'), decimal(std::string(40, '1').c_str(), -40)},
+    ReadCase{"0." + std::string(40, '1') + "5", decimal((std::string(39, '1') + "2").c_str(), -40)},
+    ReadCase{"-0." + std::string(40, '1') + "5", decimal(("-" + std::string(39, '1') + "2").c_str(), -40)},
+    ReadCase{"0." + std::string(40, '1') + "4" + std::string(1000, '9'), decimal(std::string(40, '1').c_str(), -40)},
+    ReadCase{std::string(40, '9') + "5", decimal("1", 41)},
+    ReadCase{"1.0000000000000000001", decimal("10000000000000000001", -19)}));
+
 INSTANTIATE_TEST_SUITE_P(DoubleLimits, ReadNumber, testing::Values(
     ReadCase{"1.7976931348623157e308", DBL_MAX},
-    ReadCase{"1.7976931348623158e308", DBL_MAX},  // still rounds down to the largest double
     ReadCase{"-1.7976931348623157E+308", -DBL_MAX},
     ReadCase{"0.0001e312", 1E308},
-    ReadCase{"2.2250738585072014e-308", DBL_MIN},
-    ReadCase{"4.94065645841247E-324", std::numeric_limits<double>::denorm_min()},
-    ReadCase{"2.4703282292062328e-324", std::numeric_limits<double>::denorm_min()},
-    ReadCase{"2.4703282292062327e-324", 0},  // below half the smallest denormal
+    ReadCase{"2.2250738585072014e-308", decimal("22250738585072014", -324)},
+    ReadCase{"4.94065645841247E-324", decimal("494065645841247", -338)},
+    ReadCase{"4.9406564584124654e-324", decimal("49406564584124654", -340)},
+    ReadCase{"4.94065645841246e-324", 0},  // below the smallest positive double
+    ReadCase{"2.4703282292062328e-324", 0},
     ReadCase{"1e-400", 0},
     ReadCase{"-1e-400", 0},
     ReadCase{"1e-99999999999999999999", 0}));
@@ -315,7 +372,7 @@ INSTANTIATE_TEST_SUITE_P(FullWidth, ReadNumber, testing::Values(
     ReadCase{"１e３", 1000},
     ReadCase{"１ｅ３", 1},                    // full-width letters are not folded
     ReadCase{"１Ｅ３", 1},
-    ReadCase{"１，５００", 1},                // nor the full-width comma
+    ReadCase{"１，５００", 1500},             // the full-width comma groups thousands
     ReadCase{"＆Ｈ１０", 0},
     ReadCase{"&H１Ｆ", 1},
     ReadCase{"&O１７", 15},
@@ -340,19 +397,13 @@ INSTANTIATE_TEST_SUITE_P(Bytes, ReadNumber, testing::Values(
 
 // Texts of a megabyte: read in one pass, with the value still exact.
 // The reading of 1 + 2^-53 is exactly halfway between 1 and the next double.
-const std::string kHalfway = "1.00000000000000011102230246251565404236316680908203125";
-const double kAfterOne = std::nextafter(1.0, 2.0);
 
 INSTANTIATE_TEST_SUITE_P(LongTexts, ReadNumber, testing::Values(
     ReadCase{"1" + std::string(kMegabyte, '0') + "e-1048576", 1},
     ReadCase{"." + std::string(kMegabyte, '0') + "5e1048577", 5},
-    ReadCase{"0." + std::string(kMegabyte, '3'), 1.0 / 3},
+    ReadCase{"0." + std::string(kMegabyte, '3'), decimal(std::string(40, '3').c_str(), -40)},
+    ReadCase{"0." + std::string(kMegabyte, '6'), decimal((std::string(39, '6') + "7").c_str(), -40)},
     ReadCase{"-" + std::string(kMegabyte, '0') + "25", -25},
-    ReadCase{kHalfway, 1},                                              // ties to even
-    ReadCase{kHalfway + std::string(900, '0'), 1},
-    ReadCase{kHalfway + std::string(900, '0') + "1", kAfterOne},      // just above halfway
-    ReadCase{kHalfway + std::string(kMegabyte, '0') + "1", kAfterOne},
-    ReadCase{kHalfway.substr(0, kHalfway.size() - 1) + "4" + std::string(kMegabyte, '9'), 1},
     ReadCase{std::string(kMegabyte, ' ') + "7", 7},
     ReadCase{std::string(kMegabyte, '\t') + "-7" + std::string(kMegabyte, '\n') + "5", -75},
     ReadCase{"1" + std::string(kMegabyte, ' ') + "2", 12},
@@ -360,7 +411,30 @@ INSTANTIATE_TEST_SUITE_P(LongTexts, ReadNumber, testing::Values(
     ReadCase{"1e-" + std::string(kMegabyte, '9'), 0},
     ReadCase{"&H" + std::string(kMegabyte, '0') + "FFFF", -1},
     ReadCase{"&O" + std::string(kMegabyte, '0') + "17", 15},
-    ReadCase{"3" + std::string(kMegabyte, ','), 3}));
+    ReadCase{"3" + std::string(kMegabyte, ','), 3},
+    ReadCase{"1" + [] {
+        std::string groups;
+        while (groups.size() < kMegabyte) groups += ",000";
+        return groups;
+    }() + "e-" + std::to_string(kMegabyte / 4 * 3), 1}));
+
+// A field is wholly a number when nothing but blanks follows what was read.
+TEST(ReadField, TellsWhetherTheTextIsWhollyANumber)
+{
+    const struct {
+        const char* text;
+        bool whole;
+    } cases[] = {
+        {"", true},         {"  ", true},        {"12", true},       {" 3.5 ", true},
+        {"1,000", true},    {"¥ 2,500.75 ", true}, {"&HFF", true},   {"1e3", true},
+        {"12abc", false},   {"1.2.3", false},    {"12,34", false},   {"abc", false},
+        {"-", false},       {"¥", false},        {"&H", false},      {"1,500元", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(readField(c.text).whole, c.whole) << c.text;
+        EXPECT_TRUE(readField(c.text).value == readNumber(c.text)) << c.text;
+    }
+}
 
 // ---------------------------------------------------------------------------
 // readNumber: texts that raise the overflow fault
@@ -386,7 +460,8 @@ INSTANTIATE_TEST_SUITE_P(Decimal, ReadNumberOverflow, testing::Values(
     std::string("1e400"),
     std::string("2e308"),
     std::string("-1e400"),
-    std::string("1.7976931348623159e308"),  // just past the rounding limit of the largest double
+    std::string("1.7976931348623159e308"),
+    std::string("1.7976931348623158e308"),  // just past the largest double
     std::string("1.79769313486232E+308"),   // the printed text of the largest double
     std::string("1D309"),
     std::string("1e99999999999999999999"),
@@ -452,7 +527,7 @@ TEST(ReadNumberJunk, AnyBytesGiveAFiniteValueOrOverflow)
         if (fault) {
             EXPECT_EQ(*fault, FaultCode::Overflow);
         } else {
-            EXPECT_TRUE(std::isfinite(readNumber(text)));
+            EXPECT_LE(abs(readNumber(text).exact()), Num(DBL_MAX).exact());
         }
     }
 }
