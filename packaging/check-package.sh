@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a finished build tree with cpack, in a
 # scratch directory, and checks it: its control fields, every file it
-# installs, lintian's verdict, and the unpacked program itself, which must
-# start without a library search path or a file of the build tree and load
-# Qt's Chinese texts from the system's Qt translations directory.
+# installs, the licence it states, lintian's verdict, and the unpacked
+# program itself, which must start without a library search path or a file
+# of the build tree and load Qt's Chinese texts from the system's Qt
+# translations directory.
 #   packaging/check-package.sh BUILD_DIR SOURCE_DIR VERSION QTPATHS
 # (QTPATHS: the system Qt's qtpaths, which tells its translations directory)
 set -euo pipefail
@@ -81,6 +82,7 @@ expected_files=(
   "usr/share/icons/hicolor/scalable/apps/$id.svg"
   usr/share/man/man1/bookkeeper.1.gz
   usr/share/doc/bookkeeper/copyright
+  usr/share/doc/bookkeeper/NOTICE
   usr/share/doc/bookkeeper/changelog.gz
 )
 for size in "${sizes[@]}"; do
@@ -106,6 +108,10 @@ cmp -s "root/usr/share/metainfo/$id.metainfo.xml" "$packaging/$id.metainfo.xml" 
 cmp -s "root/usr/share/icons/hicolor/scalable/apps/$id.svg" "$packaging/icons/hicolor/scalable/apps/$id.svg" ||
   fail "SVG icon differs from the source"
 cmp -s root/usr/share/doc/bookkeeper/copyright "$packaging/debian/copyright" || fail "copyright differs from the source"
+cmp -s root/usr/share/doc/bookkeeper/NOTICE "$source/NOTICE" || fail "NOTICE differs from the source"
+# The copyright file and the metainfo name the same licence, whose text is
+# the one at the root of the sources.
+"$packaging/check-licence.sh" root "$source" || fail "the package's licence statements disagree"
 
 for size in "${sizes[@]}"; do
   png=root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png
