@@ -1,7 +1,7 @@
 // Form47: the year-end closing of the year's profit into 利润分配, and the
 // appropriations to the surplus reserves and the dividends. The undistributed
-// total is a balance and keeps its sign; the entries print positive amounts.
-// The window has no Text4.
+// total is a balance and keeps its sign; a loss for the year is closed with
+// positive amounts. The window has no Text4.
 #include "calc/calculator.h"
 
 namespace bk::calc {
