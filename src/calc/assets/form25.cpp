@@ -25,12 +25,24 @@ extern const CalculatorDef form25{
             }
 
             // Double-declining balance: twice the straight-line rate on the value left
-            // at the start of year t, without residual value or a late switch to
-            // straight-line. A life under 2 years makes the base 1 - 2 / N negative;
-            // raised to a year that is not whole it is the invalid-argument fault.
+            // at the start of year t, without residual value. The value left after
+            // year N - 2 is spread evenly over the last two years; a life of two
+            // years or less is all last years. Nothing is left after the life.
             Num N = c.read(4), P2 = c.read(5), t = c.read(6);
             if (N > 0 && P2 > 0 && t > 0) {
-                Num D = power(1 - 2 / N, t - 1) * P2 * 2 / N;
+                Num K = N - 2;
+                Num D = 0;
+                if (t <= K) {
+                    D = power(1 - 2 / N, t - 1) * P2 * 2 / N;
+                }
+                if (t > K && t <= N) {
+                    if (N > 2) {
+                        Num B = power(1 - 2 / N, N - 2) * P2;
+                        D = B / 2;
+                    }
+                    if (N <= 2) D = P2 / N;
+                }
+                if (t > N) D = 0;
                 c.result("累计折旧", D);
             }
 

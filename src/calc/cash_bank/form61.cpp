@@ -16,7 +16,8 @@ extern const CalculatorDef form61{
 
             c.entry("计提财务费用", "财务费用-利息支出（借）", "应付利息（贷）", i);
             c.blank();
-            c.entry("支出利息", "财务费用-利息支出（借）", "银行存款（贷）", i);
+            // Paying clears the interest accrued above; it is no second expense.
+            c.entry("支出利息", "应付利息（借）", "银行存款（贷）", i);
             c.blank();
             c.entry("结转财务费用", "本年利润", "财务费用", t);
         },

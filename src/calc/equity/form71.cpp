@@ -1,5 +1,6 @@
 // Form71: dividends and interest accrued as investment income and then
-// received, and bank interest. Each amount has its heading above it.
+// received, and bank interest, which goes to 财务费用. Each amount has its
+// heading above it.
 #include "calc/calculator.h"
 #include "calc/equity/entries.h"
 
@@ -23,8 +24,10 @@ extern const CalculatorDef form71{
                             {"收取利息", "其他货币资金（借）", "应收股利（贷）"});
             accrueAndSettle(c, Bi, kInterestAccrued, kInterestToFund);
             accrueAndSettle(c, Ii, kInterestAccrued, kInterestToFund);
-            // Bank interest is received straight into the bank account.
-            accrueAndSettle(c, Bk, kInterestAccrued, {"收取利息", "银行存款（借）", "应收利息（贷）"});
+            // Bank interest is no investment income: it reduces 财务费用, and it
+            // is received straight into the bank account.
+            accrueAndSettle(c, Bk, {"计提利息", "应收利息（借）", "财务费用（贷）"},
+                            {"收取利息", "银行存款（借）", "应收利息（贷）"});
         },
 };
 

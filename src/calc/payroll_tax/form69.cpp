@@ -1,5 +1,7 @@
 // Form69: the income-tax expense with the movements of the deferred tax
-// liability and asset; the signs of the two movements choose the entry.
+// liability and asset; the signs of the two movements choose the entry. With
+// the deferred fields left empty it is the plain entry of a small enterprise:
+// the expense against the income tax payable.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -16,29 +18,28 @@ extern const CalculatorDef form69{
             Num E = Dt + Q;
             Num dL = L1 - L0, dA = A1 - A0;
 
-            // A decrease is printed as a positive amount.
-            if (dL > 0 && dA > 0) {
+            // The signs of the two movements choose one of four entries; a
+            // movement of 0 counts as a rise and prints 0. A fall is printed as
+            // a positive amount on the other side of its account.
+            if (dL >= 0 && dA >= 0) {
                 c.result("所得税费用（借）", E);
                 c.result("递延所得税资产（借）", dA);
-                c.result("应交税费-应交增值税（贷）", Q);
+                c.result("应交税费-应交所得税（贷）", Q);
                 c.result("递延所得税负债（贷）", dL);
-            }
-            if (dL > 0 && dA < 0) {
+            } else if (dL >= 0) {
                 c.result("所得税费用（借）", E);
-                c.result("应交税费-应交增值税（贷）", Q);
+                c.result("应交税费-应交所得税（贷）", Q);
                 c.result("递延所得税负债（贷）", dL);
                 c.result("递延所得税资产（贷）", -dA);
-            }
-            if (dL < 0 && dA > 0) {
+            } else if (dA >= 0) {
                 c.result("所得税费用（借）", E);
-                c.result("递延所得税负债（贷）", -dL);
+                c.result("递延所得税负债（借）", -dL);
                 c.result("递延所得税资产（借）", dA);
-                c.result("应交税费-应交增值税（贷）", Q);
-            }
-            if (dL < 0 && dA < 0) {
+                c.result("应交税费-应交所得税（贷）", Q);
+            } else {
                 c.result("所得税费用（借）", E);
-                c.result("递延所得税负债（贷）", -dL);
-                c.result("应交税费-应交增值税（贷）", Q);
+                c.result("递延所得税负债（借）", -dL);
+                c.result("应交税费-应交所得税（贷）", Q);
                 c.result("递延所得税资产（贷）", -dA);
             }
         },

@@ -12,12 +12,20 @@ extern const CalculatorDef form70{
     .compute =
         [](Calc& c) {
             Num P = c.read(1), W = c.read(2), B = c.read(3), U = c.read(4), D = c.read(5), F = c.read(6);
-            // Spending over its limit (2% union dues, 14% welfare, 8% education)
-            // is added back, spending under it lowers the adjustment; fines
-            // are never deductible.
-            Num A = ((U - 0.02 * W) + (B - 0.14 * W)) + (D - 0.08 * W) + F;
+            // Welfare, union dues and staff education are deductible up to
+            // 14%, 2% and 8% of the wages: only spending over its limit is
+            // added back. Fines are never deductible.
+            Num u = U - 0.02 * W;
+            if (u < 0) u = 0;
+            Num b = B - 0.14 * W;
+            if (b < 0) b = 0;
+            Num d = D - 0.08 * W;
+            if (d < 0) d = 0;
+            Num A = ((u + b) + d) + F;
             Num T = P + A;
-            Num Q = T * 0.25;
+            // A loss owes no tax; it is carried forward.
+            Num Q = 0;
+            if (T > 0) Q = T * 0.25;
             c.result("纳税调整增加额", A);
             c.result("应纳税所得额", T);
             c.result("当期应交所得税（不含国债）", Q);

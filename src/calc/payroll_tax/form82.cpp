@@ -1,8 +1,9 @@
 // Form82: one payroll cycle from its amounts: the accrual of wages, bonus,
-// company contributions and housing fund, then paying the wages net of the
-// employee's deductions, the bonus, the social insurance, the income tax
-// withheld and the housing fund. The entries are printed as typed; nothing
-// checks that the accrual balances.
+// company contributions, housing fund and staff welfare, then paying the
+// wages net of the employee's deductions, the bonus, the social insurance,
+// the income tax withheld and the housing fund. The entries are printed as
+// typed; nothing checks that the cost centres add up to the wages,
+// contributions and housing fund they are charged with.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -54,6 +55,7 @@ extern const CalculatorDef form82{
             c.result("应付职工薪酬-职工工资（公司）（贷）", w);
             c.result("应付职工薪酬-奖金（公司）（贷）", b);
             c.result("应付职工薪酬-住房公积金（公司）（贷）", h1);
+            c.result("应付职工薪酬-职工福利费（贷）", e6);  // the welfare owed to the staff
             c.blank();
 
             // Each payment is worked out where it is booked, so an amount too

@@ -1,6 +1,7 @@
 // Form47: the year-end closing of the year's profit into 利润分配, and the
-// appropriations to the surplus reserves and the dividends. Amounts on the
-// debit side of a loss keep their minus sign. The window has no Text4.
+// appropriations to the surplus reserves and the dividends. The undistributed
+// total is a balance and keeps its sign; a loss for the year is closed with
+// positive amounts. The window has no Text4.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -20,13 +21,16 @@ extern const CalculatorDef form47{
             if (U == 0) c.result("未分配利润总", U);
             c.blank();
 
+            // 本年利润 holds the year's net profit alone: the opening balance and
+            // the loss brought forward are already in 利润分配-未分配利润.
             c.text("结转净利润");
-            Num P = (t0 + t1) - L;
+            Num P = t1;
             if (P > 0) {
                 c.entry("本年利润（借）", "利润分配-未分配利润（贷）", P);
             }
+            // A loss is booked the other way round, as a positive amount.
             if (P < 0) {
-                c.entry("利润分配-未分配利润（借）", "本年利润（贷）", P);
+                c.entry("利润分配-未分配利润（借）", "本年利润（贷）", -P);
             }
             if (P == 0) {
                 c.entry("本年利润（借）", "利润分配-未分配利润（贷）", P);
