@@ -113,6 +113,7 @@ WindowSpec calculatorSpec(FormId form)
                     labels.back().buddy = item.text;  // the heading above names the field
                 }
                 texts.push_back({ControlKind::TextBox, item.text, {}, {left + fieldsLeft, top, kTextWidth, kTextHeight}});
+                texts.back().tip = item.tip;
             }
         }
         rows = std::max(rows, column.size());
