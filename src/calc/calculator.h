@@ -96,7 +96,8 @@ constexpr Item nextColumn() { return {Item::Kind::NextColumn, 0, {}, {}, 0}; }
 struct CalculatorDef {
     FormId form = 0;
     // Labels are numbered Label1, Label2, … in the order of the items that
-    // have a caption, but for a field that names its label (withLabel).
+    // have a caption, passing over any number a field takes for its own
+    // label (withLabel).
     std::vector<Item> items;
     Compute compute = nullptr;
 };
