@@ -1,6 +1,7 @@
 #include "calc/calculator.h"
 
 #include <algorithm>
+#include <set>
 
 #include "ui/number_text.h"
 
@@ -77,6 +78,18 @@ WindowSpec calculatorSpec(FormId form)
     WindowSpec spec{form, 0, 0, {}};
     const auto columns = columnsOf(calculatorDef(form).items);
 
+    // Labels take the next number in order, skipping those that a field names.
+    std::set<int> named;
+    for (const Item& item : calculatorDef(form).items)
+        if (item.label > 0) named.insert(item.label);
+    int lastNumber = 0;
+    auto labelNumberOf = [&](const Item& item) {
+        if (item.label > 0) return item.label;
+        do ++lastNumber;
+        while (named.count(lastNumber));
+        return lastNumber;
+    };
+
     std::vector<ControlSpec> labels;
     std::vector<ControlSpec> texts;
     int left = kPrintAreaWidth;
@@ -100,19 +113,19 @@ WindowSpec calculatorSpec(FormId form)
             const Item& item = column[row];
             const int top = rowTop(row);
             const int labelTop = top + (kTextHeight - kLabelHeight) / 2;
-            const int labelNumber = static_cast<int>(labels.size()) + 1;
             if (item.kind == Item::Kind::Heading) {
-                labels.push_back({ControlKind::Label, labelNumber, std::string(item.caption),
+                labels.push_back({ControlKind::Label, labelNumberOf(item), std::string(item.caption),
                                   {left, labelTop, width, kLabelHeight}});
             } else {
                 if (!item.caption.empty()) {
-                    labels.push_back({ControlKind::Label, labelNumber, std::string(item.caption),
+                    labels.push_back({ControlKind::Label, labelNumberOf(item), std::string(item.caption),
                                       {left, labelTop, captionsWidth, kLabelHeight}});
                     labels.back().buddy = item.text;
                 } else if (row > 0 && column[row - 1].kind == Item::Kind::Heading) {
                     labels.back().buddy = item.text;  // the heading above names the field
                 }
                 texts.push_back({ControlKind::TextBox, item.text, {}, {left + fieldsLeft, top, kTextWidth, kTextHeight}});
+                texts.back().tip = item.tip;
             }
         }
         rows = std::max(rows, column.size());

@@ -68,21 +68,36 @@ struct Item {
     Kind kind = Kind::Field;
     int text = 0;              // Field: the TextN it names
     std::string_view caption;  // Field: its caption; Heading: the label text
+    std::string_view tip;      // Field: what to type, where the caption alone may mislead
+    int label = 0;             // Field: its caption's LabelN when not the next in order
 };
 
 // A field TextN with its caption label to its left; with an empty caption
 // the field has no label (it stands under a heading that names it).
-constexpr Item field(int text, std::string_view caption) { return {Item::Kind::Field, text, caption}; }
+constexpr Item field(int text, std::string_view caption) { return {Item::Kind::Field, text, caption, {}, 0}; }
+// A field whose caption needs a word of explanation, shown as its tooltip.
+constexpr Item field(int text, std::string_view caption, std::string_view tip)
+{
+    return {Item::Kind::Field, text, caption, tip, 0};
+}
+// A field added among others keeps their label names: its caption label is
+// LabelN with the number given, and the labels around it number on without it.
+constexpr Item withLabel(Item item, int label)
+{
+    item.label = label;
+    return item;
+}
 // A label that names no field (a group heading, a connecting word such as
 // "或", an explanation); it takes a row of its own in its column.
-constexpr Item heading(std::string_view caption) { return {Item::Kind::Heading, 0, caption}; }
+constexpr Item heading(std::string_view caption) { return {Item::Kind::Heading, 0, caption, {}, 0}; }
 // The items after this one start a new column to the right.
-constexpr Item nextColumn() { return {Item::Kind::NextColumn, 0, {}}; }
+constexpr Item nextColumn() { return {Item::Kind::NextColumn, 0, {}, {}, 0}; }
 
 struct CalculatorDef {
     FormId form = 0;
     // Labels are numbered Label1, Label2, … in the order of the items that
-    // have a caption.
+    // have a caption, passing over any number a field takes for its own
+    // label (withLabel).
     std::vector<Item> items;
     Compute compute = nullptr;
 };

@@ -41,6 +41,7 @@ struct ControlSpec {
     bool completes = false; // a text box that offers keys as the user types
     bool browses = false;   // a text box that offers every key by subject
     int buddy = 0;          // a label that names a text box: its TextN
+    std::string tip = {};   // a text box's explanation, shown as its tooltip
 };
 
 std::string controlName(const ControlSpec& control);  // "Text3", "Label6", "Command1"

@@ -519,6 +519,21 @@ private slots:
                  QStringLiteral("财务报表填写事项"));
     }
 
+    // A field whose caption alone may mislead says what to type, on the box
+    // and on its caption, and to a screen reader; other fields say nothing.
+    void fieldsExplainTheirCaptions()
+    {
+        typeKey(QStringLiteral("票据存取贴现"));
+        click(1, "Command1");
+        QLineEdit* days = control<QLineEdit>(86, "Text9");
+        QVERIFY(days);
+        QCOMPARE(days->toolTip(), QStringLiteral("贴现日至到期日的天数"));
+        QCOMPARE(control<QLabel>(86, "Label12")->toolTip(), days->toolTip());
+        QCOMPARE(QAccessible::queryAccessibleInterface(days)->text(QAccessible::Description), days->toolTip());
+        QVERIFY(control<QLineEdit>(86, "Text8")->toolTip().isEmpty());
+        QVERIFY(control<QLabel>(86, "Label11")->toolTip().isEmpty());
+    }
+
     // At twice the scale the windows keep their layout and are drawn at the
     // full resolution (run with QT_SCALE_FACTOR=2).
     void scaledWindowsStaySharp()

@@ -134,8 +134,9 @@ public:
 
 private:
     // The window as drawn: its client size, then each control in tab order
-    // with its twip rectangle and caption, then any two controls that
-    // overlap and any control that reaches outside the client area.
+    // with its twip rectangle and caption (and its tooltip, if it has one),
+    // then any two controls that overlap and any control that reaches
+    // outside the client area.
     void writeControls(FormId form)
     {
         const WindowSpec spec = Application::windowSpec(form);
@@ -145,6 +146,7 @@ private:
             const char* kind = c.kind == ControlKind::Label ? "label" : c.kind == ControlKind::TextBox ? "text" : "button";
             log_ << "control " << name << ' ' << controlName(c) << ' ' << kind << ' ' << c.rect.left << ' '
                  << c.rect.top << ' ' << c.rect.width << ' ' << c.rect.height << " [" << c.caption << "]\n";
+            if (!c.tip.empty()) log_ << "tip " << name << ' ' << controlName(c) << " [" << c.tip << "]\n";
         }
         const auto& cs = spec.controls;
         for (size_t i = 0; i < cs.size(); ++i) {

@@ -1,8 +1,8 @@
 // Form14: the bad-debt allowance over a year. The allowance provided last
 // year end, the bad debts written off (or, negative, collected again) and the
 // allowance required now give this year's provision or reversal; the window
-// then shows the same year booked the other way, through non-operating
-// expenses.
+// then shows the year's bad debt booked without an allowance, as a
+// non-operating loss, or a debt collected again as non-operating income.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -28,41 +28,18 @@ extern const CalculatorDef form14{
             }
 
             Num P = A - (B - C);
-            if (P >= 0) {
-                c.entry("计提坏账准备", "信用减值损失（借）", "坏账准备（贷）", P);
-                c.blank();
-                c.entry("转销坏账", "坏账准备（借）", "应收账款（贷）", P);
-                c.blank();
-                c.entry("如果收回全部坏账", "应收账款（借）", "坏账准备（贷）", P);
-                c.entry("银行存款（借）", "应收账款（贷）", P);
-            }
+            if (P >= 0) c.entry("计提坏账准备", "信用减值损失（借）", "坏账准备（贷）", P);
             // A reversal of the allowance, booked as a positive amount.
-            if (P < 0) {
-                c.entry("计提坏账准备", "坏账准备（借）", "管理费用（贷）", -P);
-                c.blank();
-                c.entry("转销坏账", "应收账款（借）", "坏账准备（贷）", -P);
-                c.blank();
-                c.entry("如果收回全部坏账", "应收账款（借）", "坏账准备（贷）", -P);
-                c.entry("银行存款（借）", "应收账款（贷）", -P);
-                c.blank();
-            }
+            if (P < 0) c.entry("计提坏账准备", "坏账准备（借）", "管理费用（贷）", -P);
 
             c.blank();
             c.text("或");
             c.blank();
 
-            if (!(C > 0)) {
-                c.result("营业外支出-坏账损失（借）", P);
-                c.result("银行存款（借）", -C);
-                c.result("坏账准备（借）", B);
-                c.result("应收账款（贷）", A);
-            }
-            if (C > 0) {
-                c.result("营业外支出-坏账损失（借）", P);
-                c.result("坏账准备（借）", B);
-                c.result("银行存款（贷）", C);
-                c.result("应收账款（贷）", A);
-            }
+            // Without an allowance: a debt collected again after its write-off
+            // is income, a bad debt is a loss when it occurs.
+            if (!(C > 0)) c.entry("银行存款（借）", "营业外收入（贷）", -C);
+            if (C > 0) c.entry("营业外支出-坏账损失（借）", "应收账款（贷）", C);
         },
 };
 

@@ -1,8 +1,9 @@
 // Form63: surpluses and shortages found in a stock count of fixed assets,
-// cash and materials. Each net difference is booked by its sign, a surplus
-// to non-operating income and a shortage to non-operating expenses, and the
-// total is closed into 本年利润. Every amount printed in a booking is
-// positive; a difference of zero prints its accounts without a side.
+// cash and materials. Each net difference is booked by its sign into
+// 待处理财产损溢 and, once approved, a surplus to non-operating income and a
+// shortage to non-operating expenses; the total is closed into 本年利润.
+// Every amount printed in a booking is positive; a difference of zero prints
+// its accounts without a side.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -44,23 +45,44 @@ void pending(Calc& c, Num v, const Pending& p)
     }
 }
 
+// Fixed assets pass through 待处理财产损溢 too. One found enters 固定资产 at
+// its value; one missing leaves 固定资产 at its cost, its net book value -v
+// plus its accumulated depreciation D, and the net book value is the loss.
+void fixedAssets(Calc& c, Num v, Num D)
+{
+    if (v > 0) {
+        c.entry("固定资产（借）", "待处理财产损溢（贷）", v);
+        c.blank();
+        c.entry("待处理财产损溢（借）", "营业外收入（贷）", v);
+    }
+    if (v == 0) c.entry("固定资产", "待处理财产损溢", v);
+    if (v < 0) {
+        c.result("待处理财产损溢（借）", -v);
+        c.result("累计折旧（借）", D);
+        c.result("固定资产（贷）", (-v) + D);
+        c.blank();
+        c.entry("营业外支出（借）", "待处理财产损溢（贷）", -v);
+    }
+}
+
 }  // namespace
 
 extern const CalculatorDef form63{
     .form = 63,
-    .items = {field(1, "固定资产盘盈"), field(2, "固定资产盘亏"), field(3, "现金盘盈"), field(4, "现金盘亏"),
-              field(5, "原材料盘盈"), field(6, "原材料盘亏")},
+    .items = {field(1, "固定资产盘盈"), field(2, "固定资产盘亏", "盘亏资产的账面净值（原值减累计折旧）"),
+              withLabel(field(7, "盘亏累计折旧"), 7), field(3, "现金盘盈"), field(4, "现金盘亏"), field(5, "原材料盘盈"),
+              field(6, "原材料盘亏")},
     .compute =
         [](Calc& c) {
             Num F1 = c.read(1), F2 = c.read(2), K1 = c.read(3), K2 = c.read(4), M1 = c.read(5), M2 = c.read(6);
+            Num D = c.read(7);  // accumulated depreciation of the missing fixed assets
             // Every net difference and the total before the first line.
             Num M = M1 - M2, F = F1 - F2, K = K1 - K2;
             Num T = M + F + K;
 
             pending(c, M, {"原材料发现盘盈", "发现盘盈（亏）", "原材料（借）", "原材料（贷）", "原材料"});
             c.blank();
-            bySign(c, F, {"固定资产清理（借）", "营业外收入（贷）", "固定资产清理", "营业外收入", "营业外支出（借）",
-                          "固定资产清理（贷）"});
+            fixedAssets(c, F, D);
             c.blank();
             pending(c, K, {"现金发现盘盈", "发现盘盈", "库存现金（借）", "库存现金（贷）", "库存现金"});
             c.blank();

@@ -1,7 +1,8 @@
 // Form72: an insurance claim on lost materials, medical fees advanced to an
 // employee and a deposit paid. Each amount greater than 0 books its two
-// entries, the claim or advance and its settlement; the blocks follow each
-// other without a blank line.
+// entries, the claim or advance and its settlement: the claim paid to the
+// bank, the advance deducted from wages, the deposit returned to the bank.
+// The blocks follow each other without a blank line.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -26,7 +27,7 @@ extern const CalculatorDef form72{
             if (G > 0) {
                 c.entry("支付押金", "其他应收款（借）", "银行存款（贷）", G);
                 c.blank();
-                c.entry("回收押金", "应付职工薪酬（借）", "其他应收款（贷）", G);
+                c.entry("回收押金", "银行存款（借）", "其他应收款（贷）", G);
             }
         },
 };

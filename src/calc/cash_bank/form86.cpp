@@ -1,7 +1,8 @@
 // Form86: a note receivable discounted at a monthly rate over 30-day months,
 // an overdue loan, and an interest-bearing note discounted at an annual rate
-// over a 360-day year. Each group prints only when its amounts are filled
-// in; the groups follow each other without blank lines.
+// over a 360-day year: it earns interest over its term and is discounted
+// for the days left to maturity. Each group prints only when its amounts are
+// filled in; the groups follow each other without blank lines.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -10,7 +11,8 @@ extern const CalculatorDef form86{
     .form = 86,
     .items = {heading("票据贴现"), field(1, "票面金额"), field(2, "月贴现率"), field(3, "贴现期限（天）"),
               heading("逾期贷款"), field(4, "短期借款"), nextColumn(), heading("票据存取贴现"), field(5, "票据面额"),
-              field(6, "年利率"), field(7, "存期（天）"), field(8, "贴现利率"), field(9, "贴现期限(天)")},
+              field(6, "年利率"), field(7, "存期（天）", "票据自出票至到期的天数"), field(8, "贴现利率"),
+              field(9, "贴现期限(天)", "贴现日至到期日的天数")},
     .compute =
         [](Calc& c) {
             Num F = c.read(1), m = c.read(2), d = c.read(3), L = c.read(4), N = c.read(5), R = c.read(6),
@@ -26,9 +28,11 @@ extern const CalculatorDef form86{
             }
             if (L > 0) c.entry("逾期贷款", "应收账款（借）", "短期借款（贷）", L);
 
-            // The note at maturity, the discount on it, the proceeds and their difference from the face value.
-            Num S = (R * p / 360 + 1) * N;
-            Num K = S * q * h / 360;
+            // The note at maturity (its interest over its whole term), the
+            // discount on that value from the day of discounting to maturity,
+            // the proceeds and their difference from the face value.
+            Num S = (R * h / 360 + 1) * N;
+            Num K = S * q * p / 360;
             Num Q = S - K;
             Num E = Q - N;
             if (N > 0 && R > 0 && h > 0 && q > 0) {

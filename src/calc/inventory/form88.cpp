@@ -1,6 +1,6 @@
-// Form88: raw materials issued to their cost destinations, with the
-// value-added tax on the materials used for construction. The lines of the
-// issues print before the total is worked out.
+// Form88: raw materials issued to their cost destinations, with the input
+// tax on the materials used for construction where it is transferred out.
+// The lines of the issues print before the total is worked out.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -17,8 +17,9 @@ extern const CalculatorDef form88{
             c.result("制造费用（借）", a2);
             c.result("管理费用（借）", a3);
             c.result("销售费用（借）", a4);
-            c.result("在建工程（借）", a5);
-            c.result("增值税费用（借）", t);
+            // Input tax that may not be deducted is transferred out into the
+            // cost of the construction.
+            c.result("在建工程（借）", a5 + t);
             Num M = a1 + a2 + a3 + a4 + a5;  // the tax is not part of the materials
             c.result("原材料（贷）", M);
             c.result("应交税金（贷）", t);

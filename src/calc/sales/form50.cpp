@@ -1,6 +1,7 @@
-// Form50: a sale on which the seller also pays the freight, booked two ways:
-// the freight advanced for the customer as a receivable of its own, or
-// ("或") added to the receivable of the sale.
+// Form50: a sale on which the seller pays the buyer's freight, booked two
+// ways: the freight advanced for the customer as a receivable of its own, or
+// ("或") added to the receivable of the sale. Either way the freight leaves
+// the bank once.
 #include "calc/sales/sale_lines.h"
 
 namespace bk::calc {
@@ -17,8 +18,6 @@ extern const CalculatorDef form50{
             c.entry("主营业务成本（借）", "库存商品（贷）", G);
             c.blank();
             c.entry("代垫运费", "应收账款（借）", "银行存款（贷）", F);
-            c.blank();
-            c.entry("付运费", "应付账款（借）", "银行存款（贷）", F);
             c.blank();
             c.entry("主营业务成本结转本年利润", "本年利润（借）", "主营业务成本（贷）", G);
             c.blank();

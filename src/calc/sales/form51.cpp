@@ -1,5 +1,6 @@
 // Form51: a sale of goods, materials or packaging, paid, and then returned in
-// full: the sale and its cost are reversed and the refund leaves the bank.
+// full: the sale and its cost are reversed, the refund leaves the bank, and
+// the revenue closed into the year's profit is what is left of it, nothing.
 #include "calc/sales/sale_lines.h"
 
 namespace bk::calc {
@@ -26,7 +27,9 @@ extern const CalculatorDef form51{
             c.entry("库存商品/原材料（借）", "主营业务成本/其他业务成本（贷）", G);
             c.blank();
 
-            c.entry("结转业务收入", "主营业务收入/其他业务收入（借）", "本年利润（贷）", P);
+            // The full return leaves no revenue to close into the year's profit.
+            Num net = P - P;
+            c.entry("结转业务收入", "主营业务收入/其他业务收入（借）", "本年利润（贷）", net);
         },
 };
 

@@ -9,10 +9,9 @@ namespace bk::calc {
 namespace {
 
 // Paying the payable less the discount, and closing the discount.
-void payWithDiscount(Calc& c, Num P, Num X, Num Z, Num D)
+void payWithDiscount(Calc& c, Num payable, Num Z, Num D)
 {
-    c.result("应付账款（借）", P);
-    c.result("应交税金-应交增值税（进）（借）", X);
+    c.result("应付账款（借）", payable);
     c.result("银行存款（贷）", Z);
     c.result("财务费用（贷）", D);
     c.blank();
@@ -27,14 +26,17 @@ extern const CalculatorDef form62{
     .compute =
         [](Calc& c) {
             Num P = c.read(1), X = c.read(2), D = c.read(3), r = c.read(4);
+            // The payable is the price with its tax, as booked at purchase.
             if (r == 0) {
-                Num Z = (X + P) - D;
-                payWithDiscount(c, P, X, Z, D);
+                Num payable = X + P;
+                Num Z = payable - D;
+                payWithDiscount(c, payable, Z, D);
             }
             if (r > 0) {
-                Num rateDiscount = r * (X + P);
-                Num Z = (X + P) - rateDiscount;
-                payWithDiscount(c, P, X, Z, rateDiscount);
+                Num payable = X + P;
+                Num rateDiscount = r * payable;
+                Num Z = payable - rateDiscount;
+                payWithDiscount(c, payable, Z, rateDiscount);
             }
         },
 };

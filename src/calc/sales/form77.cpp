@@ -1,5 +1,6 @@
-// Form77: goods bought with their input tax, and the freight paid on them.
-// The tax field's caption reads 应交增值税（销） on this window too.
+// Form77: goods bought with their input tax, and the freight paid on them,
+// which is part of the cost of the goods. The tax field's caption reads
+// 应交增值税（销） on this window too.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -16,7 +17,7 @@ extern const CalculatorDef form77{
             c.result("应交税费-应交增值税（借）", X);
             c.result("银行存款/库存现金（贷）", Y);
             c.blank();
-            c.entry("付运费", "应付账款（借）", "银行存款/库存现金（贷）", F);
+            c.entry("付运费", "库存商品（借）", "银行存款/库存现金（贷）", F);
         },
 };
 

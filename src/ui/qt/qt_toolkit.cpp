@@ -257,6 +257,7 @@ public:
         for (const auto& [label, number] : buddies) {
             if (auto it = edits_.find(number); it != edits_.end()) {
                 label->setBuddy(it->second);
+                label->setToolTip(it->second->toolTip());  // the caption explains as its box does
                 it->second->setAccessibleName(label->text());
             }
         }
@@ -305,6 +306,10 @@ private:
                 if (app_) app_->setText(form_, number, text.toStdString());
             });
             edits_[number] = edit;
+            if (!c.tip.empty()) {
+                edit->setToolTip(QString::fromStdString(c.tip));
+                edit->setAccessibleDescription(edit->toolTip());
+            }
             if (c.completes) addCompleter(edit, number);
             return edit;
         }
