@@ -62,6 +62,7 @@ struct WindowSpec {
     std::string title;    // the title bar, also the window's name for a screen reader
     Rect printArea;       // where the printed lines stand, clear of every control
     Rect hintArea;        // where a hint under the key box stands; none if empty
+    int enterPresses = 1; // the button that Enter in a text box presses (CommandN)
 };
 
 // A note under the main window's key box: what went wrong with the typed key
