@@ -292,10 +292,29 @@ private:
 
 }  // namespace
 
+// The client area of a window, which tells when its size changed.
+class Page : public QWidget {
+public:
+    std::function<void()> resized;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        if (resized) resized();
+    }
+};
+
+// The narrowest a print area with controls to its right is made on a small
+// screen; its lines then scroll sideways.
+constexpr int kNarrowestPrintArea = 200;
+
 // A window of the program. Its controls stand at their fixed places on a
 // page of the window's client size; a window larger than the screen shows
 // that page in a scrolling view instead, and can be made smaller, so that
-// nothing is ever out of reach.
+// nothing is ever out of reach. Where controls stand to the right of the
+// print area, the print area gives up width first and they move left with
+// its right edge, so that they stay in view.
 class FormWindow : public QWidget {
 public:
     FormWindow(const WindowSpec& spec, Application*& app) : form_(spec.form), app_(app)
@@ -304,12 +323,14 @@ public:
         setWindowTitle(title);
         setAccessibleName(title);
 
-        page_ = new QWidget;
+        page_ = new Page;
         page_->setObjectName(QStringLiteral("page"));
-        page_->setFixedSize(px(spec.widthTwips), px(spec.heightTwips));
+        natural_ = QSize(px(spec.widthTwips), px(spec.heightTwips));
+        page_->resize(natural_);
         auto* view = new QScrollArea(this);
         view->setObjectName(QStringLiteral("view"));
         view->setFrameShape(QFrame::NoFrame);
+        view->setWidgetResizable(true);
         view->setWidget(page_);
         view->setFocusPolicy(Qt::NoFocus);
         auto* layout = new QVBoxLayout(this);
@@ -321,7 +342,8 @@ public:
             return held ? held->output().tableRows(first, count) : std::vector<std::vector<std::string>>{};
         });
         const Rect printArea = spec.printArea.width > 0 ? spec.printArea : Rect{0, 0, spec.widthTwips, spec.heightTwips};
-        area_->setGeometry(toPixels(printArea));
+        printRect_ = toPixels(printArea);
+        area_->setGeometry(printRect_);
 
         QWidget* first = nullptr;
         QWidget* previous = nullptr;
@@ -334,6 +356,7 @@ public:
         for (const ControlSpec& c : spec.controls) {
             QWidget* w = makeControl(c, spec.enterPresses);
             w->setGeometry(toPixels(c.rect));
+            if (w->x() >= printRect_.right()) rightOfPrint_.emplace_back(w, w->pos());
             w->setObjectName(QString::fromStdString(controlName(c)));
             if (w->focusPolicy() != Qt::NoFocus) chain(w);
             if (c.buddy) buddies.emplace_back(&c, static_cast<QLabel*>(w));
@@ -342,6 +365,7 @@ public:
             hint_ = new QWidget(page_);
             hint_->setObjectName(QStringLiteral("keyHint"));
             hint_->setGeometry(toPixels(spec.hintArea));
+            if (hint_->x() >= printRect_.right()) rightOfPrint_.emplace_back(hint_, hint_->pos());
             auto* lines = new QVBoxLayout(hint_);
             lines->setContentsMargins(0, 0, 0, 0);
             lines->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -451,19 +475,33 @@ private:
     // The window as large as its page, or as much of it as the screen holds.
     void fitToScreen()
     {
-        const QSize page = page_->size();
+        const QSize page = natural_;
         const QScreen* screen = QGuiApplication::primaryScreen();
         // The window frame and title bar take room of their own.
         const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) : page;
         if (page.width() <= room.width() && page.height() <= room.height()) {
+            page_->setFixedSize(page);
             setFixedSize(page);
             return;
         }
+        const int giveUp = rightOfPrint_.empty() ? 0 : std::max(0, printRect_.width() - kNarrowestPrintArea);
+        page_->setMinimumSize(page.width() - giveUp, page.height());
+        page_->setMaximumSize(page);
+        page_->resized = [this] { placeBesidePrintArea(); };
         const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         const QSize most(page.width() + bar, page.height() + bar);
         setMinimumSize(std::min(page.width(), 200), std::min(page.height(), 150));
         setMaximumSize(most);
         resize(std::min(most.width(), room.width()), std::min(most.height(), room.height()));
+    }
+
+    // The page narrower than the window's own size: the print area gives up
+    // the width, the controls right of it move left with it.
+    void placeBesidePrintArea()
+    {
+        const int short_ = std::max(0, natural_.width() - page_->width());
+        area_->setGeometry(printRect_.adjusted(0, 0, -short_, 0));
+        for (const auto& [w, at] : rightOfPrint_) w->move(at - QPoint(short_, 0));
     }
 
     QWidget* makeControl(const ControlSpec& c, int enterPresses)
@@ -581,7 +619,10 @@ private:
 
     FormId form_;
     Application*& app_;
-    QWidget* page_ = nullptr;
+    Page* page_ = nullptr;
+    QSize natural_;                                       // the page at the window's own size
+    QRect printRect_;                                     // the print area at that size
+    std::vector<std::pair<QWidget*, QPoint>> rightOfPrint_;  // and where each control right of it stands
     PrintArea* area_ = nullptr;
     QWidget* hint_ = nullptr;
     QWidget* beforeHint_ = nullptr;  // the hint's keys follow it in the tab order
