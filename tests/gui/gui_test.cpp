@@ -282,7 +282,17 @@ private slots:
         QTest::keyClick(edit, Qt::Key_Return);
         QVERIFY(printed(1).size() > 1);
 
+        // The list open but nothing highlighted in it: Enter looks up what was typed.
         click(1, "Command3");  // 取消, by the mouse
+        edit->clear();
+        commit(edit, QStringLiteral("应收票据"));
+        QTRY_VERIFY(list->isVisible());
+        QVERIFY(!list->selectionModel()->hasSelection());
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(!list->isVisible());
+        QCOMPARE(printed(1), QStringList{QStringLiteral("应收票据")});
+
+        click(1, "Command3");
         typeKey(QStringLiteral("应收票据"));
         control<QPushButton>(1, "Command1")->setFocus();
         QTest::keyClick(control<QPushButton>(1, "Command1"), Qt::Key_Return);

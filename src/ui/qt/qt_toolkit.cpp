@@ -214,8 +214,8 @@ private:
 // empty box, or 按科目浏览 in its context menu, opens a cascading menu of
 // subjects and their keys. Choosing a key puts it into the box; 确定 is left
 // to the user. With text in the box the Down arrow stays the completer's.
-// Enter presses 确定, except while the completer's list is open: then it
-// picks the highlighted key, and the next Enter looks it up.
+// Enter presses 确定, except while a key is highlighted in the completer's
+// list: then it picks that key, and the next Enter looks it up.
 class KeyBox : public QLineEdit {
 public:
     KeyBox(QWidget* parent, const std::vector<lookup::Subject>& subjects, std::function<void()> onEnter)
@@ -249,7 +249,12 @@ protected:
             browse();
             return;
         }
-        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !completing) {
+        // With the list open and a key highlighted, the completer takes the
+        // Enter and picks it; with none highlighted, the list has nothing
+        // to pick and Enter looks up what was typed.
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+            (!completing || !completer()->popup()->selectionModel()->hasSelection())) {
+            if (completing) completer()->popup()->hide();
             event->accept();
             onEnter_();
             return;
