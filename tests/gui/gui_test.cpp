@@ -637,6 +637,7 @@ private slots:
         QTest::keyClick(area, Qt::Key_Down);
         QTest::keyClick(area, Qt::Key_Down, Qt::ShiftModifier);
         QTest::keyClick(area, Qt::Key_Down, Qt::ShiftModifier);
+        grab(window(46), QStringLiteral("form46-selected-by-keyboard"));
         QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QStringLiteral("主营业务收入（借） 1000 \n其他业务收入（借） 0 \n"));
