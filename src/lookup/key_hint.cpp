@@ -110,6 +110,19 @@ std::string lowerLetters(const std::u32string& text)
     return out;
 }
 
+// A long text, as the hint repeats it: its first characters and "…".
+std::string shortened(std::string_view text)
+{
+    constexpr size_t kShown = 20;
+    size_t at = 0;
+    for (size_t shown = 0; at < text.size() && shown < kShown; ++shown) {
+        const auto b = static_cast<unsigned char>(text[at]);
+        at += b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 1;
+    }
+    if (at >= text.size()) return std::string(text);
+    return std::string(text.substr(0, at)) + "…";
+}
+
 }  // namespace
 
 std::string_view trimKey(std::string_view typed)
@@ -137,7 +150,9 @@ std::string_view trimKey(std::string_view typed)
 std::vector<std::string_view> nearestKeys(std::string_view typed, std::size_t limit)
 {
     const std::u32string want = folded(typed);
-    if (want.empty()) return {};
+    // No key has more than a dozen characters: a text far longer is near none.
+    constexpr size_t kLongest = 64;
+    if (want.empty() || want.size() > kLongest) return {};
     // Letters only: pinyin initials typed as a mnemonic code.
     const std::string letters = lowerLetters(want);
     const std::string wantInitials = initialsOf(want);
@@ -153,6 +168,10 @@ std::vector<std::string_view> nearestKeys(std::string_view typed, std::size_t li
     for (const KeyInitials& k : keyInitials()) {
         ++order;
         const std::u32string key = folded(k.key);
+        // The difference in length alone may already be too much.
+        const size_t mine = letters.empty() ? want.size() : letters.size();
+        const size_t theirs = letters.empty() ? key.size() : k.initials.size();
+        if ((std::max(mine, theirs) - std::min(mine, theirs)) * 2 > std::max(mine, theirs)) continue;
         int distance = letters.empty() ? editDistance(want, key) : editDistance(letters, std::string(k.initials));
         const size_t longer = std::max(letters.empty() ? want.size() : letters.size(),
                                        letters.empty() ? key.size() : k.initials.size());
@@ -175,7 +194,7 @@ KeyHint unknownKeyHint(std::string_view typed)
     if (key.empty()) return {"请输入要查找的关键字。", {}};
     KeyHint hint;
     for (std::string_view k : nearestKeys(key)) hint.keys.emplace_back(k);
-    hint.message = "没有找到“" + std::string(key) + "”。";
+    hint.message = "没有找到“" + std::string(shortened(key)) + "”。";
     if (!hint.keys.empty()) hint.message += "您要找的是不是：";
     return hint;
 }

@@ -80,6 +80,12 @@ TEST(KeyHintTest, MessageSaysWhatWasNotFound)
     EXPECT_EQ(unknownKeyHint("甲乙丙丁").message, "没有找到“甲乙丙丁”。");
     EXPECT_TRUE(unknownKeyHint("甲乙丙丁").keys.empty());
     EXPECT_EQ(unknownKeyHint("  ").message, "请输入要查找的关键字。");
+    // A text pasted by mistake is repeated only in part, and is near no key.
+    std::string pasted;
+    for (int i = 0; i < 100000; ++i) pasted += "应收账款";
+    const KeyHint long_ = unknownKeyHint(pasted);
+    EXPECT_EQ(long_.message, "没有找到“应收账款应收账款应收账款应收账款应收账款…”。");
+    EXPECT_TRUE(long_.keys.empty());
 }
 
 }  // namespace
