@@ -1,5 +1,6 @@
 #include "ui/qt/qt_toolkit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QAbstractItemView>
@@ -181,6 +182,7 @@ public:
         setText(QStringLiteral("<a href=\"open\">%1</a>").arg(caption.toHtmlEscaped()));
         setTextFormat(Qt::RichText);
         setTextInteractionFlags(Qt::NoTextInteraction);
+        setIndent(0);  // in line with the plain captions, frame or not
         setFocusPolicy(Qt::StrongFocus);
         setCursor(Qt::PointingHandCursor);
         setAccessibleName(caption);
@@ -429,6 +431,9 @@ public:
         if (previous) setTabOrder(previous, area_);
         hint_->setAccessibleName(spoken);
         hint_->show();
+        // A screen reader reads it out as it appears.
+        QAccessibleEvent appeared(hint_, QAccessible::Alert);
+        QAccessible::updateAccessibility(&appeared);
     }
 
     // Puts back what the program holds for this window: the texts of its
