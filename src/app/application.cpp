@@ -1,27 +1,52 @@
 #include "app/application.h"
 
+#include <algorithm>
+
 #include "app/navigation.h"
 #include "calc/calculator.h"
 #include "lookup/completion.h"
+#include "lookup/key_hint.h"
 #include "lookup/lookup_table.h"
 #include "ui/arith.h"
+#include "ui/field_text.h"
 
 namespace bk {
 
 namespace {
 
-// The main window: the key box, its heading and three buttons in the right
-// half; lookup output is printed from the top left.
+// The main window: the heading, the key box and three buttons in a column on
+// the right; the printed lines stand to their left, in a print area wide
+// enough for the longest line the lookup can print, and a hint about a key
+// that matched nothing stands under the buttons. Tab goes from the key box
+// to 确定 and 取消 (side by side), then 退出, then the printed lines.
 WindowSpec mainWindowSpec()
 {
-    return {kMainForm, 11415, 7785,
-            {
-                {ControlKind::TextBox, 1, {}, {7680, 1680, 2535, 495}, false, true, true},
-                {ControlKind::Button, 1, "确定", {6720, 2640, 1935, 495}},
-                {ControlKind::Button, 2, "退出", {7800, 3720, 1935, 495}},
-                {ControlKind::Button, 3, "取消", {9240, 2640, 1935, 495}},
-                {ControlKind::Label, 1, "财务报表填写事项", {8160, 960, 1695, 495}, false, false, false, 1},
-            }};
+    constexpr int kControlsLeft = 6720;  // 确定, the leftmost control
+    constexpr int kGap = 240;
+    static const int printWidth = [] {
+        int widest = 0;
+        for (const lookup::LookupRule& rule : lookup::LookupTable::instance().rules())
+            for (const lookup::RuleAction& a : rule.actions)
+                if (a.kind == lookup::RuleAction::Kind::PrintLine) widest = std::max(widest, textWidth(a.text));
+        return std::max(kControlsLeft - kGap, widest + 2 * kPrintInset);
+    }();
+    const int shift = printWidth + kGap - kControlsLeft;
+    auto at = [shift](int left, int top, int width, int height) { return Rect{left + shift, top, width, height}; };
+    WindowSpec spec;
+    spec.form = kMainForm;
+    spec.widthTwips = 11415 + shift;
+    spec.heightTwips = 7785;
+    spec.controls = {
+                        {ControlKind::TextBox, 1, {}, at(7680, 1680, 2535, 495), false, true, true},
+                        {ControlKind::Button, 1, "确定", at(6720, 2640, 1935, 495)},
+                        {ControlKind::Button, 3, "取消", at(9240, 2640, 1935, 495)},
+                        {ControlKind::Button, 2, "退出", at(7800, 3720, 1935, 495)},
+                        {ControlKind::Label, 1, "财务报表填写事项", at(8160, 960, 1695, 495), false, false, false, 1},
+                    };
+    spec.title = windowTitle(kMainForm);
+    spec.printArea = {0, 0, printWidth, spec.heightTwips};
+    spec.hintArea = at(6720, 3720 + 495 + kGap, 11175 - 6720, 7785 - (3720 + 495 + 2 * kGap));
+    return spec;
 }
 
 // Carries out the lookup's actions on the main window.
@@ -48,6 +73,7 @@ WindowSpec Application::windowSpec(FormId form)
     WindowSpec spec = calc::calculatorSpec(form);
     for (ControlSpec& c : spec.controls)
         c.clickable = c.kind == ControlKind::Label && labelLink(form, c.number) != 0;
+    spec.title = windowTitle(form);
     return spec;
 }
 
@@ -89,7 +115,23 @@ std::optional<std::string> Application::setText(FormId form, int textNumber, std
 {
     if (auto why = refusal(form, ControlKind::TextBox, textNumber)) return why;
     windows_.get(form).setText(textNumber, std::move(text));
+    // A hint is about the key that was looked up; a new key makes it stale.
+    if (form == kMainForm) showHint({});
     return std::nullopt;
+}
+
+void Application::showHint(KeyHint hint)
+{
+    if (hint.message.empty() && !hintShown_) return;
+    hintShown_ = !hint.message.empty();
+    toolkit_.showHint(kMainForm, hint);
+}
+
+std::optional<std::string> Application::fieldNote(FormId form, int textNumber) const
+{
+    const Window* w = windows_.find(form);
+    if (form == kMainForm || !w || !w->control(ControlKind::TextBox, textNumber)) return std::nullopt;
+    return amountNote(w->text(textNumber));
 }
 
 std::optional<std::string> Application::close(FormId form)
@@ -122,9 +164,18 @@ void Application::pressMain(int command)
     switch (command) {
     case 1: {
         MainWindowEffects effects(windows_);
-        // The key is read once: no action changes the text box.
-        const std::string key = windows_.get(kMainForm).text(1);
-        lookup::LookupTable::instance().lookup(key, effects);
+        // The key is read once: no action changes the text box. Spaces
+        // around it are no part of any key; a text of spaces alone is not
+        // the empty key, which clears the printed lines.
+        const std::string typed = windows_.get(kMainForm).text(1);
+        const std::string_view key = lookup::trimKey(typed);
+        const auto& table = lookup::LookupTable::instance();
+        if ((key.empty() && !typed.empty()) || table.match(key).empty()) {
+            showHint(lookup::unknownKeyHint(typed));
+            break;
+        }
+        showHint({});
+        table.lookup(key, effects);
         break;
     }
     case 2: end(); break;

@@ -35,6 +35,10 @@ public:
     // What a text box that browses offers: every key, by subject.
     const std::vector<lookup::Subject>& browseSubjects(FormId form, int textNumber) const;
 
+    // A note for a calculator's text box whose text is not wholly a number
+    // ("只读取了 12"), or nothing: the text box is marked and the note shown.
+    std::optional<std::string> fieldNote(FormId form, int textNumber) const;
+
     bool ended() const { return ended_; }
     const WindowRegistry& windows() const { return windows_; }
 
@@ -46,10 +50,12 @@ private:
     void pressMain(int command);
     void pressCalculator(FormId form, int command);
     void end();
+    void showHint(KeyHint hint);
 
     Toolkit& toolkit_;
     WindowRegistry windows_;
     bool ended_ = false;
+    bool hintShown_ = false;
 };
 
 }  // namespace bk

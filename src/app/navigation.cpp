@@ -1,5 +1,7 @@
 #include "app/navigation.h"
 
+#include "lookup/lookup_table.h"
+
 namespace bk {
 
 namespace {
@@ -17,6 +19,16 @@ FormId returnWindow(FormId calculator)
     for (const Link& link : kLinks)
         if (link.to == calculator) return link.from;
     return kMainForm;
+}
+
+std::string windowTitle(FormId form)
+{
+    if (form == kMainForm) return "记账助手";
+    for (const lookup::LookupRule& rule : lookup::LookupTable::instance().rules())
+        for (const lookup::RuleAction& a : rule.actions)
+            if (a.kind == lookup::RuleAction::Kind::OpenWindow && a.window == form)
+                return std::string(rule.key) + " — " + formName(form);
+    return formName(form);
 }
 
 FormId labelLink(FormId form, int labelNumber)

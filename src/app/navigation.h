@@ -1,6 +1,8 @@
 // Moves between windows that are not the main window's lookup.
 #pragma once
 
+#include <string>
+
 #include "ui/toolkit.h"
 
 namespace bk {
@@ -9,6 +11,11 @@ namespace bk {
 // material cost variance rate returns to the variance window and the
 // depreciation calculator to the depreciation entry.
 FormId returnWindow(FormId calculator);
+
+// The title of a window, which also names it for a screen reader: the
+// program's name on the main window; on a calculator what it is about (the
+// first key that opens it) and its window name, "应收账款 — Form4".
+std::string windowTitle(FormId form);
 
 // The window a click on that caption label opens, or 0 for an inert label.
 FormId labelLink(FormId form, int labelNumber);

@@ -35,19 +35,7 @@ constexpr int kMinHeight = 6225;
 // place its columns itself.
 constexpr size_t kMaxRowsPerColumn = 7;
 
-// Width of a caption in the window font: Chinese characters and full-width
-// forms are about twice as wide as Latin letters and digits.
-int captionWidth(std::string_view caption)
-{
-    int width = 0;
-    for (size_t i = 0; i < caption.size();) {
-        const auto lead = static_cast<unsigned char>(caption[i]);
-        const size_t len = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        width += len >= 3 ? 200 : 105;
-        i += len;
-    }
-    return width + 60;
-}
+int captionWidth(std::string_view caption) { return textWidth(caption) + 60; }
 
 std::vector<std::vector<Item>> columnsOf(const std::vector<Item>& items)
 {
@@ -75,7 +63,8 @@ int rowTop(size_t row) { return kMargin + static_cast<int>(row) * kRowPitch; }
 
 WindowSpec calculatorSpec(FormId form)
 {
-    WindowSpec spec{form, 0, 0, {}};
+    WindowSpec spec;
+    spec.form = form;
     const auto columns = columnsOf(calculatorDef(form).items);
 
     // Labels take the next number in order, skipping those that a field names.
@@ -149,6 +138,8 @@ WindowSpec calculatorSpec(FormId form)
     const int contentRight = std::max(left - kColumnGap, secondLeft + kButtonWidth);
     spec.widthTwips = std::max(kMinWidth, contentRight + kMargin);
     spec.heightTwips = std::max(kMinHeight, rowTop(rows + 1) + kButtonHeight + kMargin);
+    // The printed lines start at the top left and may run on under the fields.
+    spec.printArea = {0, 0, spec.widthTwips, spec.heightTwips};
     return spec;
 }
 

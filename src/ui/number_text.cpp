@@ -207,6 +207,7 @@ Num readDecimal(FieldReader& in, bool& anyDigit)
 
     const char letter = in.peek();
     if (letter == 'E' || letter == 'e' || letter == 'D' || letter == 'd') {
+        const FieldReader beforeLetter = in;
         in.next();
         bool negative = false;
         if (in.peek() == '+' || in.peek() == '-') {
@@ -214,11 +215,14 @@ Num readDecimal(FieldReader& in, bool& anyDigit)
             in.next();
         }
         std::int64_t exponent = 0;  // no digits: the exponent adds nothing
+        bool exponentDigits = false;
         for (char c = in.peek(); isDigit(c); c = in.peek()) {
             in.next();
             exponent = std::min(exponent * 10 + (c - '0'), kExponentLimit);
+            exponentDigits = true;
         }
         scale += negative ? -exponent : exponent;
+        if (!exponentDigits) in = beforeLetter;  // "12E" reads 12 and leaves the E unread
     }
 
     if (digits.empty()) return Num();
@@ -270,7 +274,7 @@ FieldNumber readField(std::string_view utf8)
     } else {
         magnitude = readDecimal(in, anyDigit);
     }
-    return {negative ? -magnitude : magnitude, blank || (anyDigit && in.atEnd())};
+    return {negative ? -magnitude : magnitude, blank || (anyDigit && in.atEnd()), anyDigit};
 }
 
 Num readNumber(std::string_view utf8) { return readField(utf8).value; }

@@ -47,10 +47,11 @@ Num readNumber(std::string_view utf8);
 
 // The reading of a field: its number, and whether the text is wholly that
 // number (nothing but blanks after it; an empty or blank text counts as
-// whole, "12abc" and "1.2.3" do not).
+// whole, "12abc", "1.2.3" and "12E" do not).
 struct FieldNumber {
     Num value;
     bool whole = true;
+    bool found = false;  // a number stands at the start of the text
 };
 FieldNumber readField(std::string_view utf8);
 

@@ -12,6 +12,13 @@ void RecordingToolkit::printLine(FormId form, int row, const std::string& text)
     log_ << "print " << formName(form) << ' ' << row << " [" << text << "]\n";
 }
 
+void RecordingToolkit::showHint(FormId form, const KeyHint& hint)
+{
+    log_ << "hint " << formName(form) << " [" << hint.message << ']';
+    for (const std::string& key : hint.keys) log_ << ' ' << key;
+    log_ << '\n';
+}
+
 void RecordingToolkit::showFault(FormId form, int code, const std::string& message)
 {
     log_ << "fault " << formName(form) << ' ' << code << ' ' << message << '\n';

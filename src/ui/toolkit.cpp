@@ -13,3 +13,19 @@ std::string controlName(const ControlSpec& control)
 }
 
 }  // namespace bk
+
+namespace bk {
+
+int textWidth(std::string_view utf8)
+{
+    int width = 0;
+    for (size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const size_t len = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        width += len >= 3 ? 200 : 105;
+        i += len;
+    }
+    return width;
+}
+
+}  // namespace bk

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace bk {
@@ -46,11 +47,30 @@ struct ControlSpec {
 
 std::string controlName(const ControlSpec& control);  // "Text3", "Label6", "Command1"
 
+// The width of a text in the windows' font, in twips: a Chinese character or
+// a full-width form is 200 (10 points), any other character 105.
+int textWidth(std::string_view utf8);
+// Printed lines stand this far in from the edges of their print area.
+constexpr int kPrintInset = 45;
+
 struct WindowSpec {
     FormId form = 0;
     int widthTwips = 0;   // client area
     int heightTwips = 0;
-    std::vector<ControlSpec> controls;  // in tab order for the focusable ones
+    // In tab order for the focusable ones (text boxes, buttons, labels that
+    // open a window); the print area comes after them, the last stop.
+    std::vector<ControlSpec> controls;
+    std::string title;    // the title bar, also the window's name for a screen reader
+    Rect printArea;       // where the printed lines stand, clear of every control
+    Rect hintArea;        // where a hint under the key box stands; none if empty
+    int enterPresses = 1; // the button that Enter in a text box presses (CommandN)
+};
+
+// A note under the main window's key box: what went wrong with the typed key
+// and the keys the user may have meant. Choosing a key puts it into the box.
+struct KeyHint {
+    std::string message;            // empty: no hint shown
+    std::vector<std::string> keys;  // nearest first
 };
 
 class Toolkit {
@@ -65,6 +85,9 @@ public:
     virtual void printLine(FormId form, int row, const std::string& text) = 0;
     // The print area was erased; printing starts at the top again.
     virtual void clearOutput(FormId form) = 0;
+    // Shows the hint in the window's hint area, in place of any earlier one;
+    // an empty hint takes it away.
+    virtual void showHint(FormId /*form*/, const KeyHint& /*hint*/) {}
     // A modal message for an arithmetic fault; returns when the user closed it.
     virtual void showFault(FormId form, int code, const std::string& message) = 0;
     // The program ends; no window is used after this.

@@ -159,3 +159,62 @@ TEST(CalculatorLayoutTest, LabelsNumberedInOrderBesideTheirFields)
 
 }  // namespace
 }  // namespace bk
+
+namespace bk {
+namespace {
+
+// Each window's title says what it is: the program on the main window, on a
+// calculator a key that opens it and the window's name.
+TEST(WindowTitleTest, NamesWhatTheWindowIsAbout)
+{
+    EXPECT_EQ(Application::windowSpec(kMainForm).title, "记账助手");
+    EXPECT_EQ(Application::windowSpec(4).title, "应收账款 — Form4");
+    const auto& table = lookup::LookupTable::instance();
+    for (FormId form = kFirstCalculator; form <= kLastForm; ++form) {
+        const std::string title = Application::windowSpec(form).title;
+        const std::string suffix = " — " + formName(form);
+        ASSERT_TRUE(title.ends_with(suffix)) << title;
+        bool opens = false;
+        for (const auto* rule : table.match(title.substr(0, title.size() - suffix.size())))
+            for (const auto& a : rule->actions) opens |= a.kind == lookup::RuleAction::Kind::OpenWindow && a.window == form;
+        EXPECT_TRUE(opens) << title;
+    }
+}
+
+bool overlaps(const Rect& a, const Rect& b)
+{
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height && b.top < a.top + a.height;
+}
+
+// The main window: Tab follows the screen, and the printed lines stand
+// where no control covers them, wide enough for any line the lookup prints;
+// the hint too stands clear of the controls.
+TEST(MainWindowLayoutTest, TabOrderAndAClearPrintArea)
+{
+    const WindowSpec spec = Application::windowSpec(kMainForm);
+    std::vector<std::string> order;
+    for (const ControlSpec& c : spec.controls)
+        if (c.kind != ControlKind::Label) order.push_back(controlName(c) + " " + c.caption);
+    EXPECT_EQ(order, (std::vector<std::string>{"Text1 ", "Command1 确定", "Command3 取消", "Command2 退出"}));
+    EXPECT_EQ(spec.printArea.left, 0);
+    EXPECT_EQ(spec.printArea.top, 0);
+    EXPECT_EQ(spec.printArea.height, spec.heightTwips);
+    for (const ControlSpec& c : spec.controls) {
+        EXPECT_FALSE(overlaps(c.rect, spec.printArea)) << controlName(c);
+        EXPECT_FALSE(overlaps(c.rect, spec.hintArea)) << controlName(c);
+        EXPECT_LE(c.rect.left + c.rect.width, spec.widthTwips) << controlName(c);
+    }
+    EXPECT_FALSE(overlaps(spec.hintArea, spec.printArea));
+    for (const auto& rule : lookup::LookupTable::instance().rules()) {
+        for (const auto& a : rule.actions) {
+            if (a.kind == lookup::RuleAction::Kind::PrintLine) {
+                EXPECT_LE(textWidth(a.text) + 2 * kPrintInset, spec.printArea.width) << a.text;
+            }
+        }
+    }
+    // No wider than that needs: the controls keep their distance from it.
+    EXPECT_EQ(spec.controls[1].rect.left - (spec.printArea.left + spec.printArea.width), 240);
+}
+
+}  // namespace
+}  // namespace bk

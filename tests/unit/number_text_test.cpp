@@ -429,6 +429,7 @@ TEST(ReadField, TellsWhetherTheTextIsWhollyANumber)
         {"1,000", true},    {"¥ 2,500.75 ", true}, {"&HFF", true},   {"1e3", true},
         {"12abc", false},   {"1.2.3", false},    {"12,34", false},   {"abc", false},
         {"-", false},       {"¥", false},        {"&H", false},      {"1,500元", false},
+        {"12E", false},     {"1e+", false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(readField(c.text).whole, c.whole) << c.text;

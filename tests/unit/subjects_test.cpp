@@ -2,7 +2,10 @@
 // exactly one subject, in table order within each subject.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <string>
+#include <vector>
 #include <set>
 #include <string_view>
 
@@ -88,3 +91,69 @@ TEST(Subjects, StatementLinesComeFirst)
 }
 
 }  // namespace
+
+namespace merged {
+
+using bk::lookup::BrowseItem;
+
+// What a key does, as the lookup would do it.
+std::vector<const bk::lookup::RuleAction*> effect(std::string_view key)
+{
+    std::vector<const bk::lookup::RuleAction*> actions;
+    for (const auto* rule : LookupTable::instance().match(key))
+        for (const auto& a : rule->actions) actions.push_back(&a);
+    return actions;
+}
+
+bool sameEffect(std::string_view a, std::string_view b)
+{
+    const auto x = effect(a), y = effect(b);
+    return std::equal(x.begin(), x.end(), y.begin(), y.end(), [](const auto* p, const auto* q) {
+        return p->kind == q->kind && p->text == q->text && p->window == q->window;
+    });
+}
+
+// Every key of a subject stands in exactly one of its menu items; the keys
+// of one item do exactly the same, and no two items of a subject do.
+TEST(BrowseItems, MergeExactlyTheKeysThatDoTheSame)
+{
+    size_t merged = 0;
+    for (const auto& subject : browseSubjects()) {
+        std::multiset<std::string_view> inItems;
+        for (const BrowseItem& item : subject.items) {
+            ASSERT_FALSE(item.keys.empty());
+            inItems.insert(item.keys.begin(), item.keys.end());
+            for (std::string_view key : item.keys) EXPECT_TRUE(sameEffect(item.keys.front(), key)) << item.label;
+            merged += item.keys.size() > 1;
+        }
+        EXPECT_EQ(inItems, std::multiset<std::string_view>(subject.keys.begin(), subject.keys.end())) << subject.name;
+        for (size_t i = 0; i < subject.items.size(); ++i)
+            for (size_t j = i + 1; j < subject.items.size(); ++j)
+                EXPECT_FALSE(sameEffect(subject.items[i].keys.front(), subject.items[j].keys.front()))
+                    << subject.items[i].label << " / " << subject.items[j].label;
+    }
+    EXPECT_GT(merged, 10u);
+}
+
+TEST(BrowseItems, LabelNamesTheChosenKeyThenTheOthers)
+{
+    std::map<std::string, std::vector<std::string_view>> byLabel;
+    for (const auto& subject : browseSubjects())
+        for (const BrowseItem& item : subject.items) byLabel[item.label] = item.keys;
+    const struct {
+        std::string label;
+        std::vector<std::string_view> keys;
+    } cases[] = {
+        {"产品毁损（产品毁坏、产品损坏）", {"产品毁损", "产品毁坏", "产品损坏"}},
+        {"现金溢余（现金多余）", {"现金溢余", "现金多余"}},
+        {"获得股利（收获股利）", {"获得股利", "收获股利"}},
+        {"折价购买（折扣购买）", {"折价购买", "折扣购买"}},
+        {"打折购买", {"打折购买"}},  // it also prints a line: not the same
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(byLabel.count(c.label)) << c.label;
+        EXPECT_EQ(byLabel[c.label], c.keys) << c.label;
+    }
+}
+
+}  // namespace merged

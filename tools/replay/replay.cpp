@@ -89,7 +89,7 @@ public:
             log_ << "> " << line << '\n';
             for (const lookup::Subject& subject : app_.browseSubjects(kMainForm, 1)) {
                 log_ << "subject " << subject.name << '\n';
-                for (std::string_view key : subject.keys) log_ << "key " << key << '\n';
+                for (const lookup::BrowseItem& item : subject.items) log_ << "key " << item.label << '\n';
             }
             return true;
         }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "lookup/lookup_table.h"
+
 namespace bk {
 
 void SessionCheck::createWindow(const WindowSpec& spec)
@@ -38,6 +40,14 @@ void SessionCheck::clearOutput(FormId form)
 {
     printed_.at(slot(form)).clear();
     screen_.clearOutput(form);
+}
+
+void SessionCheck::showHint(FormId form, const KeyHint& hint)
+{
+    for (const std::string& key : hint.keys)
+        if (lookup::LookupTable::instance().match(key).empty() && !broken_)
+            broken_ = "the hint offers " + key + ", which is no key";
+    screen_.showHint(form, hint);
 }
 
 void SessionCheck::showFault(FormId form, int code, const std::string& message)

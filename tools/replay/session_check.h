@@ -4,7 +4,8 @@
 //     screen shows are the ones the program thinks visible;
 //   - each window's print area holds exactly the lines printed on it since
 //     its last clear, each drawn at the next row;
-//   - each text box still holds what was last typed into it.
+//   - each text box still holds what was last typed into it;
+//   - a hint offers only keys that the lookup finds.
 #pragma once
 
 #include <array>
@@ -30,6 +31,7 @@ public:
     void hideWindow(FormId form) override;
     void printLine(FormId form, int row, const std::string& text) override;
     void clearOutput(FormId form) override;
+    void showHint(FormId form, const KeyHint& hint) override;
     void showFault(FormId form, int code, const std::string& message) override;
     void quit() override;
 

@@ -1,5 +1,6 @@
 #include "ui/qt/qt_toolkit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QAbstractItemView>
@@ -17,6 +18,12 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStringListModel>
@@ -41,11 +48,12 @@ QRect toPixels(const Rect& r) { return QRect(px(r.left), px(r.top), px(r.width),
 constexpr int kInset = 3;
 
 // The print area: the lines printed on the window, one font line apart from
-// the top left, under the controls over the whole client area, in the
-// window's own colours. They can be selected with the mouse and copied as
-// in any read-only text view; its menu also copies them as a table that a
-// spreadsheet takes as columns. It scrolls when the lines run past the
-// bottom edge, the newest line in view.
+// the top left, in the window's own colours. They can be selected with the
+// mouse or the keyboard (Shift+arrows, Ctrl+A) and copied (Ctrl+C) as in any
+// read-only text view; Ctrl+Shift+C, or its menu (also from the Menu key or
+// Shift+F10), copies them as a table that a spreadsheet takes as columns. It
+// scrolls when the lines run past its edges, the newest line in view. It is
+// the last stop of the Tab key.
 class PrintArea : public QPlainTextEdit {
 public:
     // The table rows of printed lines first .. first + count - 1.
@@ -59,25 +67,20 @@ public:
         setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         setLineWrapMode(QPlainTextEdit::NoWrap);
         setFrameShape(QFrame::NoFrame);
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        setFocusPolicy(Qt::ClickFocus);  // not a stop of the Tab key between the fields
+        setFocusPolicy(Qt::StrongFocus);
+        setTabChangesFocus(true);
         document()->setDocumentMargin(kInset);
         QPalette colours = palette();
         colours.setColor(QPalette::Base, colours.color(QPalette::Window));
         colours.setColor(QPalette::Text, colours.color(QPalette::WindowText));
         setPalette(colours);
         setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-            auto* menu = new QMenu(this);
-            menu->setAttribute(Qt::WA_DeleteOnClose);
-            QAction* copyAction = menu->addAction(QStringLiteral("复制"), this, &QPlainTextEdit::copy);
-            copyAction->setShortcut(QKeySequence::Copy);
-            copyAction->setEnabled(textCursor().hasSelection());
-            menu->addAction(QStringLiteral("全选"), this, &QPlainTextEdit::selectAll)->setShortcut(QKeySequence::SelectAll);
-            menu->addAction(QStringLiteral("复制为表格"), this, &PrintArea::copyAsTable)->setEnabled(rows_ > 0);
-            menu->popup(viewport()->mapToGlobal(at));
-        });
+        QObject::connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { openMenu(at); });
+        auto* asTable = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+        asTable->setContext(Qt::WidgetShortcut);
+        QObject::connect(asTable, &QShortcut::activated, this, [this] { copyAsTable(); });
     }
 
     // Lines arrive one after the other, row 0 first.
@@ -89,6 +92,7 @@ public:
             appendPlainText(text);
         ++rows_;
         verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+        horizontalScrollBar()->setValue(0);
     }
     void clearLines()
     {
@@ -97,8 +101,9 @@ public:
     }
 
     // The selected lines (every line the selection touches), or all lines
-    // when nothing is selected, as a table for a spreadsheet (tab-separated
-    // and as an HTML table) and as the plain lines for a text editor.
+    // when nothing is selected, as a table for a spreadsheet: tab-separated
+    // rows, also as the plain text (so that a paste without formatting gives
+    // columns as well), and as an HTML table.
     void copyAsTable()
     {
         if (rows_ == 0) return;
@@ -114,11 +119,7 @@ public:
             if (count > 1 && cursor.selectionEnd() == to.position()) --count;
         }
         const auto rows = table_(first, count);
-        QString plain;
         QString html = QStringLiteral("<table>");
-        for (QTextBlock block = document()->findBlockByNumber(static_cast<int>(first));
-             block.isValid() && static_cast<size_t>(block.blockNumber()) < first + count; block = block.next())
-            plain += block.text() + QLatin1Char('\n');
         for (const auto& row : rows) {
             html += QStringLiteral("<tr>");
             for (const std::string& cell : row)
@@ -126,41 +127,101 @@ public:
             html += QStringLiteral("</tr>");
         }
         html += QStringLiteral("</table>");
+        const std::string tabbed = tabSeparated(rows);
         auto* data = new QMimeData;
-        data->setText(plain);
+        data->setText(QString::fromStdString(tabbed));
         data->setHtml(html);
-        data->setData(QStringLiteral("text/tab-separated-values"), QByteArray::fromStdString(tabSeparated(rows)));
+        data->setData(QStringLiteral("text/tab-separated-values"), QByteArray::fromStdString(tabbed));
         QGuiApplication::clipboard()->setMimeData(data);
     }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        // The menu from the keyboard opens at the text cursor.
+        if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+            openMenu(cursorRect().bottomLeft());
+            event->accept();
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(event);
+    }
+
 private:
+    void openMenu(const QPoint& at)
+    {
+        if (menu_ && menu_->isVisible()) return;  // the Menu key may also arrive as a context-menu request
+        auto* menu = new QMenu(this);
+        menu->setObjectName(QStringLiteral("printAreaMenu"));
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        QAction* copyAction = menu->addAction(QStringLiteral("复制"), this, &QPlainTextEdit::copy);
+        copyAction->setShortcut(QKeySequence::Copy);
+        copyAction->setEnabled(textCursor().hasSelection());
+        menu->addAction(QStringLiteral("全选"), this, &QPlainTextEdit::selectAll)->setShortcut(QKeySequence::SelectAll);
+        QAction* table = menu->addAction(QStringLiteral("复制为表格"), this, &PrintArea::copyAsTable);
+        table->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+        table->setEnabled(rows_ > 0);
+        menu_ = menu;
+        menu->popup(viewport()->mapToGlobal(at));
+        if (!menu->actions().isEmpty()) menu->setActiveAction(menu->actions().first());
+    }
+
     Table table_;
     int rows_ = 0;
+    QPointer<QMenu> menu_;
 };
 
-class ClickableLabel : public QLabel {
+// A caption that opens a further calculator: drawn as a link (link colour,
+// underlined, pointing hand), reached with Tab and opened with a click, Enter
+// or Space; a screen reader hears its caption and what it does.
+class LinkLabel : public QLabel {
 public:
-    ClickableLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
-        : QLabel(text, parent), onClick_(std::move(onClick)) {}
+    LinkLabel(const QString& caption, QWidget* parent, std::function<void()> onOpen)
+        : QLabel(parent), onOpen_(std::move(onOpen))
+    {
+        setText(QStringLiteral("<a href=\"open\">%1</a>").arg(caption.toHtmlEscaped()));
+        setTextFormat(Qt::RichText);
+        setTextInteractionFlags(Qt::NoTextInteraction);
+        setIndent(0);  // in line with the plain captions, frame or not
+        setFocusPolicy(Qt::StrongFocus);
+        setCursor(Qt::PointingHandCursor);
+        setAccessibleName(caption);
+        setAccessibleDescription(QStringLiteral("打开%1的计算窗口").arg(caption));
+        // Where the keyboard is: a dotted frame, as buttons have.
+        setStyleSheet(QStringLiteral("QLabel { border: 1px solid transparent; } QLabel:focus { border: 1px dotted palette(highlight); }"));
+    }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override
     {
         QLabel::mousePressEvent(event);
-        onClick_();
+        if (event->button() == Qt::LeftButton) onOpen_();
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const int key = event->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && event->modifiers() == Qt::NoModifier) {
+            event->accept();
+            onOpen_();
+            return;
+        }
+        QLabel::keyPressEvent(event);
     }
 
 private:
-    std::function<void()> onClick_;
+    std::function<void()> onOpen_;
 };
 
 // A key box that also offers every key by subject: the Down arrow in the
 // empty box, or 按科目浏览 in its context menu, opens a cascading menu of
 // subjects and their keys. Choosing a key puts it into the box; 确定 is left
 // to the user. With text in the box the Down arrow stays the completer's.
+// Enter presses 确定, except while a key is highlighted in the completer's
+// list: then it picks that key, and the next Enter looks it up.
 class KeyBox : public QLineEdit {
 public:
-    KeyBox(QWidget* parent, const std::vector<lookup::Subject>& subjects) : QLineEdit(parent), tree_(subjects)
+    KeyBox(QWidget* parent, const std::vector<lookup::Subject>& subjects, std::function<void()> onEnter)
+        : QLineEdit(parent), tree_(subjects), onEnter_(std::move(onEnter))
     {
         setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
@@ -190,6 +251,16 @@ protected:
             browse();
             return;
         }
+        // With the list open and a key highlighted, the completer takes the
+        // Enter and picks it; with none highlighted, the list has nothing
+        // to pick and Enter looks up what was typed.
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+            (!completing || !completer()->popup()->selectionModel()->hasSelection())) {
+            if (completing) completer()->popup()->hide();
+            event->accept();
+            onEnter_();
+            return;
+        }
         QLineEdit::keyPressEvent(event);
     }
 
@@ -203,9 +274,10 @@ private:
         subjects_->setObjectName(QStringLiteral("subjectMenu"));
         for (const lookup::Subject& subject : tree_) {
             QMenu* keys = subjects_->addMenu(menuText(subject.name));
-            for (std::string_view key : subject.keys) {
+            for (const lookup::BrowseItem& item : subject.items) {
+                const std::string_view key = item.keys.front();
                 const QString text = QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
-                QObject::connect(keys->addAction(menuText(key)), &QAction::triggered, this, [this, text] {
+                QObject::connect(keys->addAction(menuText(item.label)), &QAction::triggered, this, [this, text] {
                     setText(text);
                     setFocus(Qt::PopupFocusReason);
                 });
@@ -221,50 +293,149 @@ private:
     }
 
     const std::vector<lookup::Subject>& tree_;
+    std::function<void()> onEnter_;
     QMenu* subjects_ = nullptr;
 };
 
 }  // namespace
 
+// The client area of a window, which tells when its size changed.
+class Page : public QWidget {
+public:
+    std::function<void()> resized;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        if (resized) resized();
+    }
+};
+
+// The narrowest a print area with controls to its right is made on a small
+// screen; its lines then scroll sideways.
+constexpr int kNarrowestPrintArea = 200;
+
+// A window of the program. Its controls stand at their fixed places on a
+// page of the window's client size; a window larger than the screen shows
+// that page in a scrolling view instead, and can be made smaller, so that
+// nothing is ever out of reach. Where controls stand to the right of the
+// print area, the print area gives up width first and they move left with
+// its right edge, so that they stay in view.
 class FormWindow : public QWidget {
 public:
     FormWindow(const WindowSpec& spec, Application*& app) : form_(spec.form), app_(app)
     {
-        setWindowTitle(QString::fromStdString(formName(spec.form)));
-        setFixedSize(px(spec.widthTwips), px(spec.heightTwips));
+        const QString title = QString::fromStdString(spec.title.empty() ? formName(spec.form) : spec.title);
+        setWindowTitle(title);
+        setAccessibleName(title);
 
-        // The print area lies beneath the controls over the whole client area.
-        area_ = new PrintArea(this, [this](size_t first, size_t count) {
+        page_ = new Page;
+        page_->setObjectName(QStringLiteral("page"));
+        natural_ = QSize(px(spec.widthTwips), px(spec.heightTwips));
+        page_->resize(natural_);
+        auto* view = new QScrollArea(this);
+        view->setObjectName(QStringLiteral("view"));
+        view->setFrameShape(QFrame::NoFrame);
+        view->setWidgetResizable(true);
+        view->setWidget(page_);
+        view->setFocusPolicy(Qt::NoFocus);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(view);
+
+        area_ = new PrintArea(page_, [this](size_t first, size_t count) {
             const Window* held = app_ ? app_->windows().find(form_) : nullptr;
             return held ? held->output().tableRows(first, count) : std::vector<std::vector<std::string>>{};
         });
-        area_->setGeometry(rect());
+        const Rect printArea = spec.printArea.width > 0 ? spec.printArea : Rect{0, 0, spec.widthTwips, spec.heightTwips};
+        printRect_ = toPixels(printArea);
+        area_->setGeometry(printRect_);
 
+        QWidget* first = nullptr;
         QWidget* previous = nullptr;
-        std::vector<std::pair<QLabel*, int>> buddies;
+        auto chain = [&first, &previous](QWidget* w) {
+            if (previous) setTabOrder(previous, w);
+            if (!first) first = w;
+            previous = w;
+        };
+        std::vector<std::pair<const ControlSpec*, QLabel*>> buddies;
         for (const ControlSpec& c : spec.controls) {
-            QWidget* w = makeControl(c);
+            QWidget* w = makeControl(c, spec.enterPresses);
             w->setGeometry(toPixels(c.rect));
+            if (w->x() >= printRect_.right()) rightOfPrint_.emplace_back(w, w->pos());
             w->setObjectName(QString::fromStdString(controlName(c)));
-            if (w->focusPolicy() != Qt::NoFocus) {
-                if (previous) setTabOrder(previous, w);
-                previous = w;
-            }
-            if (c.buddy) buddies.emplace_back(static_cast<QLabel*>(w), c.buddy);
+            if (w->focusPolicy() != Qt::NoFocus) chain(w);
+            if (c.buddy) buddies.emplace_back(&c, static_cast<QLabel*>(w));
         }
+        if (spec.hintArea.width > 0) {
+            hint_ = new QWidget(page_);
+            hint_->setObjectName(QStringLiteral("keyHint"));
+            hint_->setGeometry(toPixels(spec.hintArea));
+            if (hint_->x() >= printRect_.right()) rightOfPrint_.emplace_back(hint_, hint_->pos());
+            auto* lines = new QVBoxLayout(hint_);
+            lines->setContentsMargins(0, 0, 0, 0);
+            lines->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            auto* message = new QLabel(hint_);
+            message->setObjectName(QStringLiteral("hintMessage"));
+            message->setWordWrap(true);
+            lines->addWidget(message);
+            hint_->hide();
+            beforeHint_ = previous;
+        }
+        chain(area_);
+        first->setFocus(Qt::OtherFocusReason);  // when the window is first active
         // A text box is known by the caption that names it, also to a
         // screen reader.
-        for (const auto& [label, number] : buddies) {
-            if (auto it = edits_.find(number); it != edits_.end()) {
+        for (const auto& [c, label] : buddies) {
+            if (auto it = edits_.find(c->buddy); it != edits_.end()) {
                 label->setBuddy(it->second);
                 label->setToolTip(it->second->toolTip());  // the caption explains as its box does
-                it->second->setAccessibleName(label->text());
+                it->second->setAccessibleName(QString::fromStdString(c->caption));
             }
         }
+        fitToScreen();
     }
 
     void printLine(int /*row*/, const QString& text) { area_->addLine(text); }
     void clearOutput() { area_->clearLines(); }
+
+    // The hint's message, then each offered key as a link of its own, in
+    // the tab order after the buttons; choosing one puts it into the key box.
+    void showHint(const KeyHint& hint)
+    {
+        if (!hint_) return;
+        const bool hadFocus = hint_->isAncestorOf(QApplication::focusWidget());
+        for (QLabel* old : hint_->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^hintKey")))) {
+            old->hide();
+            old->deleteLater();
+        }
+        if (hint.message.empty()) {
+            hint_->hide();
+            if (hadFocus) focusKeyBox();
+            return;
+        }
+        const QString message = QString::fromStdString(hint.message);
+        hint_->findChild<QLabel*>(QStringLiteral("hintMessage"))->setText(message);
+        QString spoken = message;
+        QWidget* previous = beforeHint_;
+        for (size_t i = 0; i < hint.keys.size(); ++i) {
+            const QString key = QString::fromStdString(hint.keys[i]);
+            auto* link = new LinkLabel(key, hint_, [this, key] { chooseHintKey(key); });
+            link->setObjectName(QStringLiteral("hintKey%1").arg(i + 1));
+            link->setAccessibleDescription(QStringLiteral("填入关键字框"));
+            hint_->layout()->addWidget(link);
+            if (previous) setTabOrder(previous, link);
+            previous = link;
+            spoken += (i == 0 ? QString() : QStringLiteral("、")) + key;
+        }
+        if (previous) setTabOrder(previous, area_);
+        hint_->setAccessibleName(spoken);
+        hint_->show();
+        // A screen reader reads it out as it appears.
+        QAccessibleEvent appeared(hint_, QAccessible::Alert);
+        QAccessible::updateAccessibility(&appeared);
+    }
 
     // Puts back what the program holds for this window: the texts of its
     // boxes and the lines printed since the last clear.
@@ -274,6 +445,7 @@ public:
             if (auto it = edits_.find(number); it != edits_.end()) {
                 const QSignalBlocker quiet(it->second);  // not typed by the user
                 it->second->setText(QString::fromStdString(text));
+                markField(number);
             }
         }
         const auto& lines = window.output().lines();
@@ -292,44 +464,149 @@ protected:
         if (event->type() == QEvent::ActivationChange && isActiveWindow() && app_) app_->activated(form_);
         QWidget::changeEvent(event);
     }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // A press outside the completer's list closes it; on a button of this
+        // window it also presses the button, so one click always acts.
+        if (event->type() == QEvent::MouseButtonPress && popup_ && watched == popup_) {
+            auto* press = static_cast<QMouseEvent*>(event);
+            const QPoint global = press->globalPosition().toPoint();
+            if (!popup_->rect().contains(popup_->mapFromGlobal(global))) {
+                QWidget* under = page_->childAt(page_->mapFromGlobal(global));
+                auto* button = qobject_cast<QPushButton*>(under);
+                popup_->hide();
+                if (button && press->button() == Qt::LeftButton && button->isEnabled()) button->click();
+                return true;
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
 
 private:
-    QWidget* makeControl(const ControlSpec& c)
+    // The window as large as its page, or as much of it as the screen holds.
+    void fitToScreen()
+    {
+        const QSize page = natural_;
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        // The window frame and title bar take room of their own.
+        const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) : page;
+        if (page.width() <= room.width() && page.height() <= room.height()) {
+            page_->setFixedSize(page);
+            setFixedSize(page);
+            return;
+        }
+        const int giveUp = rightOfPrint_.empty() ? 0 : std::max(0, printRect_.width() - kNarrowestPrintArea);
+        page_->setMinimumSize(page.width() - giveUp, page.height());
+        page_->setMaximumSize(page);
+        page_->resized = [this] { placeBesidePrintArea(); };
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const QSize most(page.width() + bar, page.height() + bar);
+        setMinimumSize(std::min(page.width(), 200), std::min(page.height(), 150));
+        setMaximumSize(most);
+        resize(std::min(most.width(), room.width()), std::min(most.height(), room.height()));
+    }
+
+    // The page narrower than the window's own size: the print area gives up
+    // the width, the controls right of it move left with it.
+    void placeBesidePrintArea()
+    {
+        const int short_ = std::max(0, natural_.width() - page_->width());
+        area_->setGeometry(printRect_.adjusted(0, 0, -short_, 0));
+        for (const auto& [w, at] : rightOfPrint_) w->move(at - QPoint(short_, 0));
+    }
+
+    QWidget* makeControl(const ControlSpec& c, int enterPresses)
     {
         const QString caption = QString::fromStdString(c.caption);
         const int number = c.number;
+        auto press = [this](int button) {
+            return [this, button] {
+                if (app_) app_->click(form_, ControlKind::Button, button);
+            };
+        };
         switch (c.kind) {
         case ControlKind::TextBox: {
-            QLineEdit* edit = c.browses && app_ ? new KeyBox(this, app_->browseSubjects(form_, number))
-                                                : new QLineEdit(this);
+            QLineEdit* edit = nullptr;
+            if (c.browses && app_) {
+                edit = new KeyBox(page_, app_->browseSubjects(form_, number), press(enterPresses));
+            } else {
+                edit = new QLineEdit(page_);
+                QObject::connect(edit, &QLineEdit::returnPressed, edit, press(enterPresses));
+            }
             QObject::connect(edit, &QLineEdit::textChanged, edit, [this, number](const QString& text) {
                 if (app_) app_->setText(form_, number, text.toStdString());
+                markField(number);
             });
             edits_[number] = edit;
             if (!c.tip.empty()) {
-                edit->setToolTip(QString::fromStdString(c.tip));
+                tips_[number] = QString::fromStdString(c.tip);
+                edit->setToolTip(tips_[number]);
                 edit->setAccessibleDescription(edit->toolTip());
             }
             if (c.completes) addCompleter(edit, number);
             return edit;
         }
         case ControlKind::Button: {
-            auto* button = new QPushButton(caption, this);
-            button->setAutoDefault(false);
-            QObject::connect(button, &QPushButton::clicked, button, [this, number] {
-                if (app_) app_->click(form_, ControlKind::Button, number);
-            });
+            auto* button = new QPushButton(caption, page_);
+            // Enter on a focused button presses it, as Space does.
+            button->setAutoDefault(true);
+            QObject::connect(button, &QPushButton::clicked, button, press(number));
             return button;
         }
         case ControlKind::Label:
             break;
         }
-        auto* label = new ClickableLabel(caption, this, [this, number] {
+        auto open = [this, number] {
             if (app_) app_->click(form_, ControlKind::Label, number);
-        });
+        };
+        QLabel* label = c.clickable ? new LinkLabel(caption, page_, open) : new QLabel(caption, page_);
         label->setWordWrap(true);
-        if (c.clickable) label->setCursor(Qt::PointingHandCursor);
         return label;
+    }
+
+    // A text box whose text is not wholly a number is marked, and says which
+    // number was used.
+    void markField(int number)
+    {
+        auto it = edits_.find(number);
+        if (it == edits_.end() || !app_) return;
+        QLineEdit* edit = it->second;
+        const std::optional<std::string> note = app_->fieldNote(form_, number);
+        QAction*& mark = marks_[number];
+        if (!note) {
+            if (mark) edit->removeAction(mark);
+            delete mark;
+            mark = nullptr;
+            edit->setToolTip(tips_[number]);
+            edit->setAccessibleDescription(tips_[number]);
+            return;
+        }
+        const QString text = QString::fromStdString(*note);
+        // The note first, then what the field is for, when it says.
+        const QString full = tips_[number].isEmpty() ? text : text + QLatin1Char('\n') + tips_[number];
+        if (!mark) {
+            mark = new QAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), text, edit);
+            mark->setObjectName(QStringLiteral("partlyRead"));
+            edit->addAction(mark, QLineEdit::TrailingPosition);
+        }
+        mark->setToolTip(text);
+        mark->setText(text);
+        edit->setToolTip(full);
+        edit->setAccessibleDescription(full);
+    }
+
+    void focusKeyBox()
+    {
+        if (auto it = edits_.find(1); it != edits_.end()) it->second->setFocus(Qt::OtherFocusReason);
+    }
+
+    // A key of the hint goes into the key box, ready for 确定.
+    void chooseHintKey(const QString& key)
+    {
+        if (auto it = edits_.find(1); it != edits_.end()) {
+            it->second->setText(key);
+            it->second->setFocus(Qt::OtherFocusReason);
+        }
     }
 
     // A popup list of what the Application offers for the text typed so far;
@@ -342,6 +619,9 @@ private:
         completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
         completer->setMaxVisibleItems(static_cast<int>(lookup::kMaxCompletions));
         edit->setCompleter(completer);
+        // Watched after the completer's own filter is in place, so first.
+        popup_ = completer->popup();
+        popup_->installEventFilter(this);
         QObject::connect(edit, &QLineEdit::textEdited, edit, [this, number, model, completer](const QString& text) {
             QStringList keys;
             if (app_)
@@ -357,8 +637,17 @@ private:
 
     FormId form_;
     Application*& app_;
+    Page* page_ = nullptr;
+    QSize natural_;                                       // the page at the window's own size
+    QRect printRect_;                                     // the print area at that size
+    std::vector<std::pair<QWidget*, QPoint>> rightOfPrint_;  // and where each control right of it stands
     PrintArea* area_ = nullptr;
+    QWidget* hint_ = nullptr;
+    QWidget* beforeHint_ = nullptr;  // the hint's keys follow it in the tab order
+    QPointer<QWidget> popup_;
     std::map<int, QLineEdit*> edits_;  // TextN
+    std::map<int, QAction*> marks_;    // TextN -> its mark, while it has one
+    std::map<int, QString> tips_;      // TextN -> what the field is for, where its window says
 };
 
 QtToolkit::QtToolkit() = default;
@@ -414,6 +703,11 @@ void QtToolkit::printLine(FormId form, int row, const std::string& text)
 void QtToolkit::clearOutput(FormId form)
 {
     if (FormWindow* w = windows_.at(static_cast<size_t>(form))) w->clearOutput();
+}
+
+void QtToolkit::showHint(FormId form, const KeyHint& hint)
+{
+    if (FormWindow* w = windows_.at(static_cast<size_t>(form))) w->showHint(hint);
 }
 
 void QtToolkit::showFault(FormId form, int /*code*/, const std::string& message)

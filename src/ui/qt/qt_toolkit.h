@@ -30,6 +30,7 @@ public:
     void hideWindow(FormId form) override;
     void printLine(FormId form, int row, const std::string& text) override;
     void clearOutput(FormId form) override;
+    void showHint(FormId form, const KeyHint& hint) override;
     void showFault(FormId form, int code, const std::string& message) override;
     void quit() override;
 

@@ -1,0 +1,202 @@
+#include "lookup/key_hint.h"
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+#include "lookup/completion.h"
+
+namespace bk::lookup {
+
+namespace {
+
+// One code point of UTF-8 text; an invalid byte stands for itself.
+std::u32string decode(std::string_view s)
+{
+    std::u32string out;
+    for (size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const size_t len = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 1;
+        if (len == 1 || i + len > s.size()) {
+            out += b;
+            ++i;
+            continue;
+        }
+        char32_t c = b & (0x7F >> len);
+        for (size_t k = 1; k < len; ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        out += c;
+        i += len;
+    }
+    return out;
+}
+
+bool isSpace(char32_t c) { return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' || c == 0xA0 || c == 0x3000; }
+
+// The same word in the form the keys use: 帐 (and its traditional forms) is
+// 账 in every key, 其它 is 其他, 缴 is 交 (应缴税金), brackets are full-width.
+// Spaces carry no meaning in a key.
+std::u32string folded(std::string_view text)
+{
+    std::u32string out;
+    for (char32_t c : decode(text)) {
+        switch (c) {
+        case U'帐': case U'帳': case U'賬': c = U'账'; break;
+        case U'它': c = U'他'; break;
+        case U'缴': c = U'交'; break;
+        case U'(': c = U'（'; break;
+        case U')': c = U'）'; break;
+        default: break;
+        }
+        if (!isSpace(c)) out += c;
+    }
+    return out;
+}
+
+template <class S> int editDistance(const S& a, const S& b)
+{
+    std::vector<int> row(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j) row[j] = static_cast<int>(j);
+    for (size_t i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = static_cast<int>(i);
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const int above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+bool isHan(char32_t c) { return c >= 0x3400 && c <= 0x9FFF; }
+
+// The pinyin initial of each Chinese character that occurs in a key, as the
+// keys' own initials give it.
+const std::map<char32_t, char>& initialOf()
+{
+    static const std::map<char32_t, char> table = [] {
+        std::map<char32_t, char> m;
+        for (const KeyInitials& k : keyInitials()) {
+            size_t next = 0;
+            for (char32_t c : decode(k.key))
+                if (isHan(c) && next < k.initials.size()) m.emplace(c, k.initials[next++]);
+        }
+        return m;
+    }();
+    return table;
+}
+
+// The initials of a folded text; a character of unknown reading is '?',
+// which matches no letter.
+std::string initialsOf(const std::u32string& text)
+{
+    std::string out;
+    for (char32_t c : text) {
+        if (!isHan(c)) continue;
+        auto it = initialOf().find(c);
+        out += it == initialOf().end() ? '?' : it->second;
+    }
+    return out;
+}
+
+std::string lowerLetters(const std::u32string& text)
+{
+    std::string out;
+    for (char32_t c : text) {
+        if (c >= U'A' && c <= U'Z') c += U'a' - U'A';
+        if (c < U'a' || c > U'z') return {};
+        out += static_cast<char>(c);
+    }
+    return out;
+}
+
+// A long text, as the hint repeats it: its first characters and "…".
+std::string shortened(std::string_view text)
+{
+    constexpr size_t kShown = 20;
+    size_t at = 0;
+    for (size_t shown = 0; at < text.size() && shown < kShown; ++shown) {
+        const auto b = static_cast<unsigned char>(text[at]);
+        at += b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 1;
+    }
+    if (at >= text.size()) return std::string(text);
+    return std::string(text.substr(0, at)) + "…";
+}
+
+}  // namespace
+
+std::string_view trimKey(std::string_view typed)
+{
+    // Bytes of the spaces that may stand around a key.
+    auto leadingSpace = [](std::string_view s) -> size_t {
+        if (s.empty()) return 0;
+        if (s[0] == ' ' || s[0] == '\t' || s[0] == '\n' || s[0] == '\r') return 1;
+        if (s.starts_with("\xE3\x80\x80") || s.starts_with("\xC2\xA0")) return s[0] == '\xC2' ? 2 : 3;
+        return 0;
+    };
+    auto trailingSpace = [](std::string_view s) -> size_t {
+        if (s.empty()) return 0;
+        const char last = s.back();
+        if (last == ' ' || last == '\t' || last == '\n' || last == '\r') return 1;
+        if (s.ends_with("\xE3\x80\x80")) return 3;
+        if (s.ends_with("\xC2\xA0")) return 2;
+        return 0;
+    };
+    for (size_t n = leadingSpace(typed); n > 0; n = leadingSpace(typed)) typed.remove_prefix(n);
+    for (size_t n = trailingSpace(typed); n > 0; n = trailingSpace(typed)) typed.remove_suffix(n);
+    return typed;
+}
+
+std::vector<std::string_view> nearestKeys(std::string_view typed, std::size_t limit)
+{
+    const std::u32string want = folded(typed);
+    // No key has more than a dozen characters: a text far longer is near none.
+    constexpr size_t kLongest = 64;
+    if (want.empty() || want.size() > kLongest) return {};
+    // Letters only: pinyin initials typed as a mnemonic code.
+    const std::string letters = lowerLetters(want);
+    const std::string wantInitials = initialsOf(want);
+
+    struct Candidate {
+        int distance;
+        int initialsDistance;
+        size_t order;
+        std::string_view key;
+    };
+    std::vector<Candidate> near;
+    size_t order = 0;
+    for (const KeyInitials& k : keyInitials()) {
+        ++order;
+        const std::u32string key = folded(k.key);
+        // The difference in length alone may already be too much.
+        const size_t mine = letters.empty() ? want.size() : letters.size();
+        const size_t theirs = letters.empty() ? key.size() : k.initials.size();
+        if ((std::max(mine, theirs) - std::min(mine, theirs)) * 2 > std::max(mine, theirs)) continue;
+        int distance = letters.empty() ? editDistance(want, key) : editDistance(letters, std::string(k.initials));
+        const size_t longer = std::max(letters.empty() ? want.size() : letters.size(),
+                                       letters.empty() ? key.size() : k.initials.size());
+        // Offered only when at most half of it differs.
+        if (static_cast<size_t>(distance) * 2 > longer) continue;
+        const int initialsDistance = letters.empty() ? editDistance(wantInitials, std::string(k.initials)) : 0;
+        near.push_back({distance, initialsDistance, order, k.key});
+    }
+    std::sort(near.begin(), near.end(), [](const Candidate& a, const Candidate& b) {
+        return std::tie(a.distance, a.initialsDistance, a.order) < std::tie(b.distance, b.initialsDistance, b.order);
+    });
+    std::vector<std::string_view> keys;
+    for (size_t i = 0; i < near.size() && keys.size() < limit; ++i) keys.push_back(near[i].key);
+    return keys;
+}
+
+KeyHint unknownKeyHint(std::string_view typed)
+{
+    const std::string_view key = trimKey(typed);
+    if (key.empty()) return {"请输入要查找的关键字。", {}};
+    KeyHint hint;
+    for (std::string_view k : nearestKeys(key)) hint.keys.emplace_back(k);
+    hint.message = "没有找到“" + std::string(shortened(key)) + "”。";
+    if (!hint.keys.empty()) hint.message += "您要找的是不是：";
+    return hint;
+}
+
+}  // namespace bk::lookup

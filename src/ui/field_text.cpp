@@ -1,0 +1,24 @@
+#include "ui/field_text.h"
+
+#include "ui/arith.h"
+#include "ui/number_text.h"
+
+namespace bk {
+
+std::optional<std::string> amountNote(std::string_view utf8)
+{
+    FieldNumber field;
+    try {
+        field = readField(utf8);
+    } catch (const ArithmeticFault&) {
+        return std::nullopt;
+    }
+    if (field.whole) return std::nullopt;
+    if (!field.found) return "没有读到数字，按 0 计算";
+    std::string number = formatNumber(field.value);  // " 12 ", "-.5 "
+    number.erase(number.find_last_not_of(' ') + 1);
+    number.erase(0, number.find_first_not_of(' '));
+    return "只读取了 " + number;
+}
+
+}  // namespace bk
