@@ -121,7 +121,18 @@ export class FormView {
       return;
     }
     this.area.append(this.lineElement(text));
-    this.area.scrollTop = this.area.scrollHeight;
+    this.scrollToEnd();
+  }
+
+  // The newest line in view, once the lines of this action are drawn.
+  private scrollPending = false;
+  private scrollToEnd(): void {
+    if (this.scrollPending) return;
+    this.scrollPending = true;
+    requestAnimationFrame(() => {
+      this.scrollPending = false;
+      this.area.scrollTop = this.area.scrollHeight;
+    });
   }
 
   clearOutput(): void {
@@ -135,7 +146,7 @@ export class FormView {
       const input = this.inputs.get(Number(number));
       if (input && input.value !== text) input.value = text;
     }
-    this.area.scrollTop = this.area.scrollHeight;
+    this.scrollToEnd();
   }
 
   private lineElement(text: string): HTMLElement {

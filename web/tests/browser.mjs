@@ -5,6 +5,7 @@ import { readFile, mkdtemp, rm } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import { join, extname, normalize, resolve, dirname } from "node:path";
 import { fileURLToPath } from "node:url";
+import { spawnSync } from "node:child_process";
 import { chromium } from "playwright-core";
 
 const here = dirname(fileURLToPath(import.meta.url));
@@ -67,4 +68,24 @@ export async function openProgram(context, url, { viewport } = {}) {
   await page.goto(url);
   await page.waitForSelector("html[data-ready=true]");
   return { page, problems };
+}
+
+// What bookkeeper-replay, the same core without a screen, answers to a script.
+export function replayLog(script) {
+  const tool = process.env.BOOKKEEPER_REPLAY ?? join(repo, "build/bin/bookkeeper-replay");
+  const run = spawnSync(tool, { input: script, encoding: "utf8" });
+  if (run.status !== 0) throw new Error(`bookkeeper-replay: ${run.stderr}`);
+  return run.stdout;
+}
+
+// The lines a window's print area holds, as the replay tool's `screen` says.
+export function replayScreen(script, form) {
+  const prefix = `screen Form${form} `;
+  return replayLog(`${script}\nscreen Form${form}\n`).split("\n").filter((l) => l.startsWith(prefix))
+    .map((l) => l.slice(l.indexOf("[") + 1, l.lastIndexOf("]")));
+}
+
+// The lines the page shows in a window's print area.
+export async function pageLines(page, form) {
+  return page.locator(`#Form${form} .print-area .line`).allTextContents();
 }
