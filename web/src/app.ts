@@ -6,7 +6,7 @@ import { FormOwner, FormView } from "./form_view.js";
 import { ContextMenu } from "./popup.js";
 
 export class App implements FormOwner {
-  readonly session: Session;
+  session: Session;
   readonly texts: UiTexts;
   readonly menu: ContextMenu;
   readonly views = new Map<number, FormView>();
@@ -21,11 +21,22 @@ export class App implements FormOwner {
     this.menu = new ContextMenu(document.body);
     this.dialog = this.makeFaultDialog();
     document.title = this.texts.programName;
-    for (const t of window.bookkeeperTaps ?? []) this.tap(t);
   }
 
   start(): void {
     this.apply(this.session.start());
+  }
+
+  // A new run of the program on the same page, as after starting it again.
+  restart(): void {
+    for (const view of this.views.values()) view.root.remove();
+    this.views.clear();
+    this.faults.length = 0;
+    if (this.dialog.open) this.dialog.close();
+    this.desktop.querySelector(".ended")?.remove();
+    this.session.delete();
+    this.session = new this.core.Session();
+    this.start();
   }
 
   // Every event of the core, as it is drawn (for the page's own checks).
@@ -181,7 +192,7 @@ export class App implements FormOwner {
     const again = document.createElement("button");
     again.type = "button";
     again.textContent = this.texts.restart;
-    again.addEventListener("click", () => location.reload());
+    again.addEventListener("click", () => this.restart());
     end.append(text, again);
     this.desktop.append(end);
     again.focus();
@@ -191,9 +202,6 @@ export class App implements FormOwner {
 declare global {
   interface Window {
     bookkeeper?: App;
-    // Listeners to the core's events from the very start (set by a test
-    // before the page loads).
-    bookkeeperTaps?: ((e: CoreEvent) => void)[];
   }
 }
 

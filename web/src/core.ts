@@ -54,6 +54,7 @@ export interface Session {
   lines(form: number): string[];
   texts(form: number): Record<string, string>;
   table(form: number, first: number, count: number): { rows: string[][]; tsv: string };
+  delete(): void;  // frees the C++ object
 }
 
 export interface UiTexts {

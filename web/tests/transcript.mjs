@@ -2,17 +2,45 @@
 // windows: text typed into the boxes, buttons, captions and close boxes
 // clicked, the visible windows and printed lines read off the page. The
 // event log is written from the events the web toolkit hands the page.
-export async function runScript(page, script) {
-  return page.evaluate((script) => {
+// The program starts anew for each script. With `check`, after every command
+// the page must show what the core holds: just the windows it thinks
+// visible, in its order, each print area with the window's lines, each box
+// with its text; the first difference is thrown.
+export async function runScript(page, script, { check = false } = {}) {
+  return page.evaluate(({ script, check }) => {
     const app = window.bookkeeper;
-    const log = [...window.bookkeeperStartLog];
+    const log = [];
     const form = (n) => `Form${n}`;
-    app.tap((e) => {
+    // The events of this run, drawn into the log after each command.
+    const events = [];
+    window.bookkeeperEvents = events;
+    if (!window.bookkeeperTapped) {
+      window.bookkeeperTapped = true;
+      app.tap((e) => window.bookkeeperEvents.push(e));
+    }
+    app.restart();
+    const drain = () => { for (const e of events.splice(0)) describe(e); };
+    const describe = (e) => {
       if (e.kind === "print") log.push(`print ${form(e.form)} ${e.row} [${e.text}]`);
       else if (e.kind === "fault") log.push(`fault ${form(e.form)} ${e.code} ${e.text}`);
       else if (e.kind === "quit") log.push("end");
       else if (e.kind !== "create") log.push(`${e.kind} ${form(e.form)}`);
-    });
+    };
+    drain();
+    const shownFrontFirst = () => [...document.querySelectorAll(".window:not([hidden])")]
+      .sort((a, b) => Number(b.style.zIndex) - Number(a.style.zIndex)).map((w) => w.id);
+    const verify = (line) => {
+      if (app.session.ended()) return;
+      const core = app.session.visible().map(form);
+      if (shownFrontFirst().join() !== core.join()) throw new Error(`${line}: page shows ${shownFrontFirst()}, core ${core}`);
+      for (const [n, view] of app.views) {
+        const drawn = [...view.root.querySelectorAll(".print-area .line")].map((l) => l.textContent);
+        if (!view.root.hidden && drawn.join("\n") !== app.session.lines(n).join("\n"))
+          throw new Error(`${line}: ${form(n)}'s print area differs from its lines`);
+        for (const [k, text] of Object.entries(app.session.texts(n)))
+          if (view.inputs.get(Number(k))?.value !== text) throw new Error(`${line}: ${form(n)}.Text${k} lost its text`);
+      }
+    };
     const refused = (result) => { if (result.refused) log.push(`refused ${result.refused}`); };
     // The window's element if it is on screen, and the control's.
     const onScreen = (n, control) => {
@@ -57,17 +85,9 @@ export async function runScript(page, script) {
       } else {
         throw new Error(`cannot read "${line}"`);
       }
+      drain();
+      if (check) verify(line);
     }
     return log.map((l) => `${l}\n`).join("");
-  }, script);
-}
-
-// Before the page starts: the events of the start-up are kept for the log.
-export async function recordStartUp(page) {
-  await page.addInitScript(() => {
-    window.bookkeeperStartLog = [];
-    window.bookkeeperTaps = [(e) => {
-      if (e.kind === "show" || e.kind === "hide") window.bookkeeperStartLog.push(`${e.kind} Form${e.form}`);
-    }];
-  });
+  }, { script, check });
 }

@@ -5,24 +5,21 @@ import assert from "node:assert/strict";
 import { readFile, readdir } from "node:fs/promises";
 import { join } from "node:path";
 import { serve, launch, openProgram, repo } from "./browser.mjs";
-import { runScript, recordStartUp } from "./transcript.mjs";
+import { runScript } from "./transcript.mjs";
 
 const golden = join(repo, "tests/golden");
-let server, browser;
-before(async () => { server = await serve(); browser = await launch(); });
+let server, browser, page, problems;
+before(async () => {
+  server = await serve();
+  browser = await launch();
+  ({ page, problems } = await openProgram(browser.context, server.url));
+});
 after(async () => { await browser?.close(); await server?.close(); });
 
 async function replay(name) {
   const script = await readFile(join(golden, `${name}.script`), "utf8");
   const expected = await readFile(join(golden, `${name}.log`), "utf8");
-  const page = await browser.context.newPage();
-  await recordStartUp(page);
-  const problems = [];
-  page.on("pageerror", (e) => problems.push(e.message));
-  await page.goto(server.url);
-  await page.waitForSelector("html[data-ready=true]");
-  const log = await runScript(page, script);
-  await page.close();
+  const log = await runScript(page, script, { check: true });
   assert.deepEqual(problems, []);
   // Line by line first, so that a difference shows where it is.
   assert.deepEqual(log.split("\n"), expected.split("\n"));
