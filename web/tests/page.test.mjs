@@ -164,3 +164,70 @@ test("on a 360-pixel screen the front window fills the width, controls in readin
   assert.deepEqual(problems, []);
   await page.close();
 });
+
+test("copy as table puts the selected lines on the clipboard as tab-separated text and an HTML table", async () => {
+  const { page, problems } = await program();
+  await browser.context.grantPermissions(["clipboard-read", "clipboard-write"], { origin: server.url });
+  await page.keyboard.type("短期投资");
+  await page.keyboard.press("Enter");
+  await page.keyboard.type("10000");
+  await page.keyboard.press("Tab");
+  await page.keyboard.type("0.13");
+  for (let i = 0; i < 3; ++i) await page.keyboard.press("Enter");
+  const lines = await pageLines(page, 3);
+  assert.equal(lines.length, 3);
+  // Select from the middle of the second line into the third.
+  await page.evaluate(() => {
+    const [, second, third] = document.querySelectorAll("#Form3 .line");
+    const range = document.createRange();
+    range.setStart(second.firstChild, 2);
+    range.setEnd(third.firstChild, 3);
+    getSelection().removeAllRanges();
+    getSelection().addRange(range);
+  });
+  // The menu of the selected text, as a user opens it.
+  await page.locator("#Form3 .line").nth(1).click({ button: "right", position: { x: 40, y: 5 } });
+  await page.getByRole("menuitem", { name: "复制为表格" }).click();
+  const copied = await page.evaluate(async () => {
+    const [item] = await navigator.clipboard.read();
+    return { text: await (await item.getType("text/plain")).text(), html: await (await item.getType("text/html")).text() };
+  });
+  const rows = copied.text.split("\n").filter((r) => r !== "").map((r) => r.split("\t"));
+  assert.equal(rows.length, 2);
+  rows.forEach(([caption, amount], i) => {
+    const line = lines[i + 1];
+    assert.ok(line.startsWith(caption), `${line} / ${caption}`);
+    assert.equal(amount, line.slice(caption.length).trim());
+    assert.ok(copied.html.includes(`<td>${caption}</td><td>${amount}</td>`), copied.html);
+  });
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("bad input: 1 MB pasted, keys typed fast, windows closed in any order", async () => {
+  const { page, problems } = await program();
+  await page.keyboard.type("利润总额");  // opens two calculators
+  await page.keyboard.press("Enter");
+  const big = "9".repeat(1 << 20);
+  await page.evaluate((text) => navigator.clipboard?.writeText(text).catch(() => undefined), big);
+  const front = (await visible(page))[0];
+  const box = page.locator(`#${front} [data-name=Text1]`);
+  await box.fill(big);
+  await page.keyboard.press("Enter");
+  assert.equal((await box.inputValue()).length, big.length);
+  assert.equal(await page.evaluate((f) => window.bookkeeper.session.texts(f)[1].length, Number(front.slice(4))), big.length);
+  // Keys as fast as the keyboard sends them, then the windows closed behind
+  // one another with their close boxes.
+  await page.keyboard.type("-1e308*&H7fff　１２ａｂｃ", { delay: 0 });
+  for (let i = 0; i < 20; ++i) await page.keyboard.press("Enter", { delay: 0 });
+  const dialog = page.getByRole("dialog");
+  while (await dialog.isVisible()) await page.keyboard.press("Escape");
+  for (const id of [...(await visible(page))].reverse()) await page.locator(`#${id} .close-box`).click();
+  assert.deepEqual(await visible(page), ["Form1"]);
+  await page.locator("#Form1 .close-box").click();
+  assert.equal(await page.locator(".ended button").textContent(), "重新开始");
+  await page.locator(".ended button").click();
+  assert.deepEqual(await visible(page), ["Form1"]);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
