@@ -211,6 +211,7 @@ async function main(): Promise<void> {
   const app = new App(core, desktop);
   window.bookkeeper = app;
   app.start();
+  performance.mark("ready");
   document.documentElement.dataset.ready = "true";
   if ("serviceWorker" in navigator && location.protocol !== "file:")
     navigator.serviceWorker.register("sw.js").catch((e) => console.warn("offline copy unavailable:", e));

@@ -94,7 +94,7 @@ test("a fault is shown in a modal dialog and the program carries on", async () =
   await page.keyboard.type("120000");
   await page.keyboard.press("Enter");  // the second field empty: a division by zero
   const dialog = page.getByRole("dialog");
-  assert.ok(await dialog.isVisible());
+  await dialog.waitFor({ state: "visible", timeout: 5000 });
   assert.equal(await dialog.locator("h2").textContent(), "运算错误");
   const fault = replayLog("set Form1.Text1 累计摊销\nclick Form1.Command1\nset Form28.Text1 120000\nclick Form28.Command1\n")
     .split("\n").find((l) => l.startsWith("fault "));
@@ -188,9 +188,15 @@ test("copy as table puts the selected lines on the clipboard as tab-separated te
   // The menu of the selected text, as a user opens it.
   await page.locator("#Form3 .line").nth(1).click({ button: "right", position: { x: 40, y: 5 } });
   await page.getByRole("menuitem", { name: "复制为表格" }).click();
+  // The copy is written asynchronously: wait for the table to arrive.
   const copied = await page.evaluate(async () => {
-    const [item] = await navigator.clipboard.read();
-    return { text: await (await item.getType("text/plain")).text(), html: await (await item.getType("text/html")).text() };
+    for (let tries = 0; tries < 100; ++tries) {
+      const [item] = await navigator.clipboard.read();
+      if (item?.types.includes("text/html"))
+        return { text: await (await item.getType("text/plain")).text(), html: await (await item.getType("text/html")).text() };
+      await new Promise((ok) => setTimeout(ok, 50));
+    }
+    return { text: "", html: "" };
   });
   const rows = copied.text.split("\n").filter((r) => r !== "").map((r) => r.split("\t"));
   assert.equal(rows.length, 2);
