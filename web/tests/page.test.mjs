@@ -111,7 +111,7 @@ test("a fault is shown in a modal dialog and the program carries on", async () =
   await page.close();
 });
 
-test("the completer offers keys as the user types; the Down arrow picks one", async () => {
+test("the completer offers keys as the user types, by characters or pinyin initials", async () => {
   const { page, problems } = await program();
   await page.keyboard.type("应收");
   const list = page.locator("#Form1 .popup-list:not([hidden])");
@@ -122,6 +122,12 @@ test("the completer offers keys as the user types; the Down arrow picks one", as
   await page.keyboard.press("Enter");
   assert.equal(await page.locator("#Form1 [data-name=Text1]").inputValue(), offered[0]);
   assert.equal(await list.count(), 0);
+  // Pinyin initials find a key too, and the mouse picks it.
+  await page.locator("#Form1 [data-name=Text1]").fill("");
+  await page.keyboard.type("jtgz");
+  await list.getByText("计提工资", { exact: true }).click();
+  assert.equal(await page.locator("#Form1 [data-name=Text1]").inputValue(), "计提工资");
+  assert.equal(await focused(page), "Form1.Text1");
   assert.deepEqual(problems, []);
   await page.close();
 });
@@ -234,6 +240,29 @@ test("bad input: 1 MB pasted, keys typed fast, windows closed in any order", asy
   assert.equal(await page.locator(".ended button").textContent(), "重新开始");
   await page.locator(".ended button").click();
   assert.deepEqual(await visible(page), ["Form1"]);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("windows move by their title bars and come to the front when clicked", async () => {
+  const { page, problems } = await program();
+  await page.keyboard.type("未分配利润");  // opens Form8, then Form32 in front
+  await page.keyboard.press("Enter");
+  assert.deepEqual(await visible(page), ["Form32", "Form8"]);
+  const bar = page.locator("#Form32 .titlebar h2");
+  const before = await page.locator("#Form32").boundingBox();
+  const grip = await bar.boundingBox();
+  await page.mouse.move(grip.x + 5, grip.y + 5);
+  await page.mouse.down();
+  await page.mouse.move(grip.x + 305, grip.y + 125, { steps: 5 });
+  await page.mouse.up();
+  const after = await page.locator("#Form32").boundingBox();
+  assert.deepEqual([after.x - before.x, after.y - before.y], [300, 120]);
+  // Form8 peeks out beside the moved window: a click brings it forward.
+  const form8 = await page.locator("#Form8").boundingBox();
+  await page.mouse.click(form8.x + 10, form8.y + form8.height - 10);
+  assert.deepEqual(await visible(page), ["Form8", "Form32"]);
+  assert.deepEqual(await page.evaluate(() => window.bookkeeper.session.visible()), [8, 32]);
   assert.deepEqual(problems, []);
   await page.close();
 });
