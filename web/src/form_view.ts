@@ -30,6 +30,12 @@ export function readingOrder(controls: ControlSpec[]): ControlSpec[] {
   });
 }
 
+// A key that an input method is still composing with (some browsers say so
+// only by the key code 229).
+function composing(e: KeyboardEvent): boolean {
+  return e.isComposing || e.keyCode === 229;
+}
+
 export class FormView {
   readonly root: HTMLElement;
   readonly inputs = new Map<number, HTMLInputElement>();
@@ -210,7 +216,7 @@ export class FormView {
       this.inputs.set(c.number, input);
       if (c.completes || c.browses) this.addKeyHelp(input, c);
       input.addEventListener("keydown", (e) => {
-        if (e.key === "Enter" && !e.isComposing && !e.defaultPrevented) {
+        if (e.key === "Enter" && !composing(e) && !e.defaultPrevented) {
           e.preventDefault();
           const ok = this.spec.controls.find((b) => b.kind === "button" && b.number === 1);
           if (ok) this.owner.click(form, ok);
@@ -295,7 +301,7 @@ export class FormView {
       keys.hide();
     });
     input.addEventListener("keydown", (e) => {
-      if (e.isComposing) return;
+      if (composing(e)) return;
       const list = keys.open ? keys : subjects.open ? subjects : completer.open ? completer : undefined;
       if (!list) {
         if (e.key === "ArrowDown" && c.browses && input.value === "") {
