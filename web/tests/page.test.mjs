@@ -32,6 +32,10 @@ test("starts with the main window and the focus in its key box", async () => {
   assert.deepEqual([box.width, box.height], [11415 / 15, 7785 / 15]);
   // The key box is named by its caption.
   assert.equal(await page.getByLabel("财务报表填写事项").getAttribute("data-name"), "Text1");
+  // The printed lines are a log a screen reader reads out as they come.
+  await page.keyboard.type("应付票据");
+  await page.keyboard.press("Enter");
+  assert.deepEqual(await page.getByRole("log", { name: "计算结果" }).locator(".line").allTextContents(), ["应付票据=应付票据"]);
   assert.deepEqual(problems, []);
   await page.close();
 });
