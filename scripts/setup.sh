@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need and is missing, then configures
 # and builds bookkeeper. Called by run.sh, test.sh and the fuzz runner.
-#   scripts/setup.sh             Release build in build/
+#   scripts/setup.sh             Release build in build/, and the web edition in build-web/site/
 #   scripts/setup.sh --sanitize  AddressSanitizer and UndefinedBehaviorSanitizer build in build-sanitize/
 #   scripts/setup.sh --fuzz      clang, for the libFuzzer targets (built by tests/fuzz/run.sh)
 set -euo pipefail
 
 mode="${1:-}"
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libgl-dev
-          fonts-noto-cjk libgtest-dev libbenchmark-dev libboost-dev
-          dpkg-dev file desktop-file-utils appstream lintian)
+          fonts-noto-cjk libgtest-dev libbenchmark-dev
+          dpkg-dev file desktop-file-utils appstream lintian
+          libboost-dev)
+# The web edition: the compiler to WebAssembly with the JavaScript optimizer
+# it runs, Node.js and npm for the page's TypeScript and its browser tests,
+# and the browser they run in.
+if [ "$mode" = "" ]; then
+  packages+=(emscripten node-acorn nodejs chromium)
+  command -v npm >/dev/null || packages+=(npm)
+fi
 [ "$mode" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
@@ -26,8 +34,13 @@ fi
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 case "$mode" in
   "")
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBOOKKEEPER_WEB=ON
     cmake --build build --parallel "$(nproc)"
+    # The page's npm packages, exactly as the lockfile pins them.
+    if [ ! -f web/node_modules/.package-lock.json ] || [ web/package-lock.json -nt web/node_modules/.package-lock.json ]; then
+      (cd web && npm ci --no-audit --no-fund)
+    fi
+    scripts/build-web.sh
     ;;
   --sanitize)
     flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"

@@ -1,0 +1,23 @@
+// The texts of a front end's own furniture, around what the windows show:
+// the fault box, the print area's name and menu, the key box's browse menu.
+// Every front end shows these same words.
+#pragma once
+
+#include <string_view>
+
+namespace bk::ui_texts {
+
+inline constexpr std::string_view kProgramName = "记账助手";
+inline constexpr std::string_view kFaultTitle = "运算错误";
+inline constexpr std::string_view kOk = "确定";
+inline constexpr std::string_view kPrintArea = "计算结果";
+inline constexpr std::string_view kCopy = "复制";
+inline constexpr std::string_view kSelectAll = "全选";
+inline constexpr std::string_view kCopyAsTable = "复制为表格";
+inline constexpr std::string_view kBrowse = "按科目浏览";
+inline constexpr std::string_view kClose = "关闭";
+// Where the program cannot close its own window (a browser tab).
+inline constexpr std::string_view kEnded = "记账助手已退出。";
+inline constexpr std::string_view kRestart = "重新开始";
+
+}  // namespace bk::ui_texts

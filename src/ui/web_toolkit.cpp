@@ -1,0 +1,25 @@
+#include "ui/web_toolkit.h"
+
+#include <utility>
+
+namespace bk {
+
+void WebToolkit::add(WebEvent::Kind kind, FormId form, int row, std::string text)
+{
+    events_.push_back({kind, form, row, std::move(text)});
+}
+
+void WebToolkit::createWindow(const WindowSpec& spec) { add(WebEvent::Kind::Create, spec.form); }
+void WebToolkit::showWindow(FormId form) { add(WebEvent::Kind::Show, form); }
+void WebToolkit::hideWindow(FormId form) { add(WebEvent::Kind::Hide, form); }
+void WebToolkit::printLine(FormId form, int row, const std::string& text) { add(WebEvent::Kind::Print, form, row, text); }
+void WebToolkit::clearOutput(FormId form) { add(WebEvent::Kind::Clear, form); }
+void WebToolkit::showFault(FormId form, int code, const std::string& message)
+{
+    add(WebEvent::Kind::Fault, form, code, message);
+}
+void WebToolkit::quit() { add(WebEvent::Kind::Quit, 0); }
+
+std::vector<WebEvent> WebToolkit::take() { return std::exchange(events_, {}); }
+
+}  // namespace bk

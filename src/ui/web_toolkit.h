@@ -1,0 +1,42 @@
+// The toolkit of the web edition: it keeps every window operation, printed
+// line and fault as an event in a queue that the page takes after each user
+// action and draws. It holds no behaviour of its own; the binding
+// (src/web/binding.cpp) hands the events to the page's script.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/toolkit.h"
+
+namespace bk {
+
+struct WebEvent {
+    enum class Kind { Create, Show, Hide, Print, Clear, Fault, Quit };
+    Kind kind = Kind::Show;
+    FormId form = 0;
+    int row = 0;       // Print: the print position's line; Fault: the fault code
+    std::string text;  // Print: the line as drawn; Fault: the message
+};
+
+class WebToolkit : public Toolkit {
+public:
+    void createWindow(const WindowSpec& spec) override;
+    void showWindow(FormId form) override;
+    void hideWindow(FormId form) override;
+    void printLine(FormId form, int row, const std::string& text) override;
+    void clearOutput(FormId form) override;
+    // The page shows the message in a modal dialog of its own; the program
+    // does not wait for it and carries on, as after the desktop's box.
+    void showFault(FormId form, int code, const std::string& message) override;
+    void quit() override;
+
+    // The events since the last call, oldest first.
+    std::vector<WebEvent> take();
+
+private:
+    void add(WebEvent::Kind kind, FormId form, int row = 0, std::string text = {});
+    std::vector<WebEvent> events_;
+};
+
+}  // namespace bk

@@ -1,0 +1,248 @@
+// The web edition's entry points: the page's script creates one Session,
+// passes the user's actions in and draws the events each action returns.
+// Everything a user sees (windows, captions, layout, lines, hints, faults)
+// comes from the core; this file only converts between C++ and JavaScript.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+
+#include "app/application.h"
+#include "lookup/completion.h"
+#include "ui/output_surface.h"
+#include "ui/ui_texts.h"
+#include "ui/web_toolkit.h"
+
+using emscripten::val;
+
+namespace bk {
+
+namespace {
+
+val strings(const auto& items)
+{
+    val out = val::array();
+    for (const auto& s : items) out.call<void>("push", std::string(s));
+    return out;
+}
+
+const char* kindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Label: return "label";
+    case ControlKind::TextBox: return "text";
+    case ControlKind::Button: return "button";
+    }
+    return "label";
+}
+
+const char* eventName(WebEvent::Kind kind)
+{
+    switch (kind) {
+    case WebEvent::Kind::Create: return "create";
+    case WebEvent::Kind::Show: return "show";
+    case WebEvent::Kind::Hide: return "hide";
+    case WebEvent::Kind::Print: return "print";
+    case WebEvent::Kind::Clear: return "clear";
+    case WebEvent::Kind::Fault: return "fault";
+    case WebEvent::Kind::Quit: return "quit";
+    }
+    return "";
+}
+
+std::optional<ControlKind> kindOf(const std::string& name)
+{
+    if (name == "label") return ControlKind::Label;
+    if (name == "text") return ControlKind::TextBox;
+    if (name == "button") return ControlKind::Button;
+    return std::nullopt;
+}
+
+bool validForm(int form) { return form >= kMainForm && form <= kLastForm; }
+
+}  // namespace
+
+class Session {
+public:
+    Session() : app_(toolkit_) {}
+
+    // Each action returns {refused: "" or why, events: [...]}.
+    val start()
+    {
+        if (!started_) app_.start();
+        started_ = true;
+        return result({});
+    }
+    val click(int form, const std::string& kind, int number)
+    {
+        auto k = kindOf(kind);
+        if (!k || !validForm(form)) return result("no such control");
+        return result(app_.click(form, *k, number));
+    }
+    val setText(int form, int number, const std::string& text)
+    {
+        if (!validForm(form)) return result("no such window");
+        return result(app_.setText(form, number, text));
+    }
+    val close(int form)
+    {
+        if (!validForm(form)) return result("no such window");
+        return result(app_.close(form));
+    }
+    void activated(int form)
+    {
+        if (validForm(form) && !app_.ended()) app_.activated(form);
+    }
+
+    bool ended() const { return app_.ended(); }
+
+    val completions(int form, int number, const std::string& typed) const
+    {
+        return validForm(form) ? strings(app_.completions(form, number, typed)) : val::array();
+    }
+    val subjects(int form, int number) const
+    {
+        val out = val::array();
+        if (!validForm(form)) return out;
+        for (const lookup::Subject& subject : app_.browseSubjects(form, number)) {
+            val s = val::object();
+            s.set("name", std::string(subject.name));
+            s.set("keys", strings(subject.keys));
+            out.call<void>("push", s);
+        }
+        return out;
+    }
+    val visible() const
+    {
+        val out = val::array();
+        for (FormId f : app_.windows().visibleFrontFirst()) out.call<void>("push", f);
+        return out;
+    }
+    // The lines the window's print area holds now.
+    val lines(int form) const
+    {
+        const Window* w = validForm(form) ? app_.windows().find(form) : nullptr;
+        return w ? strings(w->output().lines()) : val::array();
+    }
+    // The texts the window's boxes hold: {number: text}.
+    val texts(int form) const
+    {
+        val out = val::object();
+        if (const Window* w = validForm(form) ? app_.windows().find(form) : nullptr)
+            for (const auto& [number, text] : w->texts()) out.set(number, text);
+        return out;
+    }
+    // Printed lines first .. first + count - 1 as spreadsheet rows, and the
+    // same rows as tab-separated text.
+    val table(int form, int first, int count) const
+    {
+        val out = val::object();
+        const Window* w = validForm(form) ? app_.windows().find(form) : nullptr;
+        const auto rows = w && first >= 0 && count >= 0
+                              ? w->output().tableRows(static_cast<size_t>(first), static_cast<size_t>(count))
+                              : std::vector<std::vector<std::string>>{};
+        val cells = val::array();
+        for (const auto& row : rows) cells.call<void>("push", strings(row));
+        out.set("rows", cells);
+        out.set("tsv", tabSeparated(rows));
+        return out;
+    }
+
+private:
+    val result(const std::optional<std::string>& refusal)
+    {
+        val out = val::object();
+        out.set("refused", refusal.value_or(std::string()));
+        val events = val::array();
+        for (const WebEvent& e : toolkit_.take()) {
+            val v = val::object();
+            v.set("kind", std::string(eventName(e.kind)));
+            v.set("form", e.form);
+            if (e.kind == WebEvent::Kind::Print) {
+                v.set("row", e.row);
+                v.set("text", e.text);
+            } else if (e.kind == WebEvent::Kind::Fault) {
+                v.set("code", e.row);
+                v.set("text", e.text);
+            }
+            events.call<void>("push", v);
+        }
+        out.set("events", events);
+        return out;
+    }
+
+    WebToolkit toolkit_;
+    Application app_;
+    bool started_ = false;
+};
+
+// The description of any window, laid out in twips.
+val windowSpec(int form)
+{
+    if (!validForm(form)) return val::null();
+    const WindowSpec spec = Application::windowSpec(form);
+    val out = val::object();
+    out.set("form", spec.form);
+    out.set("name", formName(spec.form));
+    out.set("width", spec.widthTwips);
+    out.set("height", spec.heightTwips);
+    val controls = val::array();
+    for (const ControlSpec& c : spec.controls) {
+        val v = val::object();
+        v.set("kind", std::string(kindName(c.kind)));
+        v.set("number", c.number);
+        v.set("name", controlName(c));
+        v.set("caption", c.caption);
+        v.set("left", c.rect.left);
+        v.set("top", c.rect.top);
+        v.set("width", c.rect.width);
+        v.set("height", c.rect.height);
+        v.set("clickable", c.clickable);
+        v.set("completes", c.completes);
+        v.set("browses", c.browses);
+        v.set("buddy", c.buddy);
+        controls.call<void>("push", v);
+    }
+    out.set("controls", controls);
+    return out;
+}
+
+val uiTexts()
+{
+    val out = val::object();
+    out.set("programName", std::string(ui_texts::kProgramName));
+    out.set("faultTitle", std::string(ui_texts::kFaultTitle));
+    out.set("ok", std::string(ui_texts::kOk));
+    out.set("printArea", std::string(ui_texts::kPrintArea));
+    out.set("copy", std::string(ui_texts::kCopy));
+    out.set("selectAll", std::string(ui_texts::kSelectAll));
+    out.set("copyAsTable", std::string(ui_texts::kCopyAsTable));
+    out.set("browse", std::string(ui_texts::kBrowse));
+    out.set("close", std::string(ui_texts::kClose));
+    out.set("ended", std::string(ui_texts::kEnded));
+    out.set("restart", std::string(ui_texts::kRestart));
+    out.set("lastForm", kLastForm);
+    return out;
+}
+
+}  // namespace bk
+
+EMSCRIPTEN_BINDINGS(bookkeeper)
+{
+    emscripten::class_<bk::Session>("Session")
+        .constructor<>()
+        .function("start", &bk::Session::start)
+        .function("click", &bk::Session::click)
+        .function("setText", &bk::Session::setText)
+        .function("close", &bk::Session::close)
+        .function("activated", &bk::Session::activated)
+        .function("ended", &bk::Session::ended)
+        .function("completions", &bk::Session::completions)
+        .function("subjects", &bk::Session::subjects)
+        .function("visible", &bk::Session::visible)
+        .function("lines", &bk::Session::lines)
+        .function("texts", &bk::Session::texts)
+        .function("table", &bk::Session::table);
+    emscripten::function("windowSpec", &bk::windowSpec);
+    emscripten::function("uiTexts", &bk::uiTexts);
+}

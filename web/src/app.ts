@@ -1,0 +1,220 @@
+// The page: loads the core, passes the user's actions in and draws the
+// events each action returns, one window of the page for each of the
+// program's windows.
+import { ActionResult, ControlSpec, Core, CoreEvent, Session, UiTexts } from "./core.js";
+import { FormOwner, FormView } from "./form_view.js";
+import { ContextMenu } from "./popup.js";
+
+export class App implements FormOwner {
+  session: Session;
+  readonly texts: UiTexts;
+  readonly menu: ContextMenu;
+  readonly views = new Map<number, FormView>();
+  private readonly taps: ((e: CoreEvent) => void)[] = [];
+  private readonly faults: { form: number; text: string }[] = [];
+  private readonly dialog: HTMLDialogElement;
+  private shownLast = 0;
+
+  constructor(private readonly core: Core, private readonly desktop: HTMLElement) {
+    this.session = new core.Session();
+    this.texts = core.uiTexts();
+    this.menu = new ContextMenu(document.body);
+    this.dialog = this.makeFaultDialog();
+    document.title = this.texts.programName;
+  }
+
+  start(): void {
+    this.apply(this.session.start());
+  }
+
+  // A new run of the program on the same page, as after starting it again.
+  restart(): void {
+    for (const view of this.views.values()) view.root.remove();
+    this.views.clear();
+    this.faults.length = 0;
+    if (this.dialog.open) this.dialog.close();
+    this.desktop.querySelector(".ended")?.remove();
+    this.session.delete();
+    this.session = new this.core.Session();
+    this.start();
+  }
+
+  // Every event of the core, as it is drawn (for the page's own checks).
+  tap(listener: (e: CoreEvent) => void): void {
+    this.taps.push(listener);
+  }
+
+  click(form: number, control: ControlSpec): ActionResult {
+    return this.apply(this.session.click(form, control.kind, control.number));
+  }
+  typed(form: number, number: number, text: string): ActionResult {
+    return this.apply(this.session.setText(form, number, text));
+  }
+  closeBox(form: number): ActionResult {
+    return this.apply(this.session.close(form));
+  }
+  activate(form: number): void {
+    const visible = this.session.visible();
+    if (this.session.ended() || visible[0] === form || !visible.includes(form)) return;
+    this.session.activated(form);
+    this.restack();
+  }
+
+  async copyAsTable(form: number, first: number, count: number): Promise<void> {
+    const { rows, tsv } = this.session.table(form, first, count);
+    if (!rows.length) return;
+    const escape = (s: string) =>
+      s.replace(/[&<>"]/g, (ch) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[ch] ?? ch);
+    const html = `<table>${rows.map((r) => `<tr>${r.map((c) => `<td>${escape(c)}</td>`).join("")}</tr>`).join("")}</table>`;
+    try {
+      await navigator.clipboard.write([
+        new ClipboardItem({
+          "text/plain": new Blob([tsv], { type: "text/plain" }),
+          "text/html": new Blob([html], { type: "text/html" }),
+        }),
+      ]);
+    } catch {
+      await navigator.clipboard?.writeText(tsv).catch(() => undefined);
+    }
+  }
+
+  apply(result: ActionResult): ActionResult {
+    for (const e of result.events) {
+      this.draw(e);
+      for (const t of this.taps) t(e);
+    }
+    if (result.events.length) this.restack();
+    this.nextFault();
+    return result;
+  }
+
+  private draw(e: CoreEvent): void {
+    switch (e.kind) {
+      case "create": {
+        const view = new FormView(this.core.windowSpec(e.form), this, this.placement(e.form));
+        this.views.set(e.form, view);
+        this.desktop.append(view.root);
+        break;
+      }
+      case "show": {
+        const view = this.views.get(e.form);
+        if (!view) break;
+        if (view.root.hidden) {
+          view.root.hidden = false;
+          view.redraw();
+        }
+        this.shownLast = e.form;
+        break;
+      }
+      case "hide": {
+        const view = this.views.get(e.form);
+        if (view) view.root.hidden = true;
+        break;
+      }
+      case "print":
+        this.views.get(e.form)?.printLine(e.row, e.text);
+        break;
+      case "clear":
+        this.views.get(e.form)?.clearOutput();
+        break;
+      case "fault":
+        this.faults.push({ form: e.form, text: e.text });
+        break;
+      case "quit":
+        this.ended();
+        break;
+    }
+  }
+
+  // The front window on top, the others below it in the core's order; the
+  // window shown last takes the focus.
+  private restack(): void {
+    const visible = this.session.visible();
+    visible.forEach((form, i) => {
+      const view = this.views.get(form);
+      if (!view) return;
+      view.root.style.zIndex = String(visible.length - i);
+      view.root.classList.toggle("front", i === 0);
+    });
+    const front = this.views.get(visible[0]);
+    if (front && this.shownLast === visible[0] && !front.root.contains(document.activeElement)) front.focusFirst();
+    this.shownLast = 0;
+  }
+
+  // Windows open where a window system would put them: each a step to the
+  // right of and below the one before.
+  private placement(form: number): { left: number; top: number } {
+    const step = (form - 1) % 10;
+    return { left: 8 + step * 24, top: 8 + step * 24 };
+  }
+
+  private makeFaultDialog(): HTMLDialogElement {
+    const dialog = document.createElement("dialog");
+    dialog.className = "fault";
+    dialog.setAttribute("aria-labelledby", "fault-title");
+    dialog.setAttribute("aria-describedby", "fault-text");
+    const title = document.createElement("h2");
+    title.id = "fault-title";
+    title.textContent = this.texts.faultTitle;
+    const text = document.createElement("p");
+    text.id = "fault-text";
+    const form = document.createElement("form");
+    form.method = "dialog";
+    const ok = document.createElement("button");
+    ok.textContent = this.texts.ok;
+    form.append(ok);
+    dialog.append(title, text, form);
+    dialog.addEventListener("close", () => {
+      const visible = this.session.visible();
+      this.views.get(visible[0])?.focusFirst();
+      this.nextFault();
+    });
+    document.body.append(dialog);
+    return dialog;
+  }
+
+  // A fault is shown in a modal dialog; the program has carried on, and the
+  // user goes on after closing it.
+  private nextFault(): void {
+    if (this.dialog.open) return;
+    const fault = this.faults.shift();
+    if (!fault) return;
+    this.dialog.querySelector("#fault-text")!.textContent = fault.text;
+    this.dialog.showModal();
+  }
+
+  private ended(): void {
+    for (const view of this.views.values()) view.root.hidden = true;
+    const end = document.createElement("div");
+    end.className = "ended";
+    const text = document.createElement("p");
+    text.textContent = this.texts.ended;
+    const again = document.createElement("button");
+    again.type = "button";
+    again.textContent = this.texts.restart;
+    again.addEventListener("click", () => this.restart());
+    end.append(text, again);
+    this.desktop.append(end);
+    again.focus();
+  }
+}
+
+declare global {
+  interface Window {
+    bookkeeper?: App;
+  }
+}
+
+async function main(): Promise<void> {
+  const desktop = document.getElementById("desktop")!;
+  const core = await createBookkeeper({ onAbort: (what) => console.error("bookkeeper stopped:", what) });
+  const app = new App(core, desktop);
+  window.bookkeeper = app;
+  app.start();
+  performance.mark("ready");
+  document.documentElement.dataset.ready = "true";
+  if ("serviceWorker" in navigator && location.protocol !== "file:")
+    navigator.serviceWorker.register("sw.js").catch((e) => console.warn("offline copy unavailable:", e));
+}
+
+void main();

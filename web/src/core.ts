@@ -1,0 +1,89 @@
+// The shapes of what the WebAssembly core hands the page (src/web/binding.cpp).
+
+export type ControlKind = "label" | "text" | "button";
+
+export interface ControlSpec {
+  kind: ControlKind;
+  number: number;
+  name: string;        // "Text3", "Label6", "Command1"
+  caption: string;
+  left: number;        // twips from the client area's top left
+  top: number;
+  width: number;
+  height: number;
+  clickable: boolean;  // a label that opens another window
+  completes: boolean;  // a text box that offers keys as the user types
+  browses: boolean;    // a text box that offers every key by subject
+  buddy: number;       // a label that names a text box: its TextN
+}
+
+export interface WindowSpec {
+  form: number;
+  name: string;        // "Form7", also the title
+  width: number;       // client area, twips
+  height: number;
+  controls: ControlSpec[];
+}
+
+export type CoreEvent =
+  | { kind: "create" | "show" | "hide" | "clear"; form: number }
+  | { kind: "print"; form: number; row: number; text: string }
+  | { kind: "fault"; form: number; code: number; text: string }
+  | { kind: "quit"; form: number };
+
+export interface ActionResult {
+  refused: string;     // empty when the action was done
+  events: CoreEvent[];
+}
+
+export interface Subject {
+  name: string;
+  keys: string[];
+}
+
+export interface Session {
+  start(): ActionResult;
+  click(form: number, kind: ControlKind, number: number): ActionResult;
+  setText(form: number, number: number, text: string): ActionResult;
+  close(form: number): ActionResult;
+  activated(form: number): void;
+  ended(): boolean;
+  completions(form: number, number: number, typed: string): string[];
+  subjects(form: number, number: number): Subject[];
+  visible(): number[];
+  lines(form: number): string[];
+  texts(form: number): Record<string, string>;
+  table(form: number, first: number, count: number): { rows: string[][]; tsv: string };
+  delete(): void;  // frees the C++ object
+}
+
+export interface UiTexts {
+  programName: string;
+  faultTitle: string;
+  ok: string;
+  printArea: string;
+  copy: string;
+  selectAll: string;
+  copyAsTable: string;
+  browse: string;
+  close: string;
+  ended: string;
+  restart: string;
+  lastForm: number;
+}
+
+export interface Core {
+  Session: new () => Session;
+  windowSpec(form: number): WindowSpec;
+  uiTexts(): UiTexts;
+}
+
+declare global {
+  // bookkeeper.js, loaded before the page's script.
+  function createBookkeeper(options?: { onAbort?: (what: unknown) => void }): Promise<Core>;
+}
+
+// Positions and sizes in twips; CSS pixels are 1/96 inch, 15 twips each.
+export function px(twips: number): string {
+  return `${twips / 15}px`;
+}

@@ -1,0 +1,360 @@
+// One window of the program on the page: a title bar with the close box,
+// and the client area laid out from the core's description, with the print
+// area beneath the controls. It reports the user's actions to its owner and
+// draws what it is told; it decides nothing.
+import { ControlSpec, Session, UiTexts, WindowSpec, px } from "./core.js";
+import { ContextMenu, ListPopup } from "./popup.js";
+
+export interface FormOwner {
+  readonly session: Session;
+  readonly texts: UiTexts;
+  readonly menu: ContextMenu;
+  click(form: number, control: ControlSpec): void;
+  typed(form: number, number: number, text: string): void;
+  closeBox(form: number): void;
+  activate(form: number): void;
+  copyAsTable(form: number, first: number, count: number): Promise<void>;
+}
+
+// The order in which a narrow screen stacks the controls: top to bottom,
+// left to right, each caption just before the box it names.
+export function readingOrder(controls: ControlSpec[]): ControlSpec[] {
+  const place = (c: ControlSpec): [number, number] => {
+    const named = c.kind === "label" && c.buddy ? controls.find((t) => t.kind === "text" && t.number === c.buddy) : undefined;
+    return named ? [named.top, named.left - 0.5] : [c.top, c.left];
+  };
+  return [...controls].sort((a, b) => {
+    const [at, al] = place(a);
+    const [bt, bl] = place(b);
+    return at - bt || al - bl;
+  });
+}
+
+// A key that an input method is still composing with (some browsers say so
+// only by the key code 229).
+function composing(e: KeyboardEvent): boolean {
+  return e.isComposing || e.keyCode === 229;
+}
+
+export class FormView {
+  readonly root: HTMLElement;
+  readonly inputs = new Map<number, HTMLInputElement>();
+  private readonly area: HTMLElement;
+  private readonly client: HTMLElement;
+  private readonly controls = new Map<string, HTMLElement>();
+
+  constructor(readonly spec: WindowSpec, private readonly owner: FormOwner, placement: { left: number; top: number }) {
+    const form = spec.form;
+    this.root = document.createElement("section");
+    this.root.className = "window";
+    this.root.id = spec.name;
+    this.root.hidden = true;
+    this.root.setAttribute("aria-label", spec.name);
+    this.root.style.left = `${placement.left}px`;
+    this.root.style.top = `${placement.top}px`;
+
+    const bar = document.createElement("header");
+    bar.className = "titlebar";
+    const title = document.createElement("h2");
+    title.textContent = spec.name;
+    const closeBox = document.createElement("button");
+    closeBox.type = "button";
+    closeBox.className = "close-box";
+    closeBox.textContent = "×";
+    closeBox.setAttribute("aria-label", owner.texts.close);
+    closeBox.tabIndex = -1;
+    closeBox.addEventListener("click", () => owner.closeBox(form));
+    bar.append(title, closeBox);
+    this.dragBy(bar);
+
+    this.client = document.createElement("div");
+    this.client.className = "client";
+    this.client.style.width = px(spec.width);
+    this.client.style.height = px(spec.height);
+
+    this.area = document.createElement("div");
+    this.area.className = "print-area";
+    this.area.setAttribute("role", "log");
+    this.area.setAttribute("aria-label", owner.texts.printArea);
+    this.area.tabIndex = -1;
+    this.area.addEventListener("contextmenu", (e) => {
+      e.preventDefault();
+      this.openAreaMenu(e.clientX, e.clientY);
+    });
+    this.client.append(this.area);
+
+    const order = readingOrder(spec.controls);
+    for (const c of spec.controls) {
+      const el = this.makeControl(c);
+      el.classList.add("control");
+      el.dataset.name = c.name;
+      el.style.left = px(c.left);
+      el.style.top = px(c.top);
+      el.style.width = px(c.width);
+      el.style.height = px(c.height);
+      el.style.order = String(order.indexOf(c));
+      this.controls.set(c.name, el);
+      this.client.append(el);
+    }
+    // A caption names the box beside it, also for a screen reader.
+    for (const c of spec.controls) {
+      const input = c.kind === "label" && c.buddy ? this.inputs.get(c.buddy) : undefined;
+      const label = this.controls.get(c.name);
+      if (input && label instanceof HTMLLabelElement) {
+        input.id = `${spec.name}-Text${c.buddy}`;
+        label.htmlFor = input.id;
+      }
+    }
+
+    this.root.append(bar, this.client);
+    this.root.addEventListener("pointerdown", () => owner.activate(form));
+    this.root.addEventListener("focusin", () => owner.activate(form));
+  }
+
+  control(name: string): HTMLElement | undefined {
+    return this.controls.get(name);
+  }
+
+  // The first control in tab order, which takes the focus when shown.
+  focusFirst(): void {
+    const first = this.spec.controls.find((c) => c.kind !== "label");
+    if (first) this.controls.get(first.name)?.focus({ preventScroll: true });
+  }
+
+  printLine(row: number, text: string): void {
+    if (row !== this.area.childElementCount) {
+      this.redraw();
+      return;
+    }
+    this.area.append(this.lineElement(text));
+    this.scrollToEnd();
+  }
+
+  // The newest line in view, once the lines of this action are drawn.
+  private scrollPending = false;
+  private scrollToEnd(): void {
+    if (this.scrollPending) return;
+    this.scrollPending = true;
+    requestAnimationFrame(() => {
+      this.scrollPending = false;
+      this.area.scrollTop = this.area.scrollHeight;
+    });
+  }
+
+  clearOutput(): void {
+    this.area.replaceChildren();
+  }
+
+  // Draws the lines and texts the program holds for this window again.
+  redraw(): void {
+    this.area.replaceChildren(...this.owner.session.lines(this.spec.form).map((t) => this.lineElement(t)));
+    for (const [number, text] of Object.entries(this.owner.session.texts(this.spec.form))) {
+      const input = this.inputs.get(Number(number));
+      if (input && input.value !== text) input.value = text;
+    }
+    this.scrollToEnd();
+  }
+
+  private lineElement(text: string): HTMLElement {
+    const line = document.createElement("div");
+    line.className = "line";
+    line.textContent = text;
+    return line;
+  }
+
+  // The selected lines (every line the selection touches) or, with nothing
+  // selected here, all of them.
+  selectedRows(): { first: number; count: number } {
+    const lines = [...this.area.children];
+    const selection = document.getSelection();
+    if (selection && !selection.isCollapsed && selection.rangeCount) {
+      const range = selection.getRangeAt(0);
+      const lineOf = (node: Node) => lines.findIndex((l) => l.contains(node));
+      let first = lineOf(range.startContainer);
+      let last = lineOf(range.endContainer);
+      if (range.startContainer === this.area) first = range.startOffset;
+      if (range.endContainer === this.area) last = range.endOffset - 1;
+      if (first >= 0 && last >= first) {
+        // A selection that ends at the very start of a line leaves that line out.
+        if (last > first && range.endOffset === 0 && range.endContainer !== this.area) --last;
+        return { first, count: last - first + 1 };
+      }
+    }
+    return { first: 0, count: lines.length };
+  }
+
+  private openAreaMenu(x: number, y: number): void {
+    const selection = document.getSelection();
+    const selected = !!selection && !selection.isCollapsed && this.area.contains(selection.anchorNode);
+    const t = this.owner.texts;
+    this.owner.menu.open(x, y, [
+      { label: t.copy, enabled: selected, action: () => void navigator.clipboard?.writeText(selection?.toString() ?? "") },
+      {
+        label: t.selectAll,
+        enabled: this.area.childElementCount > 0,
+        action: () => document.getSelection()?.selectAllChildren(this.area),
+      },
+      {
+        label: t.copyAsTable,
+        enabled: this.area.childElementCount > 0,
+        action: () => {
+          const { first, count } = this.selectedRows();
+          void this.owner.copyAsTable(this.spec.form, first, count);
+        },
+      },
+    ]);
+  }
+
+  private makeControl(c: ControlSpec): HTMLElement {
+    const form = this.spec.form;
+    if (c.kind === "text") {
+      const input = document.createElement("input");
+      input.type = "text";
+      input.autocomplete = "off";
+      input.spellcheck = false;
+      input.addEventListener("input", () => this.owner.typed(form, c.number, input.value));
+      this.inputs.set(c.number, input);
+      if (c.completes || c.browses) this.addKeyHelp(input, c);
+      input.addEventListener("keydown", (e) => {
+        if (e.key === "Enter" && !composing(e) && !e.defaultPrevented) {
+          e.preventDefault();
+          const ok = this.spec.controls.find((b) => b.kind === "button" && b.number === 1);
+          if (ok) this.owner.click(form, ok);
+        }
+      });
+      return input;
+    }
+    if (c.kind === "button") {
+      const button = document.createElement("button");
+      button.type = "button";
+      button.textContent = c.caption;
+      button.addEventListener("click", () => this.owner.click(form, c));
+      return button;
+    }
+    const label = document.createElement("label");
+    label.textContent = c.caption;
+    if (c.clickable) {
+      label.classList.add("link");
+      label.tabIndex = 0;
+      label.setAttribute("role", "link");
+      label.addEventListener("keydown", (e) => {
+        if (e.key === "Enter" || e.key === " ") {
+          e.preventDefault();
+          this.owner.click(form, c);
+        }
+      });
+    }
+    label.addEventListener("click", (e) => {
+      e.preventDefault();  // not a click on the box it names
+      this.owner.click(form, c);
+    });
+    return label;
+  }
+
+  // The key box's help: keys offered as the user types, and every key by
+  // subject with the Down arrow in the empty box or from its context menu.
+  private addKeyHelp(input: HTMLInputElement, c: ControlSpec): void {
+    const form = this.spec.form;
+    const session = this.owner.session;
+    input.setAttribute("role", "combobox");
+    input.setAttribute("aria-autocomplete", "list");
+    const pick = (key: string) => {
+      completer.hide();
+      subjects.hide();
+      keys.hide();
+      input.value = key;
+      this.owner.typed(form, c.number, key);
+      input.focus();
+    };
+    const completer = new ListPopup(input, input.getAttribute("aria-label") ?? "", pick);
+    const subjects = new ListPopup(input, this.owner.texts.browse, () => openKeys());
+    const keys = new ListPopup(input, this.owner.texts.browse, pick);
+    keys.element.classList.add("keys");
+    this.client.append(completer.element, subjects.element, keys.element);
+    const below = () => ({ left: input.offsetLeft, top: input.offsetTop + input.offsetHeight });
+    let tree: ReturnType<Session["subjects"]> | undefined;
+    const openSubjects = () => {
+      tree ??= session.subjects(form, c.number);
+      completer.hide();
+      subjects.show(tree.map((s) => s.name), below(), 0);
+    };
+    const openKeys = () => {
+      const at = subjects.element.querySelector("li.active") as HTMLElement | null;
+      const subject = tree?.[Number(at?.dataset.index ?? -1)];
+      if (!subject) return;
+      const b = below();
+      keys.show(subject.keys, { left: b.left + subjects.element.offsetWidth, top: b.top }, 0);
+    };
+    const update = () => {
+      if (!c.completes) return;
+      subjects.hide();
+      keys.hide();
+      completer.show(session.completions(form, c.number, input.value), below());
+    };
+    input.addEventListener("input", (e) => {
+      if (!(e as InputEvent).isComposing) update();
+    });
+    input.addEventListener("compositionend", update);
+    input.addEventListener("blur", () => {
+      completer.hide();
+      subjects.hide();
+      keys.hide();
+    });
+    input.addEventListener("keydown", (e) => {
+      if (composing(e)) return;
+      const list = keys.open ? keys : subjects.open ? subjects : completer.open ? completer : undefined;
+      if (!list) {
+        if (e.key === "ArrowDown" && c.browses && input.value === "") {
+          e.preventDefault();
+          openSubjects();
+        }
+        return;
+      }
+      if (e.key === "ArrowDown" || e.key === "ArrowUp") list.move(e.key === "ArrowDown" ? 1 : -1);
+      else if (e.key === "Escape") list === keys ? keys.hide() : list.hide();
+      else if (list === subjects && (e.key === "ArrowRight" || e.key === "Enter")) openKeys();
+      else if (list === keys && e.key === "ArrowLeft") keys.hide();
+      else if (e.key === "Enter" && list.highlighted !== undefined) pick(list.highlighted);
+      else if (e.key === "Enter") {
+        list.hide();
+        return;  // 确定, as without the list
+      } else return;
+      e.preventDefault();
+    });
+    input.addEventListener("contextmenu", (e) => {
+      if (!c.browses) return;
+      e.preventDefault();
+      this.owner.menu.open(e.clientX, e.clientY, [
+        { label: this.owner.texts.browse, enabled: true, action: () => { input.focus(); openSubjects(); } },
+      ]);
+    });
+    subjects.element.addEventListener("mouseover", (e) => {
+      const li = (e.target as HTMLElement).closest("li");
+      if (!li) return;
+      for (const x of subjects.element.children) x.classList.toggle("active", x === li);
+      openKeys();
+    });
+  }
+
+  // The window moves with its title bar, as on the desktop.
+  private dragBy(bar: HTMLElement): void {
+    bar.addEventListener("pointerdown", (e) => {
+      if ((e.target as HTMLElement).closest("button") || e.button !== 0) return;
+      const startX = e.clientX - this.root.offsetLeft;
+      const startY = e.clientY - this.root.offsetTop;
+      bar.setPointerCapture(e.pointerId);
+      const move = (m: PointerEvent) => {
+        this.root.style.left = `${Math.max(0, m.clientX - startX)}px`;
+        this.root.style.top = `${Math.max(0, m.clientY - startY)}px`;
+      };
+      const stop = () => {
+        bar.removeEventListener("pointermove", move);
+        bar.removeEventListener("pointerup", stop);
+        bar.removeEventListener("pointercancel", stop);
+      };
+      bar.addEventListener("pointermove", move);
+      bar.addEventListener("pointerup", stop);
+      bar.addEventListener("pointercancel", stop);
+    });
+  }
+}

@@ -1,0 +1,272 @@
+// The web edition as a user meets it: keys typed and buttons pressed in
+// headless Chromium, what the page shows checked against what the core
+// without a screen (bookkeeper-replay) answers to the same actions.
+import { test, before, after } from "node:test";
+import assert from "node:assert/strict";
+import { serve, launch, openProgram, replayScreen, replayLog, pageLines } from "./browser.mjs";
+
+let server, browser;
+before(async () => { server = await serve(); browser = await launch(); });
+after(async () => { await browser?.close(); await server?.close(); });
+
+async function program(options) {
+  const opened = await openProgram(browser.context, server.url, options);
+  return opened;
+}
+const visible = (page) =>
+  page.evaluate(() => [...document.querySelectorAll(".window:not([hidden])")]
+    .sort((a, b) => Number(b.style.zIndex) - Number(a.style.zIndex)).map((w) => w.id));
+const focused = (page) => page.evaluate(() => {
+  const el = document.activeElement;
+  return `${el?.closest(".window")?.id}.${el?.dataset.name}`;
+});
+
+test("starts with the main window and the focus in its key box", async () => {
+  const { page, problems } = await program();
+  assert.equal(await page.title(), "记账助手");
+  assert.deepEqual(await visible(page), ["Form1"]);
+  assert.equal(await page.locator("#Form1 h2").textContent(), "Form1");
+  assert.equal(await focused(page), "Form1.Text1");
+  // The window has the core's client size: 11415 x 7785 twips.
+  const box = await page.locator("#Form1 .client").boundingBox();
+  assert.deepEqual([box.width, box.height], [11415 / 15, 7785 / 15]);
+  // The key box is named by its caption.
+  assert.equal(await page.getByLabel("财务报表填写事项").getAttribute("data-name"), "Text1");
+  // The printed lines are a log a screen reader reads out as they come.
+  await page.keyboard.type("应付票据");
+  await page.keyboard.press("Enter");
+  assert.deepEqual(await page.getByRole("log", { name: "计算结果" }).locator(".line").allTextContents(), ["应付票据=应付票据"]);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("statement-line and journal keys print what the core prints, Enter or 确定", async () => {
+  const { page, problems } = await program();
+  const keys = [["应付票据", "Enter"], ["计提工资", "button"], ["没有这个键", "Enter"], ["", "button"], ["应付账款", "Enter"]];
+  let script = "";
+  for (const [key, how] of keys) {
+    await page.locator("#Form1 [data-name=Text1]").fill(key);
+    if (how === "Enter") await page.keyboard.press("Enter");
+    else await page.locator("#Form1 [data-name=Command1]").click();
+    script += `set Form1.Text1 ${key}\nclick Form1.Command1\n`;
+    assert.deepEqual(await pageLines(page, 1), replayScreen(script, 1), `after ${key || "the empty key"}`);
+  }
+  assert.ok((await pageLines(page, 1)).length > 0);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("a calculator opened, filled by keyboard, computed, cleared and left", async () => {
+  const { page, problems } = await program();
+  await page.keyboard.type("短期投资");
+  await page.keyboard.press("Enter");
+  assert.deepEqual(await visible(page), ["Form3"]);
+  assert.equal(await focused(page), "Form3.Text1");
+  await page.keyboard.type("10000");
+  await page.keyboard.press("Tab");
+  await page.keyboard.type("0.13");
+  await page.keyboard.press("Enter");
+  const script = "set Form1.Text1 短期投资\nclick Form1.Command1\nset Form3.Text1 10000\nset Form3.Text2 0.13\nclick Form3.Command1\n";
+  const lines = replayScreen(script, 3);
+  assert.ok(lines.length > 0);
+  assert.deepEqual(await pageLines(page, 3), lines);
+  // Controls stand where the core lays them out (twips to CSS pixels).
+  const client = await page.locator("#Form3 .client").boundingBox();
+  const ok = await page.locator("#Form3 [data-name=Command1]").boundingBox();
+  const layout = replayLog(`${script}controls Form3\n`).split("\n").find((l) => l.startsWith("control Form3 Command1 "));
+  const [left, top, width, height] = layout.split(" ").slice(4, 8).map(Number);
+  const drawn = [ok.x - client.x, ok.y - client.y, ok.width, ok.height];
+  [left, top, width, height].forEach((twips, i) => assert.ok(Math.abs(drawn[i] - twips / 15) < 0.1, `${drawn} vs ${twips}`));
+
+  await page.getByRole("button", { name: "取消" }).click();
+  assert.deepEqual(await pageLines(page, 3), []);
+  assert.equal(await page.locator("#Form3 [data-name=Text1]").inputValue(), "10000");
+  await page.getByRole("button", { name: "退出" }).click();
+  assert.deepEqual(await visible(page), ["Form1"]);
+  assert.equal(await focused(page), "Form1.Text1");
+  // Opened again, it shows the earlier inputs.
+  await page.keyboard.press("Enter");
+  assert.equal(await page.locator("#Form3 [data-name=Text2]").inputValue(), "0.13");
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("a fault is shown in a modal dialog and the program carries on", async () => {
+  const { page, problems } = await program();
+  await page.keyboard.type("累计摊销");
+  await page.keyboard.press("Enter");
+  await page.keyboard.type("120000");
+  await page.keyboard.press("Enter");  // the second field empty: a division by zero
+  const dialog = page.getByRole("dialog");
+  await dialog.waitFor({ state: "visible", timeout: 5000 });
+  assert.equal(await dialog.locator("h2").textContent(), "运算错误");
+  const fault = replayLog("set Form1.Text1 累计摊销\nclick Form1.Command1\nset Form28.Text1 120000\nclick Form28.Command1\n")
+    .split("\n").find((l) => l.startsWith("fault "));
+  assert.equal(await dialog.locator("p").textContent(), fault.split(" ").slice(3).join(" "));
+  await page.keyboard.press("Enter");
+  await dialog.waitFor({ state: "hidden", timeout: 5000 });
+  assert.equal(await focused(page), "Form28.Text1");
+  await page.keyboard.press("Tab");
+  await page.keyboard.type("10");
+  await page.keyboard.press("Enter");
+  assert.ok((await pageLines(page, 28)).length > 0);
+  assert.deepEqual(await visible(page), ["Form28"]);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("the completer offers keys as the user types, by characters or pinyin initials", async () => {
+  const { page, problems } = await program();
+  await page.keyboard.type("应收");
+  const list = page.locator("#Form1 .popup-list:not([hidden])");
+  const offered = await list.locator("li").allTextContents();
+  assert.ok(offered.length > 1 && offered.every((k) => k.length > 0), offered.join());
+  assert.ok(offered.includes("应收账款"));
+  await page.keyboard.press("ArrowDown");
+  await page.keyboard.press("Enter");
+  assert.equal(await page.locator("#Form1 [data-name=Text1]").inputValue(), offered[0]);
+  assert.equal(await list.count(), 0);
+  // Pinyin initials find a key too, and the mouse picks it.
+  await page.locator("#Form1 [data-name=Text1]").fill("");
+  await page.keyboard.type("jtgz");
+  await list.getByText("计提工资", { exact: true }).click();
+  assert.equal(await page.locator("#Form1 [data-name=Text1]").inputValue(), "计提工资");
+  assert.equal(await focused(page), "Form1.Text1");
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("the browse menu by keyboard puts a key of a subject into the box", async () => {
+  const { page, problems } = await program();
+  const tree = replayLog("subjects\n").split("\n");
+  const second = tree.filter((l) => l.startsWith("subject ")).map((l) => l.slice(8))[1];
+  const keys = tree.slice(tree.indexOf(`subject ${second}`) + 1);
+  const firstKey = keys[0].slice(4);
+  await page.keyboard.press("ArrowDown");
+  const subjects = page.locator("#Form1 .popup-list:not([hidden]):not(.keys)");
+  assert.equal(await subjects.locator("li").nth(1).textContent(), second);
+  await page.keyboard.press("ArrowDown");
+  await page.keyboard.press("ArrowRight");
+  assert.equal(await page.locator("#Form1 .popup-list.keys li").first().textContent(), firstKey);
+  await page.keyboard.press("Enter");
+  assert.equal(await page.locator("#Form1 [data-name=Text1]").inputValue(), firstKey);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("on a 360-pixel screen the front window fills the width, controls in reading order", async () => {
+  const { page, problems } = await program({ viewport: { width: 360, height: 740 } });
+  await page.keyboard.type("短期投资");
+  await page.keyboard.press("Enter");
+  assert.deepEqual(await visible(page), ["Form3"]);
+  const shown = await page.evaluate(() =>
+    [...document.querySelectorAll(".window")].filter((w) => getComputedStyle(w).display !== "none").map((w) => w.id));
+  assert.deepEqual(shown, ["Form3"]);
+  assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360));
+  const names = await page.evaluate(() =>
+    [...document.querySelectorAll("#Form3 .control")].map((c) => [c.dataset.name, c.getBoundingClientRect()])
+      .sort((a, b) => a[1].top - b[1].top).map(([n, r]) => ({ n, left: r.left, right: r.right })));
+  assert.deepEqual(names.map((c) => c.n), ["Label1", "Text1", "Label2", "Text2", "Command1", "Command2", "Command3"]);
+  for (const c of names) assert.ok(c.left >= 0 && c.right <= 360, `${c.n} ${c.left}..${c.right}`);
+  await page.locator("#Form3 [data-name=Text1]").fill("10000");
+  await page.locator("#Form3 [data-name=Command1]").click();
+  assert.ok((await pageLines(page, 3)).length > 0);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("copy as table puts the selected lines on the clipboard as tab-separated text and an HTML table", async () => {
+  const { page, problems } = await program();
+  await browser.context.grantPermissions(["clipboard-read", "clipboard-write"], { origin: server.url });
+  await page.keyboard.type("短期投资");
+  await page.keyboard.press("Enter");
+  await page.keyboard.type("10000");
+  await page.keyboard.press("Tab");
+  await page.keyboard.type("0.13");
+  for (let i = 0; i < 3; ++i) await page.keyboard.press("Enter");
+  const lines = await pageLines(page, 3);
+  assert.equal(lines.length, 3);
+  // Select from the middle of the second line into the third.
+  await page.evaluate(() => {
+    const [, second, third] = document.querySelectorAll("#Form3 .line");
+    const range = document.createRange();
+    range.setStart(second.firstChild, 2);
+    range.setEnd(third.firstChild, 3);
+    getSelection().removeAllRanges();
+    getSelection().addRange(range);
+  });
+  // The menu of the selected text, as a user opens it.
+  await page.locator("#Form3 .line").nth(1).click({ button: "right", position: { x: 40, y: 5 } });
+  await page.getByRole("menuitem", { name: "复制为表格" }).click();
+  // The copy is written asynchronously: wait for the table to arrive.
+  const copied = await page.evaluate(async () => {
+    for (let tries = 0; tries < 100; ++tries) {
+      const [item] = await navigator.clipboard.read();
+      if (item?.types.includes("text/html"))
+        return { text: await (await item.getType("text/plain")).text(), html: await (await item.getType("text/html")).text() };
+      await new Promise((ok) => setTimeout(ok, 50));
+    }
+    return { text: "", html: "" };
+  });
+  const rows = copied.text.split("\n").filter((r) => r !== "").map((r) => r.split("\t"));
+  assert.equal(rows.length, 2);
+  rows.forEach(([caption, amount], i) => {
+    const line = lines[i + 1];
+    assert.ok(line.startsWith(caption), `${line} / ${caption}`);
+    assert.equal(amount, line.slice(caption.length).trim());
+    assert.ok(copied.html.includes(`<td>${caption}</td><td>${amount}</td>`), copied.html);
+  });
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("bad input: 1 MB pasted, keys typed fast, windows closed in any order", async () => {
+  const { page, problems } = await program();
+  await page.keyboard.type("利润总额");  // opens two calculators
+  await page.keyboard.press("Enter");
+  const big = "9".repeat(1 << 20);
+  await page.evaluate((text) => navigator.clipboard?.writeText(text).catch(() => undefined), big);
+  const front = (await visible(page))[0];
+  const box = page.locator(`#${front} [data-name=Text1]`);
+  await box.fill(big);
+  await page.keyboard.press("Enter");
+  assert.equal((await box.inputValue()).length, big.length);
+  assert.equal(await page.evaluate((f) => window.bookkeeper.session.texts(f)[1].length, Number(front.slice(4))), big.length);
+  // Keys as fast as the keyboard sends them, then the windows closed behind
+  // one another with their close boxes.
+  await page.keyboard.type("-1e308*&H7fff　１２ａｂｃ", { delay: 0 });
+  for (let i = 0; i < 20; ++i) await page.keyboard.press("Enter", { delay: 0 });
+  const dialog = page.getByRole("dialog");
+  while (await dialog.isVisible()) await page.keyboard.press("Escape");
+  for (const id of [...(await visible(page))].reverse()) await page.locator(`#${id} .close-box`).click();
+  assert.deepEqual(await visible(page), ["Form1"]);
+  await page.locator("#Form1 .close-box").click();
+  assert.equal(await page.locator(".ended button").textContent(), "重新开始");
+  await page.locator(".ended button").click();
+  assert.deepEqual(await visible(page), ["Form1"]);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("windows move by their title bars and come to the front when clicked", async () => {
+  const { page, problems } = await program();
+  await page.keyboard.type("未分配利润");  // opens Form8, then Form32 in front
+  await page.keyboard.press("Enter");
+  assert.deepEqual(await visible(page), ["Form32", "Form8"]);
+  const bar = page.locator("#Form32 .titlebar h2");
+  const before = await page.locator("#Form32").boundingBox();
+  const grip = await bar.boundingBox();
+  await page.mouse.move(grip.x + 5, grip.y + 5);
+  await page.mouse.down();
+  await page.mouse.move(grip.x + 305, grip.y + 125, { steps: 5 });
+  await page.mouse.up();
+  const after = await page.locator("#Form32").boundingBox();
+  assert.deepEqual([after.x - before.x, after.y - before.y], [300, 120]);
+  // Form8 peeks out beside the moved window: a click brings it forward.
+  const form8 = await page.locator("#Form8").boundingBox();
+  await page.mouse.click(form8.x + 10, form8.y + form8.height - 10);
+  assert.deepEqual(await visible(page), ["Form8", "Form32"]);
+  assert.deepEqual(await page.evaluate(() => window.bookkeeper.session.visible()), [8, 32]);
+  assert.deepEqual(problems, []);
+  await page.close();
+});

@@ -1,0 +1,93 @@
+// Runs a session script (docs/replay.md) in the page, through the page's own
+// windows: text typed into the boxes, buttons, captions and close boxes
+// clicked, the visible windows and printed lines read off the page. The
+// event log is written from the events the web toolkit hands the page.
+// The program starts anew for each script. With `check`, after every command
+// the page must show what the core holds: just the windows it thinks
+// visible, in its order, each print area with the window's lines, each box
+// with its text; the first difference is thrown.
+export async function runScript(page, script, { check = false } = {}) {
+  return page.evaluate(({ script, check }) => {
+    const app = window.bookkeeper;
+    const log = [];
+    const form = (n) => `Form${n}`;
+    // The events of this run, drawn into the log after each command.
+    const events = [];
+    window.bookkeeperEvents = events;
+    if (!window.bookkeeperTapped) {
+      window.bookkeeperTapped = true;
+      app.tap((e) => window.bookkeeperEvents.push(e));
+    }
+    app.restart();
+    const drain = () => { for (const e of events.splice(0)) describe(e); };
+    const describe = (e) => {
+      if (e.kind === "print") log.push(`print ${form(e.form)} ${e.row} [${e.text}]`);
+      else if (e.kind === "fault") log.push(`fault ${form(e.form)} ${e.code} ${e.text}`);
+      else if (e.kind === "quit") log.push("end");
+      else if (e.kind !== "create") log.push(`${e.kind} ${form(e.form)}`);
+    };
+    drain();
+    const shownFrontFirst = () => [...document.querySelectorAll(".window:not([hidden])")]
+      .sort((a, b) => Number(b.style.zIndex) - Number(a.style.zIndex)).map((w) => w.id);
+    const verify = (line) => {
+      if (app.session.ended()) return;
+      const core = app.session.visible().map(form);
+      if (shownFrontFirst().join() !== core.join()) throw new Error(`${line}: page shows ${shownFrontFirst()}, core ${core}`);
+      for (const [n, view] of app.views) {
+        const drawn = [...view.root.querySelectorAll(".print-area .line")].map((l) => l.textContent);
+        if (!view.root.hidden && drawn.join("\n") !== app.session.lines(n).join("\n"))
+          throw new Error(`${line}: ${form(n)}'s print area differs from its lines`);
+        for (const [k, text] of Object.entries(app.session.texts(n)))
+          if (view.inputs.get(Number(k))?.value !== text) throw new Error(`${line}: ${form(n)}.Text${k} lost its text`);
+      }
+    };
+    const refused = (result) => { if (result.refused) log.push(`refused ${result.refused}`); };
+    // The window's element if it is on screen, and the control's.
+    const onScreen = (n, control) => {
+      const view = app.views.get(n);
+      if (!view || view.root.hidden) return undefined;
+      return control ? view.control(control) : view.root;
+    };
+    const kinds = { Text: "text", Label: "label", Command: "button" };
+    for (let line of script.split("\n")) {
+      if (app.session.ended()) break;
+      if (line.endsWith("\r")) line = line.slice(0, -1);
+      if (line === "" || line.startsWith("#")) continue;
+      log.push(`> ${line}`);
+      const [verb, target = ""] = line.split(" ", 2);
+      const [, n, control = ""] = /^Form(\d+)\.?(.*)$/.exec(target) ?? [];
+      const [, prefix, number] = /^([A-Za-z]+)(\d+)$/.exec(control) ?? [];
+      if (verb === "set") {
+        const text = line.slice(`set ${target} `.length);
+        const box = onScreen(+n, control);
+        if (!box) { refused(app.session.setText(+n, +number, text)); continue; }
+        box.value = text;
+        box.dispatchEvent(new Event("input", { bubbles: true }));
+      } else if (verb === "click") {
+        const el = onScreen(+n, control);
+        if (el) el.click(); else refused(app.session.click(+n, kinds[prefix], +number));
+      } else if (verb === "close") {
+        const el = onScreen(+n);
+        if (el) el.querySelector(".close-box").click(); else refused(app.session.close(+n));
+      } else if (verb === "state") {
+        const shown = [...document.querySelectorAll(".window:not([hidden])")]
+          .sort((a, b) => Number(b.style.zIndex) - Number(a.style.zIndex));
+        log.push(["visible:", ...shown.map((w) => w.id)].join(" "));
+      } else if (verb === "screen") {
+        const view = app.views.get(+n);
+        const lines = view ? [...view.root.querySelectorAll(".print-area .line")] : [];
+        lines.forEach((l, row) => log.push(`screen ${form(+n)} ${row} [${l.textContent}]`));
+      } else if (verb === "subjects") {
+        for (const s of app.session.subjects(1, 1)) {
+          log.push(`subject ${s.name}`);
+          for (const k of s.keys) log.push(`key ${k}`);
+        }
+      } else {
+        throw new Error(`cannot read "${line}"`);
+      }
+      drain();
+      if (check) verify(line);
+    }
+    return log.map((l) => `${l}\n`).join("");
+  }, { script, check });
+}
