@@ -7,7 +7,13 @@
 #include <sstream>
 #include <string>
 
+#include <algorithm>
+#include <chrono>
+
+#include "calc/calculator.h"
 #include "lookup/lookup_table.h"
+#include "ui/output_surface.h"
+#include "ui/recording_toolkit.h"
 #include "ui/arith.h"
 #include "ui/number_text.h"
 #include "replay.h"
@@ -113,6 +119,48 @@ void BM_ReplayWholeCatalogue(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ReplayWholeCatalogue)->Unit(benchmark::kMillisecond);
+
+// One press of every calculator with every field holding the same text.
+// Amounts of many digits are the hardest case for exact arithmetic: each
+// division by one widens the denominators that later sums multiply. The
+// counters give the slowest single press, in microseconds. Target: well
+// below 1 ms.
+void BM_PressEveryWindow(benchmark::State& state, std::string amount)
+{
+    std::ostringstream log;
+    bk::RecordingToolkit toolkit(log);
+    bk::calc::Calc::Texts texts;
+    for (int k = 1; k <= 40; ++k) texts[k] = amount;
+    double slowest = 0;
+    bk::FormId slowestForm = 0;
+    for (auto _ : state) {
+        for (bk::FormId form = 2; form <= 100; ++form) {
+            bk::OutputSurface out(toolkit, form);
+            bk::calc::Calc c(texts, out);
+            const auto start = std::chrono::steady_clock::now();
+            try {
+                bk::calc::calculatorDef(form).compute(c);
+            } catch (const bk::ArithmeticFault&) {
+                // a fault ends the press, as on screen
+            }
+            const double us = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+            if (us > slowest) {
+                slowest = us;
+                slowestForm = form;
+            }
+            log.str({});
+        }
+    }
+    state.counters["slowest_press_us"] = slowest;
+    state.counters["slowest_form"] = slowestForm;
+}
+BENCHMARK_CAPTURE(BM_PressEveryWindow, typical, std::string("12345.67"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_PressEveryWindow, forty_digits, std::string("9876543210.987654321098765432109876543211"))
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_PressEveryWindow, forty_digits_tiny, std::string("0.1234567890123456789012345678901234567891e-290"))
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_PressEveryWindow, forty_digits_huge, std::string("1.234567890123456789012345678901234567891e150"))
+    ->Unit(benchmark::kMicrosecond);
 
 #ifdef BOOKKEEPER_MEMORY_PROBE
 // Peak kilobytes of a run of the memory probe, or -1.

@@ -1,8 +1,8 @@
 #include "ui/arith.h"
 
 #include <cfloat>
-#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <vector>
@@ -128,18 +128,26 @@ Num::Num(double v)
 {
     if (!std::isfinite(v)) raise(FaultCode::Overflow);
     if (v == 0) return;
-    // Shortest round trip, as d.ddde±x: the digits a literal was written with.
-    char buf[64];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
-    (void)ec;  // 64 characters always hold a double
-    std::string text(buf, end);
-    const std::size_t e = text.find('e');
-    long exponent = std::strtol(text.c_str() + e + 1, nullptr, 10);
-    std::string digits;
-    for (std::size_t i = 0; i < e; ++i) {
-        if (text[i] == '.') exponent -= static_cast<long>(e - i - 1);
-        else if (text[i] != '-') digits += text[i];
+    // The shortest decimal that reads back as v: the digits a literal was
+    // written with. A double of at most 15 significant digits comes back from
+    // 15 digits (the 15-digit rounding of v is then that literal, padded with
+    // zeros), any other from 16 or 17. Below the normal range a double has
+    // fewer digits of its own, so there the search starts at one digit.
+    char buf[40];
+    for (int precision = std::fabs(v) < DBL_MIN ? 0 : 14; precision <= 16; ++precision) {
+        std::snprintf(buf, sizeof buf, "%.*e", precision, v);
+        if (std::strtod(buf, nullptr) == v) break;
     }
+    // "-d.ddde±x": the digits, whatever the locale writes for the point.
+    std::string digits;
+    const char* p = buf;
+    if (*p == '-') ++p;
+    for (; *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9') digits += *p;
+    long exponent = std::strtol(p + 1, nullptr, 10) - static_cast<long>(digits.size()) + 1;
+    const std::size_t kept = digits.find_last_not_of('0') + 1;
+    exponent += static_cast<long>(digits.size() - kept);
+    digits.resize(kept);
     Rational exact = fromDecimal(Integer(digits), exponent);
     v_ = inRange(v < 0 ? Rational(-exact) : exact);
 }
