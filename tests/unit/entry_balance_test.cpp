@@ -2,8 +2,8 @@
 // bookkeeper types. The printed lines are read as a bookkeeper reads them: a
 // text line or a blank line starts an entry, a caption ending in （借） or
 // (借) is a debit, in （贷） or (贷) a credit (isDebit), and an amount without
-// a side is no part of an entry. Amounts are read exactly as printed, to the 15 digits
-// an amount is printed with.
+// a side is no part of an entry. Amounts are read exactly as printed, to the
+// 15 digits an amount is printed with.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
