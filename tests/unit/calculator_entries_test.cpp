@@ -1,6 +1,8 @@
 // Properties of calculator entries that hold for every input: the deferred
-// income-tax entry always prints one balanced entry, and double-declining
-// depreciation writes off exactly the cost over the life.
+// income-tax window always prints one entry of four lines with the tax
+// payable on its own line, and double-declining depreciation writes off
+// exactly the cost over the life. That every entry balances is tested for all
+// windows at once.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -29,16 +31,11 @@ Rows press(FormId form, const Calc::Texts& texts)
     return out.tableRows(0, out.lines().size());
 }
 
-bool endsWith(const std::string& s, const std::string& tail)
-{
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 // The amounts are read back from the printed text, so they agree to the
 // digits printed.
 bool same(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max({1.0, std::fabs(a), std::fabs(b)}); }
 
-TEST(CalculatorEntries, DeferredIncomeTaxPrintsOneBalancedEntryForEveryMovement)
+TEST(CalculatorEntries, DeferredIncomeTaxPrintsOneEntryForEveryMovement)
 {
     // Each movement falls, stays or rises; the year-start balances vary so
     // that a movement of 0 comes from equal non-zero balances too.
@@ -56,7 +53,6 @@ TEST(CalculatorEntries, DeferredIncomeTaxPrintsOneBalancedEntryForEveryMovement)
                              asset.end + ", Q " + tax);
                 ASSERT_EQ(rows.size(), 4u);
                 EXPECT_EQ(rows[0][0], "所得税费用（借）");
-                double debit = 0, credit = 0;
                 int payable = 0;
                 for (size_t i = 0; i < rows.size(); ++i) {
                     ASSERT_EQ(rows[i].size(), 2u);
@@ -65,15 +61,12 @@ TEST(CalculatorEntries, DeferredIncomeTaxPrintsOneBalancedEntryForEveryMovement)
                     if (i > 0) {
                         EXPECT_GE(amount, 0) << rows[i][0];
                     }
-                    if (endsWith(rows[i][0], "（借）")) debit += amount;
-                    if (endsWith(rows[i][0], "（贷）")) credit += amount;
                     if (rows[i][0] == "应交税费-应交所得税（贷）") {
                         ++payable;
                         EXPECT_TRUE(same(amount, std::string(tax).empty() ? 0 : std::stod(tax)));
                     }
                 }
                 EXPECT_EQ(payable, 1);
-                EXPECT_TRUE(same(debit, credit)) << debit << " ≠ " << credit;
             }
 }
 

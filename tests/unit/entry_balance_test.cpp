@@ -1,35 +1,96 @@
-// Every journal entry that a sales, purchase, stock-count, bad-debt or bank
-// window prints balances, whatever is typed. The printed lines are read as a
-// bookkeeper reads them: a text line or a blank line starts an entry, a
-// caption ending in （借） or (借) is a debit, in （贷） or (贷) a credit, and
-// an amount without a side is no part of an entry.
+// Every journal entry a calculator window prints balances, whatever a
+// bookkeeper types. The printed lines are read as a bookkeeper reads them: a
+// text line or a blank line starts an entry, a caption ending in （借） or
+// (借) is a debit, in （贷） or (贷) a credit (isDebit), and an amount without
+// a side is no part of an entry. Amounts are read exactly as printed, to the
+// 15 digits an amount is printed with.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <random>
+#include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calc/calculator.h"
+#include "ui/number_text.h"
 #include "ui/output_surface.h"
 #include "ui/recording_toolkit.h"
 
 namespace bk::calc {
 namespace {
 
-bool endsWith(const std::string& s, const std::string& tail)
+// The entries that do not balance by design, and why. An entry is named by
+// its heading, or by its first line when it has none.
+struct Unbalanced {
+    FormId form;
+    std::string_view entry;
+    std::string_view why;
+};
+const Unbalanced kUnbalanced[] = {
+    {9, "应付职工薪酬(贷)", "the wage total and the funds, figures for an entry whose charges carry no side"},
+    {26, "累计折旧总额（借）", "the depreciation to date and the value left, figures"},
+    {38, "生产成本（借）", "the user types the split over the cost centres; six lines detail the total"},
+    {40, "应交税费-应交增值税（借）", "the tax payable for the period, one figure"},
+    {41, "资本公积-股本溢价（借）", "the share premium alone, on the side it falls"},
+    {41, "资本公积-股本溢价（贷）", "the share premium alone, on the side it falls"},
+    {47, "未分配利润总（借）", "the undistributed profit, a balance"},
+    {47, "未分配利润总（贷）", "the undistributed profit, a balance"},
+    {55, "每月摊销", "the debits 应收账款 and 销售费用 carry no side"},
+    {64, "无形资产（借）", "the credit 研发支出-资本化支出 carries no side"},
+    {79, "在建工程（借）", "the user types the charge of each cost centre and the total"},
+    {82, "计提费用", "the user types the split of the wages over the cost centres"},
+    {92, "支付保证金", "the credit 银行存款-外币存款 carries no side"},
+};
+
+bool endsWith(std::string_view s, std::string_view tail)
 {
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+    return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
+}
+
+// Whether a caption's amount is a debit or a credit, from how the caption
+// ends; none for a statement amount. The side word may close a longer
+// bracket: 养老保险（公司贷） is the company's share, credited. Input VAT is
+// booked on the debit side of 应交增值税 and output VAT on its credit side,
+// so （进） and （销） name the side too.
+std::optional<bool> isDebit(std::string_view caption)
+{
+    static const std::pair<std::string_view, bool> sides[] = {{"借）", true},  {"借)", true},  {"（进）", true},
+                                                              {"贷）", false}, {"贷)", false}, {"（销）", false}};
+    for (const auto& [mark, debit] : sides)
+        if (endsWith(caption, mark)) return debit;
+    return std::nullopt;
+}
+
+bool has(std::string_view s, std::initializer_list<std::string_view> parts)
+{
+    for (std::string_view part : parts)
+        if (s.find(part) != std::string_view::npos) return true;
+    return false;
 }
 
 struct Entry {
-    std::string first;  // its first line, to say which one
-    double debit = 0;
-    double credit = 0;
+    std::string name;
+    Rational debit, credit;
+    Rational slack;     // how far the printed amounts may be off the true ones
+    std::string lines;  // as printed, to show
 };
 
-// One press of 确定 with these field texts, as entries.
+// How far a printed amount may be from the amount: half a unit of the last
+// of the 15 digits an amount is rounded to (1/3 prints as .333333333333333).
+// Amounts with two decimals are printed in full, so a cent is always seen.
+Rational rounding(const Num& printed)
+{
+    if (printed.sign() == 0) return 0;
+    const long last = roundToDigits(printed.exact(), 15).exponent - 15;
+    const Integer unit = boost::multiprecision::pow(Integer(10), static_cast<unsigned>(std::labs(last)));
+    return last < 0 ? Rational(5, unit) : Rational(5 * unit);
+}
+
+// The entries of one press of 确定 with these field texts.
 std::vector<Entry> press(FormId form, const Calc::Texts& texts)
 {
     std::ostringstream log;
@@ -38,51 +99,102 @@ std::vector<Entry> press(FormId form, const Calc::Texts& texts)
     Calc c(texts, out);
     calculatorDef(form).compute(c);
 
-    std::vector<Entry> entries(1);
+    std::vector<Entry> entries;
+    std::string heading;
+    bool open = false;  // the next line with a side belongs to the last entry
     for (const auto& row : out.tableRows(0, out.lines().size())) {
         if (row.size() < 2) {  // a heading or a blank line
-            if (!entries.back().first.empty()) entries.emplace_back();
+            heading = row.empty() ? "" : row[0];
+            open = false;
             continue;
         }
-        const bool debit = endsWith(row[0], "（借）") || endsWith(row[0], "(借)");
-        const bool credit = endsWith(row[0], "（贷）") || endsWith(row[0], "(贷)");
-        if (!debit && !credit) continue;
-        Entry& e = entries.back();
-        if (e.first.empty()) e.first = row[0];
-        (debit ? e.debit : e.credit) += row[1].empty() ? 0.0 : std::stod(row[1]);
+        const std::optional<bool> debit = isDebit(row[0]);
+        if (!debit) continue;  // a statement amount
+        if (!open) entries.push_back({heading.empty() ? row[0] : heading, 0, 0, 0, {}});
+        open = true;
+        const Num amount = readNumber(row[1]);
+        (*debit ? entries.back().debit : entries.back().credit) += amount.exact();
+        entries.back().slack += rounding(amount);
+        entries.back().lines += "\n  " + row[0] + " " + row[1];
     }
-    if (entries.back().first.empty()) entries.pop_back();
     return entries;
 }
 
-// The amounts are read back from the printed text, so they agree to the
-// digits printed.
-bool same(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max({1.0, std::fabs(a), std::fabs(b)}); }
-
-TEST(EntryBalance, EveryPrintedEntryBalances)
+// Hundredths as typed: 1205 is "12.05".
+std::string hundredths(unsigned long long n)
 {
-    // Amounts, rates, day counts, zero, empty and negative amounts.
-    const std::vector<std::string> typed = {"",       "0",    "0.13",  "0.02", "36",       "180",
-                                            "1200.5", "8000", "56500", "-200", "12800.55", "0.09"};
-    for (FormId form : {14, 50, 51, 62, 63, 72, 77, 85, 86, 88}) {
-        std::vector<int> fields;
-        for (const Item& item : calculatorDef(form).items)
-            if (item.kind == Item::Kind::Field) fields.push_back(item.text);
-        int checked = 0;
-        for (size_t i = 0; i < 96; ++i) {
-            // Each field walks through the typed texts at its own pace.
-            Calc::Texts texts;
-            for (size_t k = 0; k < fields.size(); ++k)
-                texts[fields[k]] = typed[(i * (k + 1) + i / (k + 2)) % typed.size()];
-            for (const Entry& e : press(form, texts)) {
-                ++checked;
-                EXPECT_TRUE(same(e.debit, e.credit))
-                    << "Form" << form << " press " << i << ", entry from " << e.first << ": " << e.debit << " ≠ "
-                    << e.credit;
+    const std::string cents = std::to_string(100 + n % 100);
+    return std::to_string(n / 100) + "." + cents.substr(1);
+}
+
+// What a bookkeeper types in each field: a rate between 0 and 1, a whole
+// number of years, days or pieces, or an amount with up to two decimals; now
+// and then nothing, a negative amount, or what an earlier field holds (a
+// balance that did not move).
+Calc::Texts typing(const CalculatorDef& def, std::mt19937& rng)
+{
+    Calc::Texts texts;
+    std::vector<std::string> typed;
+    for (const Item& item : def.items) {
+        if (item.kind != Item::Kind::Field) continue;
+        std::string text;
+        const unsigned roll = rng() % 16;
+        if (roll == 0) {
+        } else if (roll == 1 && !typed.empty()) {
+            text = typed[rng() % typed.size()];
+        } else if (has(item.caption, {"率", "比例"})) {
+            text = hundredths(rng() % 100);
+        } else if (has(item.caption, {"年限", "年数", "寿命", "期限", "天", "数量", "工作量"})) {
+            text = std::to_string(1 + rng() % 36);
+        } else {
+            // Up to a million, small amounts as often as large ones.
+            text = hundredths(rng() % 100'000'000 >> rng() % 27);
+        }
+        if (roll == 2 && !text.empty()) text = "-" + text;  // a reversal
+        typed.push_back(text);
+        texts[item.text] = text;
+    }
+    return texts;
+}
+
+std::string show(const Calc::Texts& texts)
+{
+    std::string s;
+    for (const auto& [field, text] : texts) s += " Text" + std::to_string(field) + "=" + text;
+    return s;
+}
+
+TEST(EntryBalance, EveryWindow)
+{
+    std::set<const Unbalanced*> used;
+    for (FormId form = 2; form <= 100; ++form) {
+        std::mt19937 rng(form);
+        std::set<std::string> reported;  // one failure per entry
+        for (int i = 0; i < 200; ++i) {
+            const Calc::Texts texts = typing(calculatorDef(form), rng);
+            std::vector<Entry> entries;
+            try {
+                entries = press(form, texts);
+            } catch (const ArithmeticFault&) {
+                continue;  // the window reports the fault; nothing to post
+            }
+            for (const Entry& e : entries) {
+                if (abs(e.debit - e.credit) <= e.slack) continue;
+                const Unbalanced* known = nullptr;
+                for (const Unbalanced& u : kUnbalanced)
+                    if (u.form == form && u.entry == e.name) known = &u;
+                if (known) {
+                    used.insert(known);
+                } else if (reported.insert(e.name).second) {
+                    ADD_FAILURE() << "Form" << form << " " << e.name << ": 借" << formatNumber(Num::exactly(e.debit))
+                                  << "≠ 贷" << formatNumber(Num::exactly(e.credit)) << "typing" << show(texts)
+                                  << e.lines;
+                }
             }
         }
-        EXPECT_GT(checked, 0) << "Form" << form;
     }
+    for (const Unbalanced& u : kUnbalanced)
+        EXPECT_TRUE(used.count(&u)) << "Form" << u.form << " " << u.entry << " balances: take it off the list";
 }
 
 }  // namespace
