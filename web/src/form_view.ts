@@ -161,8 +161,9 @@ export class FormView {
       link.addEventListener("click", () => this.chooseKey(key));
       return link;
     });
-    this.hint.replaceChildren(text, ...links);
+    // Shown before it is filled, so that a screen reader reads it out.
     this.hint.hidden = false;
+    this.hint.replaceChildren(text, ...links);
   }
 
   // The box a key goes into: the one that offers keys.
@@ -263,11 +264,14 @@ export class FormView {
     return { first: 0, count: lines.length };
   }
 
-  // The print area by keyboard: Ctrl+A selects every line, Ctrl+Shift+C
-  // copies as a table, the Menu key or Shift+F10 opens its menu.
+  // The print area by keyboard: Shift+Down and Shift+Up select lines,
+  // Ctrl+A every line, Ctrl+C copies them, Ctrl+Shift+C copies them as a
+  // table, the Menu key or Shift+F10 opens its menu.
   private areaKey(e: KeyboardEvent): void {
     const ctrl = e.ctrlKey || e.metaKey;
-    if (ctrl && !e.shiftKey && e.key.toLowerCase() === "a") {
+    if (e.shiftKey && !ctrl && (e.key === "ArrowDown" || e.key === "ArrowUp")) {
+      this.extendSelection(e.key === "ArrowDown" ? 1 : -1);
+    } else if (ctrl && !e.shiftKey && e.key.toLowerCase() === "a") {
       document.getSelection()?.selectAllChildren(this.area);
     } else if (ctrl && e.shiftKey && e.key.toLowerCase() === "c") {
       const { first, count } = this.selectedRows();
@@ -279,6 +283,25 @@ export class FormView {
       return;
     }
     e.preventDefault();
+  }
+
+  // Selects whole lines from where a keyboard selection began to one line
+  // further; the first step selects the top line (going down) or the last.
+  private selectedFrom = -1;
+  private selectedTo = -1;
+  private extendSelection(step: number): void {
+    const lines = this.area.children;
+    const selection = document.getSelection();
+    if (!lines.length || !selection) return;
+    const ours = !selection.isCollapsed && this.area.contains(selection.anchorNode) && this.selectedFrom >= 0 &&
+      this.selectedFrom < lines.length;
+    if (!ours) this.selectedFrom = this.selectedTo = step > 0 ? 0 : lines.length - 1;
+    else this.selectedTo = Math.max(0, Math.min(lines.length - 1, this.selectedTo + step));
+    const range = document.createRange();
+    range.setStartBefore(lines[Math.min(this.selectedFrom, this.selectedTo)]);
+    range.setEndAfter(lines[Math.max(this.selectedFrom, this.selectedTo)]);
+    selection.removeAllRanges();
+    selection.addRange(range);
   }
 
   private openAreaMenu(x: number, y: number): void {

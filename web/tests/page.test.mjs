@@ -278,7 +278,7 @@ test("copy as table puts the selected lines on the clipboard as tab-separated te
   await page.locator("#Form3 .line").nth(1).click({ button: "right", position: { x: 40, y: 5 } });
   await page.getByRole("menuitem", { name: "复制为表格" }).click();
   // The copy is written asynchronously: wait for the table to arrive.
-  const copied = await page.evaluate(async () => {
+  const table = () => page.evaluate(async () => {
     for (let tries = 0; tries < 100; ++tries) {
       const [item] = await navigator.clipboard.read();
       if (item?.types.includes("text/html"))
@@ -287,6 +287,7 @@ test("copy as table puts the selected lines on the clipboard as tab-separated te
     }
     return { text: "", html: "" };
   });
+  const copied = await table();
   const rows = copied.text.split("\n").filter((r) => r !== "").map((r) => r.split("\t"));
   assert.equal(rows.length, 2);
   rows.forEach(([caption, amount], i) => {
@@ -295,6 +296,17 @@ test("copy as table puts the selected lines on the clipboard as tab-separated te
     assert.equal(amount, line.slice(caption.length).trim());
     assert.ok(copied.html.includes(`<td>${caption}</td><td>${amount}</td>`), copied.html);
   });
+  // By keyboard: Tab reaches the printed lines after the buttons, Shift+Down
+  // selects the first two, Ctrl+Shift+C copies them as a table.
+  await page.evaluate(() => navigator.clipboard.writeText(""));
+  await page.locator("#Form3 [data-name=Command3]").focus();
+  await page.keyboard.press("Tab");
+  assert.equal(await page.evaluate(() => document.activeElement.getAttribute("role")), "log");
+  await page.keyboard.press("Shift+ArrowDown");
+  await page.keyboard.press("Shift+ArrowDown");
+  await page.keyboard.press("Control+Shift+C");
+  const byKeys = (await table()).text.split("\n").filter((r) => r !== "").map((r) => r.split("\t")[0]);
+  assert.deepEqual(byKeys.map((caption, i) => lines[i].startsWith(caption)), [true, true]);
   assert.deepEqual(problems, []);
   await page.close();
 });
