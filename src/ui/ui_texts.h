@@ -15,6 +15,8 @@ inline constexpr std::string_view kCopy = "复制";
 inline constexpr std::string_view kSelectAll = "全选";
 inline constexpr std::string_view kCopyAsTable = "复制为表格";
 inline constexpr std::string_view kBrowse = "按科目浏览";
+// What choosing a key that the hint under the key box offers does.
+inline constexpr std::string_view kHintKeyAction = "填入关键字框";
 inline constexpr std::string_view kClose = "关闭";
 // Where the program cannot close its own window (a browser tab).
 inline constexpr std::string_view kEnded = "记账助手已退出。";

@@ -4,9 +4,9 @@
 
 namespace bk {
 
-void WebToolkit::add(WebEvent::Kind kind, FormId form, int row, std::string text)
+void WebToolkit::add(WebEvent::Kind kind, FormId form, int row, std::string text, std::vector<std::string> keys)
 {
-    events_.push_back({kind, form, row, std::move(text)});
+    events_.push_back({kind, form, row, std::move(text), std::move(keys)});
 }
 
 void WebToolkit::createWindow(const WindowSpec& spec) { add(WebEvent::Kind::Create, spec.form); }
@@ -14,6 +14,10 @@ void WebToolkit::showWindow(FormId form) { add(WebEvent::Kind::Show, form); }
 void WebToolkit::hideWindow(FormId form) { add(WebEvent::Kind::Hide, form); }
 void WebToolkit::printLine(FormId form, int row, const std::string& text) { add(WebEvent::Kind::Print, form, row, text); }
 void WebToolkit::clearOutput(FormId form) { add(WebEvent::Kind::Clear, form); }
+void WebToolkit::showHint(FormId form, const KeyHint& hint)
+{
+    add(WebEvent::Kind::Hint, form, 0, hint.message, hint.keys);
+}
 void WebToolkit::showFault(FormId form, int code, const std::string& message)
 {
     add(WebEvent::Kind::Fault, form, code, message);

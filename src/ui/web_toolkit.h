@@ -1,5 +1,5 @@
 // The toolkit of the web edition: it keeps every window operation, printed
-// line and fault as an event in a queue that the page takes after each user
+// line, hint and fault as an event in a queue that the page takes after each user
 // action and draws. It holds no behaviour of its own; the binding
 // (src/web/binding.cpp) hands the events to the page's script.
 #pragma once
@@ -12,11 +12,12 @@
 namespace bk {
 
 struct WebEvent {
-    enum class Kind { Create, Show, Hide, Print, Clear, Fault, Quit };
+    enum class Kind { Create, Show, Hide, Print, Clear, Hint, Fault, Quit };
     Kind kind = Kind::Show;
     FormId form = 0;
     int row = 0;       // Print: the print position's line; Fault: the fault code
-    std::string text;  // Print: the line as drawn; Fault: the message
+    std::string text;  // Print: the line as drawn; Hint, Fault: the message
+    std::vector<std::string> keys;  // Hint: the keys offered, nearest first
 };
 
 class WebToolkit : public Toolkit {
@@ -26,6 +27,7 @@ public:
     void hideWindow(FormId form) override;
     void printLine(FormId form, int row, const std::string& text) override;
     void clearOutput(FormId form) override;
+    void showHint(FormId form, const KeyHint& hint) override;
     // The page shows the message in a modal dialog of its own; the program
     // does not wait for it and carries on, as after the desktop's box.
     void showFault(FormId form, int code, const std::string& message) override;
@@ -35,7 +37,7 @@ public:
     std::vector<WebEvent> take();
 
 private:
-    void add(WebEvent::Kind kind, FormId form, int row = 0, std::string text = {});
+    void add(WebEvent::Kind kind, FormId form, int row = 0, std::string text = {}, std::vector<std::string> keys = {});
     std::vector<WebEvent> events_;
 };
 

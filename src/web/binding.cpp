@@ -44,6 +44,7 @@ const char* eventName(WebEvent::Kind kind)
     case WebEvent::Kind::Hide: return "hide";
     case WebEvent::Kind::Print: return "print";
     case WebEvent::Kind::Clear: return "clear";
+    case WebEvent::Kind::Hint: return "hint";
     case WebEvent::Kind::Fault: return "fault";
     case WebEvent::Kind::Quit: return "quit";
     }
@@ -59,6 +60,16 @@ std::optional<ControlKind> kindOf(const std::string& name)
 }
 
 bool validForm(int form) { return form >= kMainForm && form <= kLastForm; }
+
+val rect(const Rect& r)
+{
+    val out = val::object();
+    out.set("left", r.left);
+    out.set("top", r.top);
+    out.set("width", r.width);
+    out.set("height", r.height);
+    return out;
+}
 
 }  // namespace
 
@@ -105,12 +116,25 @@ public:
         val out = val::array();
         if (!validForm(form)) return out;
         for (const lookup::Subject& subject : app_.browseSubjects(form, number)) {
+            val items = val::array();
+            for (const lookup::BrowseItem& item : subject.items) {
+                if (item.keys.empty()) continue;
+                val i = val::object();
+                i.set("label", item.label);
+                i.set("key", std::string(item.keys.front()));
+                items.call<void>("push", i);
+            }
             val s = val::object();
             s.set("name", std::string(subject.name));
-            s.set("keys", strings(subject.keys));
+            s.set("items", items);
             out.call<void>("push", s);
         }
         return out;
+    }
+    // What a box whose text is not wholly a number says about it, or "".
+    std::string fieldNote(int form, int number) const
+    {
+        return validForm(form) ? app_.fieldNote(form, number).value_or(std::string()) : std::string();
     }
     val visible() const
     {
@@ -161,6 +185,9 @@ private:
             if (e.kind == WebEvent::Kind::Print) {
                 v.set("row", e.row);
                 v.set("text", e.text);
+            } else if (e.kind == WebEvent::Kind::Hint) {
+                v.set("text", e.text);
+                v.set("keys", strings(e.keys));
             } else if (e.kind == WebEvent::Kind::Fault) {
                 v.set("code", e.row);
                 v.set("text", e.text);
@@ -184,8 +211,12 @@ val windowSpec(int form)
     val out = val::object();
     out.set("form", spec.form);
     out.set("name", formName(spec.form));
+    out.set("title", spec.title);
     out.set("width", spec.widthTwips);
     out.set("height", spec.heightTwips);
+    out.set("printArea", rect(spec.printArea.width > 0 ? spec.printArea : Rect{0, 0, spec.widthTwips, spec.heightTwips}));
+    out.set("hintArea", spec.hintArea.width > 0 ? rect(spec.hintArea) : val::null());
+    out.set("enterPresses", spec.enterPresses);
     val controls = val::array();
     for (const ControlSpec& c : spec.controls) {
         val v = val::object();
@@ -201,6 +232,7 @@ val windowSpec(int form)
         v.set("completes", c.completes);
         v.set("browses", c.browses);
         v.set("buddy", c.buddy);
+        v.set("tip", c.tip);
         controls.call<void>("push", v);
     }
     out.set("controls", controls);
@@ -218,6 +250,7 @@ val uiTexts()
     out.set("selectAll", std::string(ui_texts::kSelectAll));
     out.set("copyAsTable", std::string(ui_texts::kCopyAsTable));
     out.set("browse", std::string(ui_texts::kBrowse));
+    out.set("hintKeyAction", std::string(ui_texts::kHintKeyAction));
     out.set("close", std::string(ui_texts::kClose));
     out.set("ended", std::string(ui_texts::kEnded));
     out.set("restart", std::string(ui_texts::kRestart));
@@ -239,6 +272,7 @@ EMSCRIPTEN_BINDINGS(bookkeeper)
         .function("ended", &bk::Session::ended)
         .function("completions", &bk::Session::completions)
         .function("subjects", &bk::Session::subjects)
+        .function("fieldNote", &bk::Session::fieldNote)
         .function("visible", &bk::Session::visible)
         .function("lines", &bk::Session::lines)
         .function("texts", &bk::Session::texts)

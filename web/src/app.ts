@@ -117,6 +117,9 @@ export class App implements FormOwner {
       case "clear":
         this.views.get(e.form)?.clearOutput();
         break;
+      case "hint":
+        this.views.get(e.form)?.showHint(e.text, e.keys);
+        break;
       case "fault":
         this.faults.push({ form: e.form, text: e.text });
         break;
@@ -137,6 +140,7 @@ export class App implements FormOwner {
       view.root.classList.toggle("front", i === 0);
     });
     const front = this.views.get(visible[0]);
+    if (front) document.title = front.spec.title;
     if (front && this.shownLast === visible[0] && !front.root.contains(document.activeElement)) front.focusFirst();
     this.shownLast = 0;
   }

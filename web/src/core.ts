@@ -15,19 +15,32 @@ export interface ControlSpec {
   completes: boolean;  // a text box that offers keys as the user types
   browses: boolean;    // a text box that offers every key by subject
   buddy: number;       // a label that names a text box: its TextN
+  tip: string;         // a text box's explanation, its tooltip; may be empty
+}
+
+export interface Rect {
+  left: number;        // twips from the client area's top left
+  top: number;
+  width: number;
+  height: number;
 }
 
 export interface WindowSpec {
   form: number;
-  name: string;        // "Form7", also the title
+  name: string;        // "Form7"
+  title: string;       // the title bar, also the window's accessible name
   width: number;       // client area, twips
   height: number;
-  controls: ControlSpec[];
+  controls: ControlSpec[];  // the focusable ones in tab order
+  printArea: Rect;     // where the printed lines stand, the last tab stop
+  hintArea: Rect | null;  // where the hint under the key box stands
+  enterPresses: number;   // the button Enter in a text box presses
 }
 
 export type CoreEvent =
   | { kind: "create" | "show" | "hide" | "clear"; form: number }
   | { kind: "print"; form: number; row: number; text: string }
+  | { kind: "hint"; form: number; text: string; keys: string[] }  // text "": no hint
   | { kind: "fault"; form: number; code: number; text: string }
   | { kind: "quit"; form: number };
 
@@ -36,9 +49,16 @@ export interface ActionResult {
   events: CoreEvent[];
 }
 
+// An item of the browse menu: a key, or keys that do the same as one item;
+// choosing it puts `key` into the box.
+export interface BrowseItem {
+  label: string;
+  key: string;
+}
+
 export interface Subject {
   name: string;
-  keys: string[];
+  items: BrowseItem[];
 }
 
 export interface Session {
@@ -50,6 +70,7 @@ export interface Session {
   ended(): boolean;
   completions(form: number, number: number, typed: string): string[];
   subjects(form: number, number: number): Subject[];
+  fieldNote(form: number, number: number): string;  // "" when the text is wholly a number
   visible(): number[];
   lines(form: number): string[];
   texts(form: number): Record<string, string>;
@@ -66,6 +87,7 @@ export interface UiTexts {
   selectAll: string;
   copyAsTable: string;
   browse: string;
+  hintKeyAction: string;
   close: string;
   ended: string;
   restart: string;

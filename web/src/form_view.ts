@@ -1,6 +1,7 @@
 // One window of the program on the page: a title bar with the close box,
-// and the client area laid out from the core's description, with the print
-// area beneath the controls. It reports the user's actions to its owner and
+// and the client area laid out from the core's description: the controls,
+// the hint under a key box and the print area where the core puts them, in
+// its tab order. It reports the user's actions to its owner and
 // draws what it is told; it decides nothing.
 import { ControlSpec, Session, UiTexts, WindowSpec, px } from "./core.js";
 import { ContextMenu, ListPopup } from "./popup.js";
@@ -42,6 +43,7 @@ export class FormView {
   private readonly area: HTMLElement;
   private readonly client: HTMLElement;
   private readonly controls = new Map<string, HTMLElement>();
+  private hint?: HTMLElement;
 
   constructor(readonly spec: WindowSpec, private readonly owner: FormOwner, placement: { left: number; top: number }) {
     const form = spec.form;
@@ -49,14 +51,14 @@ export class FormView {
     this.root.className = "window";
     this.root.id = spec.name;
     this.root.hidden = true;
-    this.root.setAttribute("aria-label", spec.name);
+    this.root.setAttribute("aria-label", spec.title);
     this.root.style.left = `${placement.left}px`;
     this.root.style.top = `${placement.top}px`;
 
     const bar = document.createElement("header");
     bar.className = "titlebar";
     const title = document.createElement("h2");
-    title.textContent = spec.name;
+    title.textContent = spec.title;
     const closeBox = document.createElement("button");
     closeBox.type = "button";
     closeBox.className = "close-box";
@@ -76,33 +78,46 @@ export class FormView {
     this.area.className = "print-area";
     this.area.setAttribute("role", "log");
     this.area.setAttribute("aria-label", owner.texts.printArea);
-    this.area.tabIndex = -1;
+    this.area.tabIndex = 0;
+    this.place(this.area, spec.printArea);
     this.area.addEventListener("contextmenu", (e) => {
       e.preventDefault();
       this.openAreaMenu(e.clientX, e.clientY);
     });
-    this.client.append(this.area);
+    this.area.addEventListener("keydown", (e) => this.areaKey(e));
 
     const order = readingOrder(spec.controls);
     for (const c of spec.controls) {
       const el = this.makeControl(c);
       el.classList.add("control");
       el.dataset.name = c.name;
-      el.style.left = px(c.left);
-      el.style.top = px(c.top);
-      el.style.width = px(c.width);
-      el.style.height = px(c.height);
+      this.place(el, c);
       el.style.order = String(order.indexOf(c));
       this.controls.set(c.name, el);
       this.client.append(el);
     }
-    // A caption names the box beside it, also for a screen reader.
+    // The hint under the key box, then the printed lines: the last stops
+    // of the tab order.
+    if (spec.hintArea) {
+      this.hint = document.createElement("div");
+      this.hint.className = "hint";
+      this.hint.setAttribute("role", "alert");
+      this.hint.hidden = true;
+      this.place(this.hint, spec.hintArea);
+      this.hint.style.order = String(order.length);
+      this.client.append(this.hint);
+    }
+    this.client.append(this.area);
+    // A caption names the box beside it, also for a screen reader, and
+    // explains it as the box does.
     for (const c of spec.controls) {
       const input = c.kind === "label" && c.buddy ? this.inputs.get(c.buddy) : undefined;
       const label = this.controls.get(c.name);
       if (input && label instanceof HTMLLabelElement) {
         input.id = `${spec.name}-Text${c.buddy}`;
         label.htmlFor = input.id;
+        const tip = spec.controls.find((t) => t.kind === "text" && t.number === c.buddy)?.tip;
+        if (tip) label.title = tip;
       }
     }
 
@@ -113,6 +128,71 @@ export class FormView {
 
   control(name: string): HTMLElement | undefined {
     return this.controls.get(name);
+  }
+
+  // Places an element at a rectangle of the core's layout.
+  private place(el: HTMLElement, r: { left: number; top: number; width: number; height: number }): void {
+    el.style.left = px(r.left);
+    el.style.top = px(r.top);
+    el.style.width = px(r.width);
+    el.style.height = px(r.height);
+  }
+
+  // The core's hint: its message, then each offered key as a link that
+  // puts the key into the key box. An empty message takes it away.
+  showHint(message: string, keys: string[]): void {
+    if (!this.hint) return;
+    const hadFocus = this.hint.contains(document.activeElement);
+    if (!message) {
+      this.hint.hidden = true;
+      this.hint.replaceChildren();
+      if (hadFocus) this.keyBox()?.input.focus();
+      return;
+    }
+    const text = document.createElement("p");
+    text.textContent = message;
+    const links = keys.map((key) => {
+      const link = document.createElement("button");
+      link.type = "button";
+      link.className = "link";
+      link.setAttribute("role", "link");
+      link.textContent = key;
+      link.setAttribute("aria-description", this.owner.texts.hintKeyAction);
+      link.addEventListener("click", () => this.chooseKey(key));
+      return link;
+    });
+    // Shown before it is filled, so that a screen reader reads it out.
+    this.hint.hidden = false;
+    this.hint.replaceChildren(text, ...links);
+  }
+
+  // The box a key goes into: the one that offers keys.
+  private keyBox(): { spec: ControlSpec; input: HTMLInputElement } | undefined {
+    const spec = this.spec.controls.find((c) => c.kind === "text" && (c.completes || c.browses));
+    const input = spec && this.inputs.get(spec.number);
+    return spec && input ? { spec, input } : undefined;
+  }
+
+  private chooseKey(key: string): void {
+    const box = this.keyBox();
+    if (!box) return;
+    box.input.value = key;
+    box.input.focus();
+    this.owner.typed(this.spec.form, box.spec.number, key);
+  }
+
+  // A box whose text is not wholly a number is marked, and its tooltip and
+  // description say which number was used, then what the box is for.
+  private markField(number: number): void {
+    const input = this.inputs.get(number);
+    const c = this.spec.controls.find((t) => t.kind === "text" && t.number === number);
+    if (!input || !c) return;
+    const note = this.owner.session.fieldNote(this.spec.form, number);
+    const explained = [note, c.tip].filter((t) => t).join("\n");
+    input.classList.toggle("marked", note !== "");
+    input.title = explained;
+    if (explained) input.setAttribute("aria-description", explained);
+    else input.removeAttribute("aria-description");
   }
 
   // The first control in tab order, which takes the focus when shown.
@@ -151,6 +231,7 @@ export class FormView {
     for (const [number, text] of Object.entries(this.owner.session.texts(this.spec.form))) {
       const input = this.inputs.get(Number(number));
       if (input && input.value !== text) input.value = text;
+      this.markField(Number(number));
     }
     this.scrollToEnd();
   }
@@ -183,6 +264,46 @@ export class FormView {
     return { first: 0, count: lines.length };
   }
 
+  // The print area by keyboard: Shift+Down and Shift+Up select lines,
+  // Ctrl+A every line, Ctrl+C copies them, Ctrl+Shift+C copies them as a
+  // table, the Menu key or Shift+F10 opens its menu.
+  private areaKey(e: KeyboardEvent): void {
+    const ctrl = e.ctrlKey || e.metaKey;
+    if (e.shiftKey && !ctrl && (e.key === "ArrowDown" || e.key === "ArrowUp")) {
+      this.extendSelection(e.key === "ArrowDown" ? 1 : -1);
+    } else if (ctrl && !e.shiftKey && e.key.toLowerCase() === "a") {
+      document.getSelection()?.selectAllChildren(this.area);
+    } else if (ctrl && e.shiftKey && e.key.toLowerCase() === "c") {
+      const { first, count } = this.selectedRows();
+      void this.owner.copyAsTable(this.spec.form, first, count);
+    } else if (e.key === "ContextMenu" || (e.shiftKey && e.key === "F10")) {
+      const at = this.area.getBoundingClientRect();
+      this.openAreaMenu(at.left + 8, at.top + 8);
+    } else {
+      return;
+    }
+    e.preventDefault();
+  }
+
+  // Selects whole lines from where a keyboard selection began to one line
+  // further; the first step selects the top line (going down) or the last.
+  private selectedFrom = -1;
+  private selectedTo = -1;
+  private extendSelection(step: number): void {
+    const lines = this.area.children;
+    const selection = document.getSelection();
+    if (!lines.length || !selection) return;
+    const ours = !selection.isCollapsed && this.area.contains(selection.anchorNode) && this.selectedFrom >= 0 &&
+      this.selectedFrom < lines.length;
+    if (!ours) this.selectedFrom = this.selectedTo = step > 0 ? 0 : lines.length - 1;
+    else this.selectedTo = Math.max(0, Math.min(lines.length - 1, this.selectedTo + step));
+    const range = document.createRange();
+    range.setStartBefore(lines[Math.min(this.selectedFrom, this.selectedTo)]);
+    range.setEndAfter(lines[Math.max(this.selectedFrom, this.selectedTo)]);
+    selection.removeAllRanges();
+    selection.addRange(range);
+  }
+
   private openAreaMenu(x: number, y: number): void {
     const selection = document.getSelection();
     const selected = !!selection && !selection.isCollapsed && this.area.contains(selection.anchorNode);
@@ -212,13 +333,20 @@ export class FormView {
       input.type = "text";
       input.autocomplete = "off";
       input.spellcheck = false;
-      input.addEventListener("input", () => this.owner.typed(form, c.number, input.value));
+      input.addEventListener("input", () => {
+        this.owner.typed(form, c.number, input.value);
+        this.markField(c.number);
+      });
       this.inputs.set(c.number, input);
+      if (c.tip) {
+        input.title = c.tip;
+        input.setAttribute("aria-description", c.tip);
+      }
       if (c.completes || c.browses) this.addKeyHelp(input, c);
       input.addEventListener("keydown", (e) => {
         if (e.key === "Enter" && !composing(e) && !e.defaultPrevented) {
           e.preventDefault();
-          const ok = this.spec.controls.find((b) => b.kind === "button" && b.number === 1);
+          const ok = this.spec.controls.find((b) => b.kind === "button" && b.number === this.spec.enterPresses);
           if (ok) this.owner.click(form, ok);
         }
       });
@@ -278,12 +406,14 @@ export class FormView {
       completer.hide();
       subjects.show(tree.map((s) => s.name), below(), 0);
     };
+    // A subject's items; an item of keys that do the same puts its first key in the box.
     const openKeys = () => {
       const at = subjects.element.querySelector("li.active") as HTMLElement | null;
       const subject = tree?.[Number(at?.dataset.index ?? -1)];
       if (!subject) return;
       const b = below();
-      keys.show(subject.keys, { left: b.left + subjects.element.offsetWidth, top: b.top }, 0);
+      keys.show(subject.items.map((i) => i.label), { left: b.left + subjects.element.offsetWidth, top: b.top }, 0,
+        subject.items.map((i) => i.key));
     };
     const update = () => {
       if (!c.completes) return;

@@ -8,6 +8,7 @@ let nextId = 0;
 export class ListPopup {
   readonly element: HTMLUListElement;
   private items: string[] = [];
+  private values: string[] = [];
   private active = -1;
 
   constructor(private readonly anchor: HTMLElement, label: string, private readonly onPick: (item: string) => void) {
@@ -21,19 +22,23 @@ export class ListPopup {
     this.element.addEventListener("mousedown", (e) => e.preventDefault());
     this.element.addEventListener("click", (e) => {
       const li = (e.target as HTMLElement).closest("li");
-      if (li) this.onPick(this.items[Number(li.dataset.index)]);
+      if (li) this.onPick(this.values[Number(li.dataset.index)]);
     });
   }
 
   get open(): boolean {
     return !this.element.hidden;
   }
+  // What the highlighted item stands for.
   get highlighted(): string | undefined {
-    return this.active >= 0 ? this.items[this.active] : undefined;
+    return this.active >= 0 ? this.values[this.active] : undefined;
   }
 
-  show(items: string[], at: { left: number; top: number }, highlight = -1): void {
+  // Shows the items; picking one hands its value (by default the item
+  // itself) to the owner.
+  show(items: string[], at: { left: number; top: number }, highlight = -1, values: string[] = items): void {
     this.items = items;
+    this.values = values;
     this.element.replaceChildren(
       ...items.map((text, index) => {
         const li = document.createElement("li");

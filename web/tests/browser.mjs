@@ -20,6 +20,7 @@ const types = {
   ".webmanifest": "application/manifest+json",
   ".svg": "image/svg+xml",
   ".png": "image/png",
+  ".txt": "text/plain; charset=utf-8",
 };
 
 // A plain static server of the site, as any web server would host it.

@@ -25,11 +25,22 @@ test("starts with the main window and the focus in its key box", async () => {
   const { page, problems } = await program();
   assert.equal(await page.title(), "记账助手");
   assert.deepEqual(await visible(page), ["Form1"]);
-  assert.equal(await page.locator("#Form1 h2").textContent(), "Form1");
+  assert.equal(await page.locator("#Form1 h2").textContent(), "记账助手");
+  assert.equal(await page.locator("#Form1").getAttribute("aria-label"), "记账助手");
   assert.equal(await focused(page), "Form1.Text1");
-  // The window has the core's client size: 11415 x 7785 twips.
+  // The printed lines stand clear of every control.
+  const overlaps = await page.evaluate(() => {
+    const area = document.querySelector("#Form1 .print-area").getBoundingClientRect();
+    return [...document.querySelectorAll("#Form1 .control")].filter((c) => {
+      const r = c.getBoundingClientRect();
+      return r.left < area.right && area.left < r.right && r.top < area.bottom && area.top < r.bottom;
+    }).map((c) => c.dataset.name);
+  });
+  assert.deepEqual(overlaps, []);
+  // The window has the core's client size.
   const box = await page.locator("#Form1 .client").boundingBox();
-  assert.deepEqual([box.width, box.height], [11415 / 15, 7785 / 15]);
+  const size = replayLog("controls Form1\n").split("\n").find((l) => l.startsWith("window Form1 ")).split(" ").slice(2).map(Number);
+  size.forEach((twips, i) => assert.ok(Math.abs([box.width, box.height][i] - twips / 15) < 0.1, `${box.width}x${box.height} vs ${size}`));
   // The key box is named by its caption.
   assert.equal(await page.getByLabel("财务报表填写事项").getAttribute("data-name"), "Text1");
   // The printed lines are a log a screen reader reads out as they come.
@@ -62,6 +73,23 @@ test("a calculator opened, filled by keyboard, computed, cleared and left", asyn
   await page.keyboard.press("Enter");
   assert.deepEqual(await visible(page), ["Form3"]);
   assert.equal(await focused(page), "Form3.Text1");
+  // Its title names a key that opens it, then the window; so do its
+  // accessible name and the page's title while it is in front.
+  const title = await page.locator("#Form3 h2").textContent();
+  const [subject, name] = title.split(" — ");
+  assert.equal(name, "Form3");
+  assert.match(replayLog(`set Form1.Text1 ${subject}\nclick Form1.Command1\nstate\n`), /^visible: Form3( |$)/m);
+  assert.equal(await page.locator("#Form3").getAttribute("aria-label"), title);
+  assert.equal(await page.title(), title);
+  // A box whose text is not wholly a number is marked with the number used.
+  const box = page.locator("#Form3 [data-name=Text1]");
+  await page.keyboard.type("12abc");
+  assert.ok(await box.evaluate((b) => b.classList.contains("marked")));
+  assert.equal((await box.getAttribute("title")).split("\n")[0], "只读取了 12");
+  assert.equal((await box.getAttribute("aria-description")).split("\n")[0], "只读取了 12");
+  await box.fill("");
+  assert.ok(!(await box.evaluate((b) => b.classList.contains("marked"))));
+  assert.ok(!(await box.getAttribute("title") ?? "").includes("只读取了"));
   await page.keyboard.type("10000");
   await page.keyboard.press("Tab");
   await page.keyboard.type("0.13");
@@ -84,6 +112,7 @@ test("a calculator opened, filled by keyboard, computed, cleared and left", asyn
   await page.getByRole("button", { name: "退出" }).click();
   assert.deepEqual(await visible(page), ["Form1"]);
   assert.equal(await focused(page), "Form1.Text1");
+  assert.equal(await page.title(), "记账助手");
   // Opened again, it shows the earlier inputs.
   await page.keyboard.press("Enter");
   assert.equal(await page.locator("#Form3 [data-name=Text2]").inputValue(), "0.13");
@@ -136,20 +165,70 @@ test("the completer offers keys as the user types, by characters or pinyin initi
   await page.close();
 });
 
-test("the browse menu by keyboard puts a key of a subject into the box", async () => {
+test("the browse menu by keyboard shows the core's items and puts a merged item's first key into the box", async () => {
   const { page, problems } = await program();
-  const tree = replayLog("subjects\n").split("\n");
-  const second = tree.filter((l) => l.startsWith("subject ")).map((l) => l.slice(8))[1];
-  const keys = tree.slice(tree.indexOf(`subject ${second}`) + 1);
-  const firstKey = keys[0].slice(4);
+  // The menu as the core gives it: subjects, each with its items.
+  const tree = [];
+  for (const l of replayLog("subjects\n").split("\n")) {
+    if (l.startsWith("subject ")) tree.push({ name: l.slice(8), items: [] });
+    else if (l.startsWith("key ")) tree.at(-1).items.push(l.slice(4));
+  }
+  // An item of keys that do the same: "first（other、other）".
+  const s = tree.findIndex((t) => t.items.some((i) => /^[^（]+（.+、.+）$/.test(i)));
+  assert.ok(s >= 0, "no merged item");
+  const i = tree[s].items.findIndex((item) => /^[^（]+（.+、.+）$/.test(item));
   await page.keyboard.press("ArrowDown");
   const subjects = page.locator("#Form1 .popup-list:not([hidden]):not(.keys)");
-  assert.equal(await subjects.locator("li").nth(1).textContent(), second);
-  await page.keyboard.press("ArrowDown");
+  assert.deepEqual(await subjects.locator("li").allTextContents(), tree.map((t) => t.name));
+  for (let k = 0; k < s; ++k) await page.keyboard.press("ArrowDown");
   await page.keyboard.press("ArrowRight");
-  assert.equal(await page.locator("#Form1 .popup-list.keys li").first().textContent(), firstKey);
+  assert.deepEqual(await page.locator("#Form1 .popup-list.keys li").allTextContents(), tree[s].items);
+  for (let k = 0; k < i; ++k) await page.keyboard.press("ArrowDown");
   await page.keyboard.press("Enter");
-  assert.equal(await page.locator("#Form1 [data-name=Text1]").inputValue(), firstKey);
+  const first = tree[s].items[i].split("（")[0];
+  assert.equal(await page.locator("#Form1 [data-name=Text1]").inputValue(), first);
+  // It is a key of the table, and looked up it does what the core does.
+  const script = `set Form1.Text1 ${first}\nclick Form1.Command1\n`;
+  assert.doesNotMatch(replayLog(script), /^hint Form1 \[.+\]/m);
+  await page.keyboard.press("Enter");
+  const state = replayLog(`${script}state\n`).split("\n").find((l) => l.startsWith("visible:"));
+  assert.deepEqual(await visible(page), state.split(" ").slice(1));
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("a key that matches nothing gets the core's hint; a key chosen from it goes into the box", async () => {
+  const { page, problems } = await program();
+  await page.keyboard.type("应收帐款");
+  await page.keyboard.press("Enter");
+  const given = replayLog("set Form1.Text1 应收帐款\nclick Form1.Command1\n").split("\n").find((l) => l.startsWith("hint Form1 "));
+  const message = given.slice(given.indexOf("[") + 1, given.lastIndexOf("]"));
+  const keys = given.slice(given.lastIndexOf("]") + 2).split(" ");
+  assert.equal(keys[0], "应收账款");
+  assert.ok(keys.length <= 5);
+  const hint = page.locator("#Form1 .hint");
+  assert.equal(await hint.locator("p").textContent(), message);
+  assert.deepEqual(await hint.getByRole("link").allTextContents(), keys);
+  assert.deepEqual(await pageLines(page, 1), []);
+  // Tab goes as the screen reads: the box, 确定, 取消, 退出, the hint's keys,
+  // then the printed lines.
+  const stops = [];
+  for (let k = 0; k < 4 + keys.length; ++k) {
+    await page.keyboard.press("Tab");
+    stops.push(await page.evaluate(() => {
+      const el = document.activeElement;
+      return el.dataset.name ?? (el.classList.contains("print-area") ? "print area" : el.textContent);
+    }));
+  }
+  assert.deepEqual(stops, ["Command1", "Command3", "Command2", ...keys, "print area"]);
+  // The first key, chosen by keyboard, fills the box and takes the hint away.
+  for (let k = 0; k < keys.length; ++k) await page.keyboard.press("Shift+Tab");
+  await page.keyboard.press("Enter");
+  assert.equal(await focused(page), "Form1.Text1");
+  assert.equal(await page.locator("#Form1 [data-name=Text1]").inputValue(), "应收账款");
+  assert.ok(await hint.isHidden());
+  await page.keyboard.press("Enter");
+  assert.deepEqual(await pageLines(page, 1), replayScreen("set Form1.Text1 应收账款\nclick Form1.Command1\n", 1));
   assert.deepEqual(problems, []);
   await page.close();
 });
@@ -199,7 +278,7 @@ test("copy as table puts the selected lines on the clipboard as tab-separated te
   await page.locator("#Form3 .line").nth(1).click({ button: "right", position: { x: 40, y: 5 } });
   await page.getByRole("menuitem", { name: "复制为表格" }).click();
   // The copy is written asynchronously: wait for the table to arrive.
-  const copied = await page.evaluate(async () => {
+  const table = () => page.evaluate(async () => {
     for (let tries = 0; tries < 100; ++tries) {
       const [item] = await navigator.clipboard.read();
       if (item?.types.includes("text/html"))
@@ -208,6 +287,7 @@ test("copy as table puts the selected lines on the clipboard as tab-separated te
     }
     return { text: "", html: "" };
   });
+  const copied = await table();
   const rows = copied.text.split("\n").filter((r) => r !== "").map((r) => r.split("\t"));
   assert.equal(rows.length, 2);
   rows.forEach(([caption, amount], i) => {
@@ -216,6 +296,17 @@ test("copy as table puts the selected lines on the clipboard as tab-separated te
     assert.equal(amount, line.slice(caption.length).trim());
     assert.ok(copied.html.includes(`<td>${caption}</td><td>${amount}</td>`), copied.html);
   });
+  // By keyboard: Tab reaches the printed lines after the buttons, Shift+Down
+  // selects the first two, Ctrl+Shift+C copies them as a table.
+  await page.evaluate(() => navigator.clipboard.writeText(""));
+  await page.locator("#Form3 [data-name=Command3]").focus();
+  await page.keyboard.press("Tab");
+  assert.equal(await page.evaluate(() => document.activeElement.getAttribute("role")), "log");
+  await page.keyboard.press("Shift+ArrowDown");
+  await page.keyboard.press("Shift+ArrowDown");
+  await page.keyboard.press("Control+Shift+C");
+  const byKeys = (await table()).text.split("\n").filter((r) => r !== "").map((r) => r.split("\t")[0]);
+  assert.deepEqual(byKeys.map((caption, i) => lines[i].startsWith(caption)), [true, true]);
   assert.deepEqual(problems, []);
   await page.close();
 });
@@ -233,12 +324,13 @@ test("bad input: 1 MB pasted, keys typed fast, windows closed in any order", asy
   assert.equal((await box.inputValue()).length, big.length);
   assert.equal(await page.evaluate((f) => window.bookkeeper.session.texts(f)[1].length, Number(front.slice(4))), big.length);
   // Keys as fast as the keyboard sends them, then the windows closed behind
-  // one another with their close boxes.
+  // one another with their close boxes (a window the main window covers
+  // once it is back is reached as from a window list).
   await page.keyboard.type("-1e308*&H7fff　１２ａｂｃ", { delay: 0 });
   for (let i = 0; i < 20; ++i) await page.keyboard.press("Enter", { delay: 0 });
   const dialog = page.getByRole("dialog");
   while (await dialog.isVisible()) await page.keyboard.press("Escape");
-  for (const id of [...(await visible(page))].reverse()) await page.locator(`#${id} .close-box`).click();
+  for (const id of [...(await visible(page))].reverse()) await page.locator(`#${id} .close-box`).dispatchEvent("click");
   assert.deepEqual(await visible(page), ["Form1"]);
   await page.locator("#Form1 .close-box").click();
   assert.equal(await page.locator(".ended button").textContent(), "重新开始");
@@ -267,6 +359,29 @@ test("windows move by their title bars and come to the front when clicked", asyn
   await page.mouse.click(form8.x + 10, form8.y + form8.height - 10);
   assert.deepEqual(await visible(page), ["Form8", "Form32"]);
   assert.deepEqual(await page.evaluate(() => window.bookkeeper.session.visible()), [8, 32]);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("the page names its licence and carries the notices of what it is built with", async () => {
+  const { page, problems } = await program();
+  const about = page.getByRole("contentinfo", { name: "关于" });
+  const fetched = async (name) => {
+    const href = await about.getByRole("link", { name }).getAttribute("href");
+    return page.evaluate(async (href) => {
+      const r = await fetch(href);
+      return { status: r.status, type: r.headers.get("content-type"), text: await r.text() };
+    }, href);
+  };
+  const licence = await fetched("Apache-2.0");
+  assert.equal(licence.status, 200);
+  assert.match(licence.text, /Apache License\s+Version 2\.0/);
+  const notices = await fetched("第三方软件声明");
+  assert.equal(notices.status, 200);
+  assert.match(notices.text, /The Emscripten Authors/);
+  assert.match(notices.text, /University of Illinois\/NCSA/);
+  assert.match(notices.text, /^License: Expat\n Permission is hereby granted/m);
+  assert.match(notices.text, /^License: NCSA~Mozilla\n/m);
   assert.deepEqual(problems, []);
   await page.close();
 });

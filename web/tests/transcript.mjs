@@ -5,7 +5,7 @@
 // The program starts anew for each script. With `check`, after every command
 // the page must show what the core holds: just the windows it thinks
 // visible, in its order, each print area with the window's lines, each box
-// with its text; the first difference is thrown.
+// with its text, each hint as last given; the first difference is thrown.
 export async function runScript(page, script, { check = false } = {}) {
   return page.evaluate(({ script, check }) => {
     const app = window.bookkeeper;
@@ -19,10 +19,15 @@ export async function runScript(page, script, { check = false } = {}) {
       app.tap((e) => window.bookkeeperEvents.push(e));
     }
     app.restart();
+    const hints = new Map();  // the last hint each window was given
     const drain = () => { for (const e of events.splice(0)) describe(e); };
     const describe = (e) => {
       if (e.kind === "print") log.push(`print ${form(e.form)} ${e.row} [${e.text}]`);
       else if (e.kind === "fault") log.push(`fault ${form(e.form)} ${e.code} ${e.text}`);
+      else if (e.kind === "hint") {
+        hints.set(e.form, e);
+        log.push([`hint ${form(e.form)} [${e.text}]`, ...e.keys].join(" "));
+      }
       else if (e.kind === "quit") log.push("end");
       else if (e.kind !== "create") log.push(`${e.kind} ${form(e.form)}`);
     };
@@ -37,6 +42,10 @@ export async function runScript(page, script, { check = false } = {}) {
         const drawn = [...view.root.querySelectorAll(".print-area .line")].map((l) => l.textContent);
         if (!view.root.hidden && drawn.join("\n") !== app.session.lines(n).join("\n"))
           throw new Error(`${line}: ${form(n)}'s print area differs from its lines`);
+        const hint = view.root.querySelector(".hint");
+        const given = hints.get(n)?.text ? [hints.get(n).text, ...hints.get(n).keys].join("|") : "";
+        if (hint && (hint.hidden ? "" : [...hint.children].map((c) => c.textContent).join("|")) !== given)
+          throw new Error(`${line}: ${form(n)}'s hint differs from the one it was given`);
         for (const [k, text] of Object.entries(app.session.texts(n)))
           if (view.inputs.get(Number(k))?.value !== text) throw new Error(`${line}: ${form(n)}.Text${k} lost its text`);
       }
@@ -80,7 +89,7 @@ export async function runScript(page, script, { check = false } = {}) {
       } else if (verb === "subjects") {
         for (const s of app.session.subjects(1, 1)) {
           log.push(`subject ${s.name}`);
-          for (const k of s.keys) log.push(`key ${k}`);
+          for (const item of s.items) log.push(`key ${item.label}`);
         }
       } else {
         throw new Error(`cannot read "${line}"`);
