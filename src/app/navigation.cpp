@@ -1,6 +1,7 @@
 #include "app/navigation.h"
 
 #include "lookup/lookup_table.h"
+#include "ui/ui_texts.h"
 
 namespace bk {
 
@@ -23,7 +24,7 @@ FormId returnWindow(FormId calculator)
 
 std::string windowTitle(FormId form)
 {
-    if (form == kMainForm) return "记账助手";
+    if (form == kMainForm) return std::string(ui_texts::kProgramName);
     for (const lookup::LookupRule& rule : lookup::LookupTable::instance().rules())
         for (const lookup::RuleAction& a : rule.actions)
             if (a.kind == lookup::RuleAction::Kind::OpenWindow && a.window == form)

@@ -3,9 +3,10 @@
 // The core (windows, navigation, lookup, calculators) describes each window
 // as a WindowSpec and asks the toolkit to create, show and hide it, to draw
 // printed lines and to show a fault. The toolkit reports user actions back
-// through the Application (clicks, text edits, the close box). Two adapters
-// implement it: the Qt Widgets one of the real program and a recording one
-// used by the replay tool and the tests.
+// through the Application (clicks, text edits, the close box). Three adapters
+// implement it: the Qt Widgets one of the desktop program, the web one that
+// hands its events to the page of the web edition, and a recording one used
+// by the replay tool and the tests.
 #pragma once
 
 #include <string>

@@ -34,6 +34,7 @@
 
 #include "app/application.h"
 #include "lookup/completion.h"
+#include "ui/ui_texts.h"
 
 namespace bk {
 
@@ -43,6 +44,7 @@ namespace {
 // inch, 15 twips each, and Qt scales them for high-dpi screens itself.
 int px(int twips) { return (twips + 7) / 15; }
 QRect toPixels(const Rect& r) { return QRect(px(r.left), px(r.top), px(r.width), px(r.height)); }
+QString fromCore(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The printed lines start a few pixels in from the window's edge.
 constexpr int kInset = 3;
@@ -62,7 +64,7 @@ public:
     PrintArea(QWidget* parent, Table table) : QPlainTextEdit(parent), table_(std::move(table))
     {
         setObjectName(QStringLiteral("printArea"));
-        setAccessibleName(QStringLiteral("计算结果"));
+        setAccessibleName(fromCore(ui_texts::kPrintArea));
         setReadOnly(true);
         setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -154,11 +156,11 @@ private:
         auto* menu = new QMenu(this);
         menu->setObjectName(QStringLiteral("printAreaMenu"));
         menu->setAttribute(Qt::WA_DeleteOnClose);
-        QAction* copyAction = menu->addAction(QStringLiteral("复制"), this, &QPlainTextEdit::copy);
+        QAction* copyAction = menu->addAction(fromCore(ui_texts::kCopy), this, &QPlainTextEdit::copy);
         copyAction->setShortcut(QKeySequence::Copy);
         copyAction->setEnabled(textCursor().hasSelection());
-        menu->addAction(QStringLiteral("全选"), this, &QPlainTextEdit::selectAll)->setShortcut(QKeySequence::SelectAll);
-        QAction* table = menu->addAction(QStringLiteral("复制为表格"), this, &PrintArea::copyAsTable);
+        menu->addAction(fromCore(ui_texts::kSelectAll), this, &QPlainTextEdit::selectAll)->setShortcut(QKeySequence::SelectAll);
+        QAction* table = menu->addAction(fromCore(ui_texts::kCopyAsTable), this, &PrintArea::copyAsTable);
         table->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
         table->setEnabled(rows_ > 0);
         menu_ = menu;
@@ -270,7 +272,7 @@ private:
     QMenu* subjectMenu()
     {
         if (subjects_) return subjects_;
-        subjects_ = new QMenu(QStringLiteral("按科目浏览"), this);
+        subjects_ = new QMenu(fromCore(ui_texts::kBrowse), this);
         subjects_->setObjectName(QStringLiteral("subjectMenu"));
         for (const lookup::Subject& subject : tree_) {
             QMenu* keys = subjects_->addMenu(menuText(subject.name));
@@ -423,7 +425,7 @@ public:
             const QString key = QString::fromStdString(hint.keys[i]);
             auto* link = new LinkLabel(key, hint_, [this, key] { chooseHintKey(key); });
             link->setObjectName(QStringLiteral("hintKey%1").arg(i + 1));
-            link->setAccessibleDescription(QStringLiteral("填入关键字框"));
+            link->setAccessibleDescription(fromCore(ui_texts::kHintKeyAction));
             hint_->layout()->addWidget(link);
             if (previous) setTabOrder(previous, link);
             previous = link;
@@ -712,7 +714,7 @@ void QtToolkit::showHint(FormId form, const KeyHint& hint)
 
 void QtToolkit::showFault(FormId form, int /*code*/, const std::string& message)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("运算错误"), QString::fromStdString(message),
+    QMessageBox box(QMessageBox::Critical, fromCore(ui_texts::kFaultTitle), QString::fromStdString(message),
                     QMessageBox::Ok, windows_.at(static_cast<size_t>(form)));
     box.exec();
 }
