@@ -168,9 +168,12 @@ export class App implements FormOwner {
     ok.textContent = this.texts.ok;
     form.append(ok);
     dialog.append(title, text, form);
+    // The dialog gives the focus back where it was; only when that is not in
+    // the front window does the window's first field take it. The close
+    // event may come after the user has moved on (Tab), which must stand.
     dialog.addEventListener("close", () => {
-      const visible = this.session.visible();
-      this.views.get(visible[0])?.focusFirst();
+      const front = this.views.get(this.session.visible()[0]);
+      if (front && !front.root.contains(document.activeElement)) front.focusFirst();
       this.nextFault();
     });
     document.body.append(dialog);
