@@ -64,13 +64,6 @@ int comparePow10(const Integer& n, const Integer& d, long e)
     return lhs < d ? -1 : (lhs == d ? 0 : 1);
 }
 
-// v built from decimal digits and the power of ten they are scaled by.
-Rational fromDecimal(const Integer& digits, long exponent)
-{
-    if (exponent >= 0) return Rational(digits * pow10(static_cast<unsigned>(exponent)));
-    return Rational(digits, pow10(static_cast<unsigned>(-exponent)));
-}
-
 // Holds v to the range of amounts: an overflow past the largest double, 0
 // below the smallest positive one, and at most kKeptDigits significant digits
 // once its exact form has grown past kMaxBits.
@@ -89,13 +82,19 @@ Rational inRange(Rational v)
     if (log2 - 1 < -1074 && abs(v) < smallest()) return Rational(0);
     if (nBits + dBits > static_cast<long>(kMaxBits)) {
         const Rounded r = roundToDigits(v, kKeptDigits);
-        Rational kept = fromDecimal(Integer(r.digits), r.exponent - static_cast<long>(kKeptDigits) + 1);
+        Rational kept = decimalValue(Integer(r.digits), r.exponent - static_cast<long>(kKeptDigits) + 1);
         return v.sign() < 0 ? Rational(-kept) : kept;
     }
     return v;
 }
 
 }  // namespace
+
+Rational decimalValue(const Integer& digits, long exponent)
+{
+    if (exponent >= 0) return Rational(digits * pow10(static_cast<unsigned>(exponent)));
+    return Rational(digits, pow10(static_cast<unsigned>(-exponent)));
+}
 
 Rounded roundToDigits(const Rational& v, unsigned digits)
 {
@@ -148,7 +147,7 @@ Num::Num(double v)
     const std::size_t kept = digits.find_last_not_of('0') + 1;
     exponent += static_cast<long>(digits.size() - kept);
     digits.resize(kept);
-    Rational exact = fromDecimal(Integer(digits), exponent);
+    Rational exact = decimalValue(Integer(digits), exponent);
     v_ = inRange(v < 0 ? Rational(-exact) : exact);
 }
 

@@ -102,6 +102,9 @@ inline constexpr unsigned kExactPowerBits = 4096;
 inline constexpr unsigned kKeptDigits = 40;
 inline constexpr unsigned kMaxBits = 4096;
 
+// digits × 10^exponent, exactly.
+Rational decimalValue(const Integer& digits, long exponent);
+
 // |v| rounded to `digits` significant decimal digits, half away from zero:
 // the digits (exactly `digits` of them, the first never 0) and the decimal
 // exponent of the first. v must not be 0.

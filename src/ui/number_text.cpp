@@ -234,8 +234,7 @@ Num readDecimal(FieldReader& in, bool& anyDigit)
 
     Integer value(digits);
     if (roundUp) ++value;
-    if (scale >= 0) return Num::exactly(Rational(value * boost::multiprecision::pow(Integer(10), static_cast<unsigned>(scale))));
-    return Num::exactly(Rational(value, boost::multiprecision::pow(Integer(10), static_cast<unsigned>(-scale))));
+    return Num::exactly(decimalValue(value, static_cast<long>(scale)));
 }
 
 // A "+" or "-", if one is next; true for "-".

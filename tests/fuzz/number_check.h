@@ -95,9 +95,7 @@ inline void checkReadsBack(const Num& v)
     Rational expected = 0;
     if (v.sign() != 0) {
         const Rounded r = roundToDigits(v.exact(), 15);
-        const long scale = r.exponent - 14;
-        const Integer ten = boost::multiprecision::pow(Integer(10), static_cast<unsigned>(scale < 0 ? -scale : scale));
-        expected = scale >= 0 ? Rational(Integer(r.digits) * ten) : Rational(Integer(r.digits), ten);
+        expected = decimalValue(Integer(r.digits), r.exponent - 14);
         if (v.sign() < 0) expected = -expected;
     }
     const bool outside = abs(expected) > largest();
