@@ -13,11 +13,11 @@
 
 #include "calc/calculator.h"
 #include "lookup/lookup_table.h"
-#include "ui/output_surface.h"
-#include "ui/recording_toolkit.h"
+#include "replay.h"
 #include "ui/arith.h"
 #include "ui/number_text.h"
-#include "replay.h"
+#include "ui/output_surface.h"
+#include "ui/recording_toolkit.h"
 
 namespace {
 
@@ -145,7 +145,8 @@ void BM_PressEveryWindow(benchmark::State& state, std::string amount)
             } catch (const bk::ArithmeticFault&) {
                 // a fault ends the press, as on screen
             }
-            const double us = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+            const double us =
+                std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
             fastest[static_cast<size_t>(form)] = std::min(fastest[static_cast<size_t>(form)], us);
             log.str({});
         }
@@ -157,7 +158,8 @@ void BM_PressEveryWindow(benchmark::State& state, std::string amount)
 BENCHMARK_CAPTURE(BM_PressEveryWindow, typical, std::string("12345.67"))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_PressEveryWindow, forty_digits, std::string("9876543210.987654321098765432109876543211"))
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_PressEveryWindow, forty_digits_tiny, std::string("0.1234567890123456789012345678901234567891e-290"))
+BENCHMARK_CAPTURE(BM_PressEveryWindow, forty_digits_tiny,
+                  std::string("0.1234567890123456789012345678901234567891e-290"))
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_PressEveryWindow, forty_digits_huge, std::string("1.234567890123456789012345678901234567891e150"))
     ->Unit(benchmark::kMicrosecond);

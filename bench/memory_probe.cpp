@@ -71,7 +71,8 @@ int main(int argc, char** argv)
         app.start();
         showEveryWindow(app);
         int created = 0;
-        for (bk::FormId form = bk::kMainForm; form <= bk::kLastForm; ++form) created += app.windows().find(form) != nullptr;
+        for (bk::FormId form = bk::kMainForm; form <= bk::kLastForm; ++form)
+            created += app.windows().find(form) != nullptr;
         if (created != bk::kLastForm) {
             std::fprintf(stderr, "only %d windows were created\n", created);
             return 1;

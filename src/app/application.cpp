@@ -37,12 +37,12 @@ WindowSpec mainWindowSpec()
     spec.widthTwips = 11415 + shift;
     spec.heightTwips = 7785;
     spec.controls = {
-                        {ControlKind::TextBox, 1, {}, at(7680, 1680, 2535, 495), false, true, true},
-                        {ControlKind::Button, 1, "确定", at(6720, 2640, 1935, 495)},
-                        {ControlKind::Button, 3, "取消", at(9240, 2640, 1935, 495)},
-                        {ControlKind::Button, 2, "退出", at(7800, 3720, 1935, 495)},
-                        {ControlKind::Label, 1, "财务报表填写事项", at(8160, 960, 1695, 495), false, false, false, 1},
-                    };
+        {ControlKind::TextBox, 1, {}, at(7680, 1680, 2535, 495), false, true, true},
+        {ControlKind::Button, 1, "确定", at(6720, 2640, 1935, 495)},
+        {ControlKind::Button, 3, "取消", at(9240, 2640, 1935, 495)},
+        {ControlKind::Button, 2, "退出", at(7800, 3720, 1935, 495)},
+        {ControlKind::Label, 1, "财务报表填写事项", at(8160, 960, 1695, 495), false, false, false, 1},
+    };
     spec.title = windowTitle(kMainForm);
     spec.printArea = {0, 0, printWidth, spec.heightTwips};
     spec.hintArea = at(6720, 3720 + 495 + kGap, 11175 - 6720, 7785 - (3720 + 495 + 2 * kGap));
@@ -71,15 +71,12 @@ WindowSpec Application::windowSpec(FormId form)
 {
     if (form == kMainForm) return mainWindowSpec();
     WindowSpec spec = calc::calculatorSpec(form);
-    for (ControlSpec& c : spec.controls)
-        c.clickable = c.kind == ControlKind::Label && labelLink(form, c.number) != 0;
+    for (ControlSpec& c : spec.controls) c.clickable = c.kind == ControlKind::Label && labelLink(form, c.number) != 0;
     spec.title = windowTitle(form);
     return spec;
 }
 
-Application::Application(Toolkit& toolkit) : toolkit_(toolkit), windows_(toolkit, &Application::windowSpec)
-{
-}
+Application::Application(Toolkit& toolkit) : toolkit_(toolkit), windows_(toolkit, &Application::windowSpec) {}
 
 void Application::start() { windows_.show(kMainForm); }
 
@@ -187,8 +184,7 @@ void Application::pressCalculator(FormId form, int command)
 {
     Window& w = windows_.get(form);
     switch (command) {
-    case 1:
-    {
+    case 1: {
         calc::Calc calc(w.texts(), w.output());
         try {
             calc::calculatorDef(form).compute(calc);

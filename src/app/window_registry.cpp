@@ -9,10 +9,7 @@ namespace {
 const std::string kEmpty;
 }
 
-Window::Window(Toolkit& toolkit, WindowSpec spec)
-    : spec_(std::move(spec)), output_(toolkit, spec_.form)
-{
-}
+Window::Window(Toolkit& toolkit, WindowSpec spec) : spec_(std::move(spec)), output_(toolkit, spec_.form) {}
 
 const ControlSpec* Window::control(ControlKind kind, int number) const
 {
@@ -29,8 +26,7 @@ const std::string& Window::text(int textNumber) const
 
 void Window::setText(int textNumber, std::string text) { texts_[textNumber] = std::move(text); }
 
-WindowRegistry::WindowRegistry(Toolkit& toolkit, SpecFactory specFor)
-    : toolkit_(toolkit), specFor_(std::move(specFor))
+WindowRegistry::WindowRegistry(Toolkit& toolkit, SpecFactory specFor) : toolkit_(toolkit), specFor_(std::move(specFor))
 {
 }
 
@@ -51,10 +47,7 @@ Window* WindowRegistry::find(FormId form)
     return slots_[static_cast<size_t>(form)].get();
 }
 
-const Window* WindowRegistry::find(FormId form) const
-{
-    return const_cast<WindowRegistry*>(this)->find(form);
-}
+const Window* WindowRegistry::find(FormId form) const { return const_cast<WindowRegistry*>(this)->find(form); }
 
 void WindowRegistry::show(FormId form)
 {

@@ -54,7 +54,7 @@ public:
     Window* find(FormId form);
     const Window* find(FormId form) const;
 
-    void show(FormId form);   // visible, in front
+    void show(FormId form);  // visible, in front
     void hide(FormId form);
     void clearOutput(FormId form);
     // The window system brought a visible window to the front by itself.

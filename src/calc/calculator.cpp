@@ -103,17 +103,22 @@ WindowSpec calculatorSpec(FormId form)
             const int top = rowTop(row);
             const int labelTop = top + (kTextHeight - kLabelHeight) / 2;
             if (item.kind == Item::Kind::Heading) {
-                labels.push_back({ControlKind::Label, labelNumberOf(item), std::string(item.caption),
+                labels.push_back({ControlKind::Label,
+                                  labelNumberOf(item),
+                                  std::string(item.caption),
                                   {left, labelTop, width, kLabelHeight}});
             } else {
                 if (!item.caption.empty()) {
-                    labels.push_back({ControlKind::Label, labelNumberOf(item), std::string(item.caption),
+                    labels.push_back({ControlKind::Label,
+                                      labelNumberOf(item),
+                                      std::string(item.caption),
                                       {left, labelTop, captionsWidth, kLabelHeight}});
                     labels.back().buddy = item.text;
                 } else if (row > 0 && column[row - 1].kind == Item::Kind::Heading) {
                     labels.back().buddy = item.text;  // the heading above names the field
                 }
-                texts.push_back({ControlKind::TextBox, item.text, {}, {left + fieldsLeft, top, kTextWidth, kTextHeight}});
+                texts.push_back(
+                    {ControlKind::TextBox, item.text, {}, {left + fieldsLeft, top, kTextWidth, kTextHeight}});
                 texts.back().tip = item.tip;
             }
         }

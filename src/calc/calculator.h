@@ -34,13 +34,13 @@ public:
     // The number in field TextN (readNumber: a field without a number is 0).
     Num read(int textNumber) const;
 
-    void text(std::string_view line) { out_.printText(line); }           // a text line
-    void result(std::string_view caption, const Num& value)             // caption, then the amount
+    void text(std::string_view line) { out_.printText(line); }  // a text line
+    void result(std::string_view caption, const Num& value)     // caption, then the amount
     {
         out_.printNumber(caption, value);
     }
     void result(std::string_view caption, const Var& value) { out_.printVariant(caption, value); }
-    void blank() { out_.printBlank(); }                                 // an empty line
+    void blank() { out_.printBlank(); }  // an empty line
 
     // A journal entry of one amount: the debit line, then the credit line,
     // both with the amount; the second form puts its heading line first.

@@ -10,6 +10,7 @@
 namespace bk::lookup {
 
 namespace {
+// clang-format off
 const LookupRule kFormulas[] = {
     printRule("短期投资", {"短期投资=短期投资－短期投资跌价准备"}),  // 0
     printRule("应收票据", {"应收票据"}),  // 1
@@ -60,6 +61,7 @@ const LookupRule kFormulas[] = {
     printRule("盈余公积", {"利润分配（借）=盈余公积（贷）（10%净利润）"}),  // 46
     printRule("应付股利", {"利润分配（借）=应付股利（贷）"}),  // 47
 };
+// clang-format on
 }  // namespace
 
 RuleBlock formulaRules() { return {0, kFormulas}; }

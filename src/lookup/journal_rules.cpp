@@ -13,6 +13,7 @@
 namespace bk::lookup {
 
 namespace {
+// clang-format off
 const LookupRule kJournal[] = {
     printRule("开立备用金", {"借：其他应收款-备用金      贷：库存现金"}),  // 49
     printRule("备用金增加", {"借：管理费用      贷：库存现金"}),  // 50
@@ -559,6 +560,7 @@ const LookupRule kJournal[] = {
     printRule("结转出售固定资产", {"借：固定资产清理      贷：营业外收入-非流动资产处置利得"}),  // 345
     printRule("结转报废固定资产", {"借：营业外支出-非流动资产处置损失      贷：固定资产清理"}),  // 346
 };
+// clang-format on
 }  // namespace
 
 RuleBlock journalRules() { return {49, kJournal}; }

@@ -40,7 +40,9 @@ std::u32string folded(std::string_view text)
     std::u32string out;
     for (char32_t c : decode(text)) {
         switch (c) {
-        case U'帐': case U'帳': case U'賬': c = U'账'; break;
+        case U'帐':
+        case U'帳':
+        case U'賬': c = U'账'; break;
         case U'它': c = U'他'; break;
         case U'缴': c = U'交'; break;
         case U'(': c = U'（'; break;
@@ -52,7 +54,8 @@ std::u32string folded(std::string_view text)
     return out;
 }
 
-template <class S> int editDistance(const S& a, const S& b)
+template <class S>
+int editDistance(const S& a, const S& b)
 {
     std::vector<int> row(b.size() + 1);
     for (size_t j = 0; j <= b.size(); ++j) row[j] = static_cast<int>(j);
@@ -173,8 +176,8 @@ std::vector<std::string_view> nearestKeys(std::string_view typed, std::size_t li
         const size_t theirs = letters.empty() ? key.size() : k.initials.size();
         if ((std::max(mine, theirs) - std::min(mine, theirs)) * 2 > std::max(mine, theirs)) continue;
         int distance = letters.empty() ? editDistance(want, key) : editDistance(letters, std::string(k.initials));
-        const size_t longer = std::max(letters.empty() ? want.size() : letters.size(),
-                                       letters.empty() ? key.size() : k.initials.size());
+        const size_t longer =
+            std::max(letters.empty() ? want.size() : letters.size(), letters.empty() ? key.size() : k.initials.size());
         // Offered only when at most half of it differs.
         if (static_cast<size_t>(distance) * 2 > longer) continue;
         const int initialsDistance = letters.empty() ? editDistance(wantInitials, std::string(k.initials)) : 0;

@@ -7,6 +7,7 @@
 namespace bk::lookup {
 
 namespace {
+// clang-format off
 const KeyInitials kInitials[] = {
     {"短期投资", "dqtz"},
     {"应收票据", "yspj"},
@@ -443,6 +444,7 @@ const KeyInitials kInitials[] = {
     {"原材料盘亏", "yclpk"},
     {"包装", "bz"},
 };
+// clang-format on
 }  // namespace
 
 std::span<const KeyInitials> keyInitials() { return kInitials; }

@@ -17,29 +17,30 @@ namespace bk::lookup {
 namespace {
 
 enum SubjectId {
-    kBalanceSheet,  // 资产负债表项目
+    kBalanceSheet,     // 资产负债表项目
     kIncomeStatement,  // 利润表项目
-    kCash,  // 货币资金
-    kMaterials,  // 材料采购与领用
-    kInventory,  // 存货计价与清查
-    kFixedAssets,  // 固定资产与在建工程
-    kIntangibles,  // 无形资产与研发
-    kPayroll,  // 职工薪酬
-    kTaxes,  // 税费
-    kSales,  // 销售与收入
-    kPurchases,  // 采购与往来
-    kLoansNotes,  // 借款与票据
-    kInvestments,  // 投资
-    kEquity,  // 所有者权益与利润分配
-    kCostsExpenses,  // 成本与费用
-    kClosing,  // 期末结转
+    kCash,             // 货币资金
+    kMaterials,        // 材料采购与领用
+    kInventory,        // 存货计价与清查
+    kFixedAssets,      // 固定资产与在建工程
+    kIntangibles,      // 无形资产与研发
+    kPayroll,          // 职工薪酬
+    kTaxes,            // 税费
+    kSales,            // 销售与收入
+    kPurchases,        // 采购与往来
+    kLoansNotes,       // 借款与票据
+    kInvestments,      // 投资
+    kEquity,           // 所有者权益与利润分配
+    kCostsExpenses,    // 成本与费用
+    kClosing,          // 期末结转
     kSubjectCount
 };
 
 constexpr std::array<std::string_view, kSubjectCount> kNames = {
-    "资产负债表项目", "利润表项目", "货币资金", "材料采购与领用", "存货计价与清查", "固定资产与在建工程",
-    "无形资产与研发", "职工薪酬", "税费", "销售与收入", "采购与往来", "借款与票据",
-    "投资", "所有者权益与利润分配", "成本与费用", "期末结转",
+    "资产负债表项目", "利润表项目",           "货币资金",       "材料采购与领用",
+    "存货计价与清查", "固定资产与在建工程",   "无形资产与研发", "职工薪酬",
+    "税费",           "销售与收入",           "采购与往来",     "借款与票据",
+    "投资",           "所有者权益与利润分配", "成本与费用",     "期末结转",
 };
 
 struct KeySubject {
@@ -47,6 +48,7 @@ struct KeySubject {
     SubjectId subject;
 };
 
+// clang-format off
 const KeySubject kKeySubjects[] = {
     {"短期投资", kBalanceSheet},
     {"应收票据", kBalanceSheet},
@@ -483,6 +485,7 @@ const KeySubject kKeySubjects[] = {
     {"原材料盘亏", kInventory},
     {"包装", kMaterials},
 };
+// clang-format on
 
 // Where several keys of a subject do the same, the menu names the item by
 // the word the accounting rules use, else by the first key in table order.

@@ -7,8 +7,7 @@ namespace bk::lookup {
 LookupRule printRule(std::string_view key, std::initializer_list<std::string_view> lines)
 {
     LookupRule rule{0, key, {}};
-    for (std::string_view line : lines)
-        rule.actions.push_back({RuleAction::Kind::PrintLine, line, 0});
+    for (std::string_view line : lines) rule.actions.push_back({RuleAction::Kind::PrintLine, line, 0});
     return rule;
 }
 

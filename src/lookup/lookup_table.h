@@ -35,9 +35,9 @@ struct RuleBlock {
     int first;  // number of the block's first rule
     std::span<const LookupRule> rules;
 };
-RuleBlock formulaRules();   // statement-line fill-in formulas
-RuleBlock journalRules();   // journal entries of business events
-RuleBlock routeRules();     // keys that open a calculator window
+RuleBlock formulaRules();  // statement-line fill-in formulas
+RuleBlock journalRules();  // journal entries of business events
+RuleBlock routeRules();    // keys that open a calculator window
 
 // What a lookup does; the main window carries it out.
 class LookupEffects {

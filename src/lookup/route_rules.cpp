@@ -6,6 +6,7 @@
 namespace bk::lookup {
 
 namespace {
+// clang-format off
 const LookupRule kRoutes[] = {
     routeRule("货币资金", 2),  // 347
     routeRule("短期投资", 3),  // 348
@@ -147,6 +148,7 @@ const LookupRule kRoutes[] = {
     routeRule("出租", 99),  // 484
     routeRule("长期股权投资", 100),  // 485
 };
+// clang-format on
 }  // namespace
 
 RuleBlock routeRules() { return {347, kRoutes}; }

@@ -110,8 +110,10 @@ Rounded roundToDigits(const Rational& v, unsigned digits)
     const long shift = static_cast<long>(digits) - 1 - e;
     Integer num = n;
     Integer den = d;
-    if (shift >= 0) num *= pow10(static_cast<unsigned>(shift));
-    else den *= pow10(static_cast<unsigned>(-shift));
+    if (shift >= 0)
+        num *= pow10(static_cast<unsigned>(shift));
+    else
+        den *= pow10(static_cast<unsigned>(-shift));
     Integer q;
     Integer r;
     divide_qr(num, den, q, r);

@@ -23,8 +23,8 @@
 namespace bk {
 
 enum class FaultCode : int {
-    InvalidCall = 5,   // invalid procedure call or argument (power of a negative base)
-    Overflow = 6,      // overflow, also invalid operations such as 0/0
+    InvalidCall = 5,  // invalid procedure call or argument (power of a negative base)
+    Overflow = 6,     // overflow, also invalid operations such as 0/0
     DivisionByZero = 11,
 };
 
@@ -51,7 +51,9 @@ class Num {
 public:
     Num() = default;
     template <class I, std::enable_if_t<std::is_integral_v<I>, int> = 0>
-    Num(I v) : v_(v) {}  // NOLINT(google-explicit-constructor)
+    Num(I v) : v_(v)
+    {
+    }  // NOLINT(google-explicit-constructor)
     // The shortest decimal that reads back as v, i.e. the literal as written.
     // v must be finite and within the range of amounts.
     Num(double v);  // NOLINT(google-explicit-constructor)

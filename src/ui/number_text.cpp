@@ -104,16 +104,16 @@ private:
         if (left == 0) return {'\0', 0};
         const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text_[pos_ + k]); };
         if (byte(0) < 0x80) return {byte(0) == kCurrency ? '\0' : static_cast<char>(byte(0)), 1};
-        if (left >= 2 && byte(0) == 0xC2 && byte(1) == 0xA5) return {kCurrency, 2};  // ¥ U+00A5
-        if (left >= 3 && byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) return {' ', 3};  // U+3000
+        if (left >= 2 && byte(0) == 0xC2 && byte(1) == 0xA5) return {kCurrency, 2};                     // ¥ U+00A5
+        if (left >= 3 && byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) return {' ', 3};        // U+3000
         if (left >= 3 && byte(0) == 0xEF && byte(1) == 0xBF && byte(2) == 0xA5) return {kCurrency, 3};  // ￥ U+FFE5
         if (left >= 3 && byte(0) == 0xEF && byte(1) == 0xBC) {  // U+FF00..U+FF3F
             const unsigned char last = byte(2);
             if (last >= 0x90 && last <= 0x99) return {static_cast<char>('0' + (last - 0x90)), 3};  // ０..９
-            if (last == 0x8E) return {'.', 3};  // ．
-            if (last == 0x8C) return {',', 3};  // ，
-            if (last == 0x8B) return {'+', 3};  // ＋
-            if (last == 0x8D) return {'-', 3};  // －
+            if (last == 0x8E) return {'.', 3};                                                     // ．
+            if (last == 0x8C) return {',', 3};                                                     // ，
+            if (last == 0x8B) return {'+', 3};                                                     // ＋
+            if (last == 0x8D) return {'-', 3};                                                     // －
         }
         return {'\0', 1};
     }
@@ -146,9 +146,12 @@ bool isThousandsSeparator(FieldReader in)
 int radixDigit(char c, int radix)
 {
     int d = -1;
-    if (isDigit(c)) d = c - '0';
-    else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-    else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
+    if (isDigit(c))
+        d = c - '0';
+    else if (c >= 'A' && c <= 'F')
+        d = c - 'A' + 10;
+    else if (c >= 'a' && c <= 'f')
+        d = c - 'a' + 10;
     return d < radix ? d : -1;
 }
 
@@ -175,10 +178,10 @@ Num readDecimal(FieldReader& in, bool& anyDigit)
 {
     constexpr std::int64_t kExponentLimit = 1'000'000'000;  // saturation of the written exponent
 
-    std::string digits;          // significant digits, without leading zeros
-    bool roundUp = false;        // the first digit beyond kKeptDigits is 5 or more
-    bool beyond = false;         // a digit beyond kKeptDigits was seen
-    std::int64_t scale = 0;      // value = digits × 10^scale
+    std::string digits;      // significant digits, without leading zeros
+    bool roundUp = false;    // the first digit beyond kKeptDigits is 5 or more
+    bool beyond = false;     // a digit beyond kKeptDigits was seen
+    std::int64_t scale = 0;  // value = digits × 10^scale
     bool afterPoint = false;
 
     for (char c = in.peek();; c = in.peek()) {

@@ -49,7 +49,8 @@ std::vector<std::vector<std::string>> OutputSurface::tableRows(size_t first, siz
         // spreadsheet wants the bare number.
         std::string amount = line.substr(*amountAt_[i]);
         const size_t from = amount.find_first_not_of(' ');
-        amount = from == std::string::npos ? std::string() : amount.substr(from, amount.find_last_not_of(' ') + 1 - from);
+        amount =
+            from == std::string::npos ? std::string() : amount.substr(from, amount.find_last_not_of(' ') + 1 - from);
         rows.push_back({line.substr(0, *amountAt_[i]), amount});
     }
     return rows;

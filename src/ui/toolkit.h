@@ -36,14 +36,14 @@ struct Rect {
 
 struct ControlSpec {
     ControlKind kind = ControlKind::Label;
-    int number = 0;         // LabelN, TextN, CommandN
-    std::string caption;    // label and button text; empty for text boxes
+    int number = 0;       // LabelN, TextN, CommandN
+    std::string caption;  // label and button text; empty for text boxes
     Rect rect;
-    bool clickable = false; // a label that opens another window
-    bool completes = false; // a text box that offers keys as the user types
-    bool browses = false;   // a text box that offers every key by subject
-    int buddy = 0;          // a label that names a text box: its TextN
-    std::string tip = {};   // a text box's explanation, shown as its tooltip
+    bool clickable = false;  // a label that opens another window
+    bool completes = false;  // a text box that offers keys as the user types
+    bool browses = false;    // a text box that offers every key by subject
+    int buddy = 0;           // a label that names a text box: its TextN
+    std::string tip = {};    // a text box's explanation, shown as its tooltip
 };
 
 std::string controlName(const ControlSpec& control);  // "Text3", "Label6", "Command1"
@@ -56,15 +56,15 @@ constexpr int kPrintInset = 45;
 
 struct WindowSpec {
     FormId form = 0;
-    int widthTwips = 0;   // client area
+    int widthTwips = 0;  // client area
     int heightTwips = 0;
     // In tab order for the focusable ones (text boxes, buttons, labels that
     // open a window); the print area comes after them, the last stop.
     std::vector<ControlSpec> controls;
-    std::string title;    // the title bar, also the window's name for a screen reader
-    Rect printArea;       // where the printed lines stand, clear of every control
-    Rect hintArea;        // where a hint under the key box stands; none if empty
-    int enterPresses = 1; // the button that Enter in a text box presses (CommandN)
+    std::string title;     // the title bar, also the window's name for a screen reader
+    Rect printArea;        // where the printed lines stand, clear of every control
+    Rect hintArea;         // where a hint under the key box stands; none if empty
+    int enterPresses = 1;  // the button that Enter in a text box presses (CommandN)
 };
 
 // A note under the main window's key box: what went wrong with the typed key

@@ -12,7 +12,10 @@ void WebToolkit::add(WebEvent::Kind kind, FormId form, int row, std::string text
 void WebToolkit::createWindow(const WindowSpec& spec) { add(WebEvent::Kind::Create, spec.form); }
 void WebToolkit::showWindow(FormId form) { add(WebEvent::Kind::Show, form); }
 void WebToolkit::hideWindow(FormId form) { add(WebEvent::Kind::Hide, form); }
-void WebToolkit::printLine(FormId form, int row, const std::string& text) { add(WebEvent::Kind::Print, form, row, text); }
+void WebToolkit::printLine(FormId form, int row, const std::string& text)
+{
+    add(WebEvent::Kind::Print, form, row, text);
+}
 void WebToolkit::clearOutput(FormId form) { add(WebEvent::Kind::Clear, form); }
 void WebToolkit::showHint(FormId form, const KeyHint& hint)
 {

@@ -214,7 +214,8 @@ val windowSpec(int form)
     out.set("title", spec.title);
     out.set("width", spec.widthTwips);
     out.set("height", spec.heightTwips);
-    out.set("printArea", rect(spec.printArea.width > 0 ? spec.printArea : Rect{0, 0, spec.widthTwips, spec.heightTwips}));
+    out.set("printArea",
+            rect(spec.printArea.width > 0 ? spec.printArea : Rect{0, 0, spec.widthTwips, spec.heightTwips}));
     out.set("hintArea", spec.hintArea.width > 0 ? rect(spec.hintArea) : val::null());
     out.set("enterPresses", spec.enterPresses);
     val controls = val::array();

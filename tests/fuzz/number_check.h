@@ -73,9 +73,9 @@ inline bool matchesGrammar(std::string_view t, const Num& v)
     for (char c : fraction)
         if (!isDigit(c)) return false;
     if (!fraction.empty() && fraction.back() == '0') return false;  // no trailing zeros
-    if (!whole.empty() && whole[0] == '0') return false;           // no "0" before the point
+    if (!whole.empty() && whole[0] == '0') return false;            // no "0" before the point
     if (whole.empty() && fraction.empty()) return false;
-    if (!exponent.empty() && whole.size() != 1) return false;      // d[.ddd]E±XX
+    if (!exponent.empty() && whole.size() != 1) return false;  // d[.ddd]E±XX
     // Significant digits: the whole part's, then the fraction's without its leading zeros.
     std::string digits(whole);
     digits += fraction;

@@ -70,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         r = attempt([&] { return a / b; });
         if (b.sign() == 0 && r.fault != (a.sign() == 0 ? FaultCode::Overflow : FaultCode::DivisionByZero))
             fuzz::broken("a division by 0 raised the wrong fault");
-        if (b.sign() != 0 && r.fault && r.fault != FaultCode::Overflow) fuzz::broken("a quotient raised a fault other than overflow");
+        if (b.sign() != 0 && r.fault && r.fault != FaultCode::Overflow)
+            fuzz::broken("a quotient raised a fault other than overflow");
         break;
     default:
         r = attempt([&] { return power(a, b); });

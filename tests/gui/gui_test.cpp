@@ -3,9 +3,6 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QClipboard>
-#include <QMimeData>
-#include <QPlainTextEdit>
-#include <QTextBlock>
 #include <QCompleter>
 #include <QImage>
 #include <QInputMethodEvent>
@@ -13,10 +10,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QScreen>
+#include <QTextBlock>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -40,7 +40,8 @@ private:
     std::unique_ptr<Application> app_;
 
     QWidget* window(int form) const { return toolkit_->window(form); }
-    template <class T> T* control(int form, const char* name) const
+    template <class T>
+    T* control(int form, const char* name) const
     {
         QWidget* w = window(form);
         return w ? w->findChild<T*>(QLatin1String(name)) : nullptr;
@@ -375,9 +376,11 @@ private slots:
         for (size_t i = 0; i < keys.size(); ++i)
             QCOMPARE(QAccessible::queryAccessibleInterface(links[i])->text(QAccessible::Name),
                      QString::fromUtf8(keys[i].data(), keys[i].size()));
-        QVERIFY(QAccessible::queryAccessibleInterface(hint)->text(QAccessible::Name).contains(QStringLiteral("应收账款")));
+        QVERIFY(
+            QAccessible::queryAccessibleInterface(hint)->text(QAccessible::Name).contains(QStringLiteral("应收账款")));
         // No control stands over it.
-        for (auto* c : window(1)->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(Text|Command|Label)\\d+$"))))
+        for (auto* c :
+             window(1)->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(Text|Command|Label)\\d+$"))))
             QVERIFY2(!c->geometry().intersects(hint->geometry()), qPrintable(c->objectName()));
         grab(window(1), QStringLiteral("form1-hint"));
 
@@ -592,7 +595,8 @@ private slots:
     {
         QWidget* main = window(1);
         auto* area = control<QPlainTextEdit>(1, "printArea");
-        for (auto* c : main->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(Text|Command|Label)\\d+$|^keyHint$"))))
+        for (auto* c :
+             main->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(Text|Command|Label)\\d+$|^keyHint$"))))
             QVERIFY2(!c->geometry().intersects(area->geometry()), qPrintable(c->objectName()));
         QCOMPARE(area->geometry().topLeft(), QPoint(0, 0));
         for (const QString& key : {QStringLiteral("代理出口"), QStringLiteral("结转盘盈")}) {
@@ -642,7 +646,8 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QStringLiteral("主营业务收入（借） 1000 \n其他业务收入（借） 0 \n"));
         QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("主营业务收入（借）\t1000\n其他业务收入（借）\t0\n"));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("主营业务收入（借）\t1000\n其他业务收入（借）\t0\n"));
         QTest::keyClick(area, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), printed(46).join(QLatin1Char('\n')));
@@ -733,7 +738,8 @@ private slots:
                     // sideways in the print area itself.
                     QVERIFY(!v->horizontalScrollBar()->isVisible());
                     auto* area = control<QPlainTextEdit>(1, "printArea");
-                    for (auto* c : w->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(Text|Command|Label)\\d+$")))) {
+                    for (auto* c :
+                         w->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(Text|Command|Label)\\d+$")))) {
                         QVERIFY2(c->x() + c->width() <= v->viewport()->width(), qPrintable(c->objectName()));
                         QVERIFY2(!c->geometry().intersects(area->geometry()), qPrintable(c->objectName()));
                     }
@@ -855,9 +861,11 @@ private slots:
         QVERIFY(!menu->actions().at(0)->isEnabled());  // 复制 wants a selection
         menu->actions().at(2)->trigger();
         menu->close();
-        const QString table = QString::fromUtf8(QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/tab-separated-values")));
+        const QString table = QString::fromUtf8(
+            QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/tab-separated-values")));
         QCOMPARE(table.count(QLatin1Char('\n')), 29);
-        QVERIFY(table.contains(QStringLiteral("\n结转本年利润\n本年利润（借）\t300\n利润分配-未分配利润（贷）\t300\n\n利润总额\t400\n营业利润\t400\n")));
+        QVERIFY(table.contains(QStringLiteral(
+            "\n结转本年利润\n本年利润（借）\t300\n利润分配-未分配利润（贷）\t300\n\n利润总额\t400\n营业利润\t400\n")));
         QVERIFY(table.endsWith(QStringLiteral("营业利润\t400\n")));
 
         // Ctrl+C copies the selection as printed.

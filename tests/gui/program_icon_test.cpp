@@ -42,10 +42,7 @@ private:
 
     // What the window system is given for the window: the icon of its
     // native window.
-    static QIcon shownIcon(QWidget* w)
-    {
-        return w && w->windowHandle() ? w->windowHandle()->icon() : QIcon();
-    }
+    static QIcon shownIcon(QWidget* w) { return w && w->windowHandle() ? w->windowHandle()->icon() : QIcon(); }
 
 private slots:
     void init()

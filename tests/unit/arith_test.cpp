@@ -60,9 +60,12 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"a sum that cancels", [] { return Num(10000.1) - 10000.0 - 0.1; }, std::nullopt, 0},
         Case{"constants are their decimals", [] { return Num(1.06) * 100 - 106; }, std::nullopt, 0},
         Case{"0.07 is 7/100", [] { return Num(0.07); }, std::nullopt, fraction(7, 100)},
-        Case{"17 digits are kept", [] { return Num(0.1 + 0.2) * 100000000000000000LL; }, std::nullopt, 30000000000000004LL},
-        Case{"16 digits are kept", [] { return Num(1234567.123456789) * 1000000000; }, std::nullopt, 1234567123456789LL},
-        Case{"the smallest double is written 5E-324", [] { return Num(4.9406564584124654e-324) * 1E300; }, std::nullopt, 5e-24},
+        Case{"17 digits are kept", [] { return Num(0.1 + 0.2) * 100000000000000000LL; }, std::nullopt,
+             30000000000000004LL},
+        Case{"16 digits are kept", [] { return Num(1234567.123456789) * 1000000000; }, std::nullopt,
+             1234567123456789LL},
+        Case{"the smallest double is written 5E-324", [] { return Num(4.9406564584124654e-324) * 1E300; }, std::nullopt,
+             5e-24},
         Case{"left to right", [] { return Num(kMax) - kMax + 1; }, std::nullopt, 1.0},
         Case{"9500 / 12", [] { return Num(9500) / 12; }, std::nullopt, fraction(2375, 3)},
         Case{"the largest double", [] { return kLargest * 1; }, std::nullopt, kLargest},
@@ -95,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PowerTest, BeyondTheExactBoundIsClose)
 {
     const Num base = Num(1) + Num(1) / 1000000;  // 1.000001
-    const Num exponent = 1000000;                 // far past the bound
+    const Num exponent = 1000000;                // far past the bound
     const Num p = power(base, exponent);
     EXPECT_NEAR(p.toDouble(), std::exp(1000000 * std::log1p(1e-6)), 1e-9);
     // Repeated squaring of the exact base gives the same to within a few units

@@ -22,15 +22,14 @@ const std::vector<LookupRule>& table() { return LookupTable::instance().rules();
 // Characters (code points) of a UTF-8 text.
 size_t charCount(std::string_view s)
 {
-    return static_cast<size_t>(std::count_if(s.begin(), s.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+    return static_cast<size_t>(
+        std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 size_t printCount(const LookupRule& r)
 {
     return static_cast<size_t>(std::count_if(r.actions.begin(), r.actions.end(),
-                                              [](const RuleAction& a) { return a.kind == Kind::PrintLine; }));
+                                             [](const RuleAction& a) { return a.kind == Kind::PrintLine; }));
 }
 
 struct GivenLine {
@@ -168,8 +167,8 @@ TEST(Catalogue, KeyLengthsAndParentheses)
         shortest = std::min(shortest, charCount(r.key));
         longest = std::max(longest, charCount(r.key));
         // No key holds a space, a half-width parenthesis or any other ASCII.
-        EXPECT_TRUE(std::none_of(r.key.begin(), r.key.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        EXPECT_TRUE(
+            std::none_of(r.key.begin(), r.key.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
             << "rule " << r.number;
     }
     EXPECT_EQ(shortest, 0u);
@@ -237,7 +236,8 @@ TEST(Catalogue, OtherJournalRowsKeepTheLineFormat)
         ASSERT_NE(credit, std::string_view::npos) << "rule " << n;
         EXPECT_EQ(t.find("贷：", credit + 1), std::string_view::npos) << "rule " << n;
         EXPECT_TRUE(t.substr(credit - 6, 6) == "      " || t.substr(credit - 5, 5) == "     ") << "rule " << n;
-        for (std::string_view half : {":", "(", ")", "--"}) EXPECT_EQ(t.find(half), std::string_view::npos) << "rule " << n;
+        for (std::string_view half : {":", "(", ")", "--"})
+            EXPECT_EQ(t.find(half), std::string_view::npos) << "rule " << n;
         EXPECT_NE(t.back(), ' ') << "rule " << n;
         for (size_t i = 0; i < t.size();) {
             if (t[i] != ' ') {

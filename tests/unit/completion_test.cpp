@@ -54,11 +54,20 @@ TEST(KeyInitialsTest, ReadingsThatAccountingUses)
         std::string_view key, initials;
     };
     const Case cases[] = {
-        {"应收账款", "yszk"},       {"长期借款", "cqjk"},         {"其他长期资产", "qtcqzc"},
-        {"银行存款损失", "yhckss"}, {"外埠存款转回银行", "wbckzhyh"}, {"发行股票", "fxgp"},
-        {"还本付息", "hbfx"},       {"偿还债务", "chzw"},         {"累计折旧", "ljzj"},
-        {"材料成本差异率", "clcbcyl"}, {"提取工会经费", "tqghjf"}, {"会员费收入", "hyfsr"},
-        {"所得税费用（总）", "sdsfyz"}, {"计提工资", "jtgz"},
+        {"应收账款", "yszk"},
+        {"长期借款", "cqjk"},
+        {"其他长期资产", "qtcqzc"},
+        {"银行存款损失", "yhckss"},
+        {"外埠存款转回银行", "wbckzhyh"},
+        {"发行股票", "fxgp"},
+        {"还本付息", "hbfx"},
+        {"偿还债务", "chzw"},
+        {"累计折旧", "ljzj"},
+        {"材料成本差异率", "clcbcyl"},
+        {"提取工会经费", "tqghjf"},
+        {"会员费收入", "hyfsr"},
+        {"所得税费用（总）", "sdsfyz"},
+        {"计提工资", "jtgz"},
     };
     for (const Case& c : cases) {
         bool found = false;

@@ -63,12 +63,8 @@ TEST(LookupEngineTest, RunsEveryRuleOfTheKeyInTableOrder)
         std::string key;
         std::string expected;
     };
-    for (const Case& c : {Case{"甲", "print 一\nprint \nopen 9\nprint 二\nopen 3\n"},
-                          Case{"乙", "open 5\n"},
-                          Case{"", "clear\n"},
-                          Case{"甲 ", ""},
-                          Case{" 甲", ""},
-                          Case{"丙", ""}}) {
+    for (const Case& c : {Case{"甲", "print 一\nprint \nopen 9\nprint 二\nopen 3\n"}, Case{"乙", "open 5\n"},
+                          Case{"", "clear\n"}, Case{"甲 ", ""}, Case{" 甲", ""}, Case{"丙", ""}}) {
         Recorder r;
         table.lookup(c.key, r);
         EXPECT_EQ(r.log, c.expected) << "key [" << c.key << "]";
@@ -176,14 +172,16 @@ TEST(WindowTitleTest, NamesWhatTheWindowIsAbout)
         ASSERT_TRUE(title.ends_with(suffix)) << title;
         bool opens = false;
         for (const auto* rule : table.match(title.substr(0, title.size() - suffix.size())))
-            for (const auto& a : rule->actions) opens |= a.kind == lookup::RuleAction::Kind::OpenWindow && a.window == form;
+            for (const auto& a : rule->actions)
+                opens |= a.kind == lookup::RuleAction::Kind::OpenWindow && a.window == form;
         EXPECT_TRUE(opens) << title;
     }
 }
 
 bool overlaps(const Rect& a, const Rect& b)
 {
-    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height && b.top < a.top + a.height;
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
 }
 
 // The main window: Tab follows the screen, and the printed lines stand

@@ -18,9 +18,14 @@ TEST(KeyHintTest, TrimDropsSpacesAroundAKeyOnly)
     const struct {
         std::string typed, key;
     } cases[] = {
-        {" 应收账款 ", "应收账款"},    {"\u3000应收账款\u3000", "应收账款"}, {"\t应收账款\r\n", "应收账款"},
-        {"应收 账款", "应收 账款"},    {"   ", ""},                             {"", ""},
-        {"\xC2\xA0短期投资", "短期投资"}, {"短期投资\xE3\x80", "短期投资\xE3\x80"},  // a cut-off character stays
+        {" 应收账款 ", "应收账款"},
+        {"\u3000应收账款\u3000", "应收账款"},
+        {"\t应收账款\r\n", "应收账款"},
+        {"应收 账款", "应收 账款"},
+        {"   ", ""},
+        {"", ""},
+        {"\xC2\xA0短期投资", "短期投资"},
+        {"短期投资\xE3\x80", "短期投资\xE3\x80"},  // a cut-off character stays
     };
     for (const auto& c : cases) EXPECT_EQ(trimKey(c.typed), c.key) << c.typed;
 }
@@ -53,7 +58,8 @@ TEST(KeyHintTest, NearestKeysFirst)
 
 TEST(KeyHintTest, NothingNearIsOffered)
 {
-    for (const char* typed : {"", "  ", "甲乙丙丁", "xyzxyzq", "!!!!"}) EXPECT_TRUE(nearestKeys(typed).empty()) << typed;
+    for (const char* typed : {"", "  ", "甲乙丙丁", "xyzxyzq", "!!!!"})
+        EXPECT_TRUE(nearestKeys(typed).empty()) << typed;
 }
 
 // Whatever is typed, at most five keys, all different, each one the lookup

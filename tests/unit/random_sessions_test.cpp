@@ -14,8 +14,8 @@
 #include "app/application.h"
 #include "lookup/lookup_table.h"
 #include "replay.h"
-#include "session_maker.h"
 #include "session_check.h"
+#include "session_maker.h"
 #include "ui/recording_toolkit.h"
 
 namespace bk {

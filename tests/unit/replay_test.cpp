@@ -25,12 +25,27 @@ Outcome replay(const std::string& script)
 
 TEST(ReplayScriptTest, MalformedLinesStopWithTheLineNumber)
 {
-    for (const std::string bad : {"clik Form1.Command1", "click Form1", "click Form0.Command1",
-                                  "click Form101.Command1", "click Form01.Command1", "click Form1.Text1",
-                                  "click Form1.Command", "click Form1.Command1 x", "set Form1.Command1 x",
-                                  "set Form1 x", "close Form1.Command3", "state now", "screen", "screen Form1.Text1",
-                                  "controls", "controls Form1.Label1", "controls Form0", "subjects Form1",
-                                  "click form1.Command1", "click Form1.Command-1", " state"}) {
+    for (const std::string bad : {"clik Form1.Command1",
+                                  "click Form1",
+                                  "click Form0.Command1",
+                                  "click Form101.Command1",
+                                  "click Form01.Command1",
+                                  "click Form1.Text1",
+                                  "click Form1.Command",
+                                  "click Form1.Command1 x",
+                                  "set Form1.Command1 x",
+                                  "set Form1 x",
+                                  "close Form1.Command3",
+                                  "state now",
+                                  "screen",
+                                  "screen Form1.Text1",
+                                  "controls",
+                                  "controls Form1.Label1",
+                                  "controls Form0",
+                                  "subjects Form1",
+                                  "click form1.Command1",
+                                  "click Form1.Command-1",
+                                  " state"}) {
         const Outcome r = replay("# header\n\nstate\n" + bad + "\nstate\n");
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_NE(r.errors.find("line 4"), std::string::npos) << bad << ": " << r.errors;
@@ -93,7 +108,7 @@ TEST(ReplayScriptTest, HugeAndBrokenFieldTexts)
     };
     for (const Case& c : cases) {
         const Outcome r = replay("set Form1.Text1 累计折旧\nclick Form1.Command1\nset Form79.Text1 " + c.text +
-                             "\nclick Form79.Command1\n");
+                                 "\nclick Form79.Command1\n");
         EXPECT_EQ(r.status, 0);
         if (c.line.empty())
             EXPECT_NE(r.log.find("\nfault Form79 6 运行时错误 6：溢出\n"), std::string::npos);

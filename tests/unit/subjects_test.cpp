@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <map>
-#include <string>
-#include <vector>
 #include <set>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "lookup/lookup_table.h"
 #include "lookup/subjects.h"

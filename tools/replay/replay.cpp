@@ -143,7 +143,9 @@ private:
         const std::string name = formName(form);
         log_ << "window " << name << ' ' << spec.widthTwips << ' ' << spec.heightTwips << '\n';
         for (const ControlSpec& c : spec.controls) {
-            const char* kind = c.kind == ControlKind::Label ? "label" : c.kind == ControlKind::TextBox ? "text" : "button";
+            const char* kind = c.kind == ControlKind::Label     ? "label"
+                               : c.kind == ControlKind::TextBox ? "text"
+                                                                : "button";
             log_ << "control " << name << ' ' << controlName(c) << ' ' << kind << ' ' << c.rect.left << ' '
                  << c.rect.top << ' ' << c.rect.width << ' ' << c.rect.height << " [" << c.caption << "]\n";
             if (!c.tip.empty()) log_ << "tip " << name << ' ' << controlName(c) << " [" << c.tip << "]\n";

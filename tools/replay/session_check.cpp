@@ -30,8 +30,8 @@ void SessionCheck::printLine(FormId form, int row, const std::string& text)
 {
     auto& lines = printed_.at(slot(form));
     if (row != static_cast<int>(lines.size()) && !broken_)
-        broken_ = formName(form) + " printed at row " + std::to_string(row) + " after " +
-                  std::to_string(lines.size()) + " lines";
+        broken_ = formName(form) + " printed at row " + std::to_string(row) + " after " + std::to_string(lines.size()) +
+                  " lines";
     lines.push_back(text);
     screen_.printLine(form, row, text);
 }
@@ -70,14 +70,16 @@ std::optional<std::string> SessionCheck::verify(const Application& app) const
 {
     if (broken_) return broken_;
     const WindowRegistry& windows = app.windows();
-    if (app.ended() != quit_) return std::string("the program ended without telling the screen, or the other way round");
+    if (app.ended() != quit_)
+        return std::string("the program ended without telling the screen, or the other way round");
     if (!app.ended()) {
         const auto& visible = windows.visibleFrontFirst();
         if (visible.empty()) return std::string("no window is visible");
         for (FormId form = kMainForm; form <= kLastForm; ++form) {
             const bool thought = std::find(visible.begin(), visible.end(), form) != visible.end();
             if (thought != shown_[slot(form)])
-                return formName(form) + (thought ? " is thought visible but not shown" : " is shown but thought hidden");
+                return formName(form) +
+                       (thought ? " is thought visible but not shown" : " is shown but thought hidden");
         }
     }
     for (FormId form = kMainForm; form <= kLastForm; ++form) {

@@ -22,7 +22,8 @@ public:
         for (const auto& rule : lookup::LookupTable::instance().rules()) {
             keys_.emplace_back(rule.key);
             for (const auto& action : rule.actions)
-                if (action.kind == lookup::RuleAction::Kind::OpenWindow) routes_.push_back({std::string(rule.key), action.window});
+                if (action.kind == lookup::RuleAction::Kind::OpenWindow)
+                    routes_.push_back({std::string(rule.key), action.window});
         }
         for (FormId form = kMainForm; form <= kLastForm; ++form) specs_.push_back(Application::windowSpec(form));
     }
@@ -36,7 +37,9 @@ public:
         for (int round = 0; round < rounds; ++round) {
             if (chance(8)) s += "click Form1.Command2\n";  // 退出 on the main window ends the program
             const Route& route = routes_[static_cast<size_t>(pick(0, static_cast<int>(routes_.size()) - 1))];
-            s += "set Form1.Text1 " + (chance(10) ? keys_[static_cast<size_t>(pick(0, static_cast<int>(keys_.size()) - 1))] : route.key) + "\n";
+            s += "set Form1.Text1 " +
+                 (chance(10) ? keys_[static_cast<size_t>(pick(0, static_cast<int>(keys_.size()) - 1))] : route.key) +
+                 "\n";
             s += "click Form1.Command1\n";
             const int steps = pick(1, 12);
             for (int step = 0; step < steps; ++step) s += command(route.window);
@@ -56,11 +59,45 @@ private:
 
     std::string text()
     {
-        static const std::vector<std::string> texts = {
-            "", "0", "1000", "1234.5", "-250", "0.13", "0.06", "12", "3", "1e308", "-1e308", "1.7976931348623157e308",
-            "4.9e-324", "1e400", "abc", "12abc", "１２３４．５", "－８", "&HFFFF", "&HFFFFFFFFF", "&O777", " 1 000 ",
-            "1,500", "1.2.3", "1E", "1d2", "\t\t", "　", "１e３", "\xff\xfe", "\xe3\x80", "9999999999999999999999",
-            "0.0000001", "-0", "+7", "..", "e5", std::string(2000, '9'), std::string(500, '-')};
+        static const std::vector<std::string> texts = {"",
+                                                       "0",
+                                                       "1000",
+                                                       "1234.5",
+                                                       "-250",
+                                                       "0.13",
+                                                       "0.06",
+                                                       "12",
+                                                       "3",
+                                                       "1e308",
+                                                       "-1e308",
+                                                       "1.7976931348623157e308",
+                                                       "4.9e-324",
+                                                       "1e400",
+                                                       "abc",
+                                                       "12abc",
+                                                       "１２３４．５",
+                                                       "－８",
+                                                       "&HFFFF",
+                                                       "&HFFFFFFFFF",
+                                                       "&O777",
+                                                       " 1 000 ",
+                                                       "1,500",
+                                                       "1.2.3",
+                                                       "1E",
+                                                       "1d2",
+                                                       "\t\t",
+                                                       "　",
+                                                       "１e３",
+                                                       "\xff\xfe",
+                                                       "\xe3\x80",
+                                                       "9999999999999999999999",
+                                                       "0.0000001",
+                                                       "-0",
+                                                       "+7",
+                                                       "..",
+                                                       "e5",
+                                                       std::string(2000, '9'),
+                                                       std::string(500, '-')};
         return texts[static_cast<size_t>(pick(0, static_cast<int>(texts.size()) - 1))];
     }
 
@@ -78,18 +115,15 @@ private:
         case 2:
         case 3:
             if (!boxes.empty())
-                return "set " + name + ".Text" + std::to_string(boxes[static_cast<size_t>(pick(0, static_cast<int>(boxes.size()) - 1))]) +
-                       " " + text() + "\n";
+                return "set " + name + ".Text" +
+                       std::to_string(boxes[static_cast<size_t>(pick(0, static_cast<int>(boxes.size()) - 1))]) + " " +
+                       text() + "\n";
             [[fallthrough]];
         case 4:
-        case 5:
-            return "click " + name + ".Command1\n";
-        case 6:
-            return "click " + name + ".Command2\n";
-        case 7:
-            return "click " + name + ".Label" + std::to_string(pick(1, 12)) + "\n";
-        default:
-            return stray();
+        case 5: return "click " + name + ".Command1\n";
+        case 6: return "click " + name + ".Command2\n";
+        case 7: return "click " + name + ".Label" + std::to_string(pick(1, 12)) + "\n";
+        default: return stray();
         }
     }
 

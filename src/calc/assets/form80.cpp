@@ -8,8 +8,7 @@ namespace bk::calc {
 
 extern const CalculatorDef form80{
     .form = 80,
-    .items = {kDisposalCost, kDisposalDepreciation, field(3, "清理收入"), field(4, "清理增值税"),
-              field(5, "清理费")},
+    .items = {kDisposalCost, kDisposalDepreciation, field(3, "清理收入"), field(4, "清理增值税"), field(5, "清理费")},
     .compute =
         [](Calc& c) {
             Num A = c.read(1), D = c.read(2), R = c.read(3), T = c.read(4), F = c.read(5);

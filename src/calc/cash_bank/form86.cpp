@@ -15,8 +15,8 @@ extern const CalculatorDef form86{
               field(9, "贴现期限(天)", "贴现日至到期日的天数")},
     .compute =
         [](Calc& c) {
-            Num F = c.read(1), m = c.read(2), d = c.read(3), L = c.read(4), N = c.read(5), R = c.read(6),
-                h = c.read(7), q = c.read(8), p = c.read(9);
+            Num F = c.read(1), m = c.read(2), d = c.read(3), L = c.read(4), N = c.read(5), R = c.read(6), h = c.read(7),
+                q = c.read(8), p = c.read(9);
             // The discount charge and the proceeds, before any test.
             Num I = m * F * d / 30;
             Num P = F - I;

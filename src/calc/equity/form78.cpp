@@ -13,10 +13,10 @@ namespace {
 
 struct Holding {
     std::string_view heading;
-    Num sale;       // sale price
-    Num cost;       // initial cost
-    Num carrying;   // fair value at the last period end
-    Num purchase;   // purchase price, for the transfer tax
+    Num sale;      // sale price
+    Num cost;      // initial cost
+    Num carrying;  // fair value at the last period end
+    Num purchase;  // purchase price, for the transfer tax
 };
 
 void sell(Calc& c, const Holding& h)

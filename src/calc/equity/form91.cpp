@@ -37,22 +37,26 @@ void buyAndSell(Calc& c, const Investment& k, Num price, Num due, Num buyingCost
 
 extern const CalculatorDef form91{
     .form = 91,
-    .items = {heading("出售股票"), field(6, "股票买价"), field(7, "发放股利"), field(8, "购买税费"), field(9, "股票售价"),
-              field(10, "出售税费"), nextColumn(), heading("出售债券"), field(1, "债券买价"), field(2, "发放债利"),
-              field(3, "购买税费"), field(4, "债券售价"), field(5, "出售税费")},
+    .items = {heading("出售股票"), field(6, "股票买价"), field(7, "发放股利"), field(8, "购买税费"),
+              field(9, "股票售价"), field(10, "出售税费"), nextColumn(), heading("出售债券"), field(1, "债券买价"),
+              field(2, "发放债利"), field(3, "购买税费"), field(4, "债券售价"), field(5, "出售税费")},
     .compute =
         [](Calc& c) {
             Num BA = c.read(1), BI = c.read(2), BT = c.read(3), BS = c.read(4), BX = c.read(5);
             Num SA = c.read(6), SD = c.read(7), ST = c.read(8), SS = c.read(9), SX = c.read(10);
             if (SA > 0)
                 buyAndSell(c,
-                           {{"购买股票", "短期投资-股票投资（借）", "应收股利（借）", "银行存款（贷）"}, "出售股票",
-                            "短期投资-股票投资（贷）", "投资收益-股票投资收益（贷）"},
+                           {{"购买股票", "短期投资-股票投资（借）", "应收股利（借）", "银行存款（贷）"},
+                            "出售股票",
+                            "短期投资-股票投资（贷）",
+                            "投资收益-股票投资收益（贷）"},
                            SA, SD, ST, SS, SX);
             if (BA > 0)
                 buyAndSell(c,
-                           {{"购买债券", "短期投资-债券投资（借）", "应收利息（借）", "银行存款（贷）"}, "出售债券",
-                            "短期投资-债券投资（贷）", "投资收益-债券投资收益（贷）"},
+                           {{"购买债券", "短期投资-债券投资（借）", "应收利息（借）", "银行存款（贷）"},
+                            "出售债券",
+                            "短期投资-债券投资（贷）",
+                            "投资收益-债券投资收益（贷）"},
                            BA, BI, BT, BS, BX);
         },
 };

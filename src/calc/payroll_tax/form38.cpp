@@ -9,8 +9,8 @@ namespace bk::calc {
 extern const CalculatorDef form38{
     .form = 38,
     .items = {field(1, "养老保险"), field(2, "失业保险"), field(3, "医疗保险"), field(4, "工伤保险"),
-              field(5, "生育保险"), field(6, "住房公积金"), nextColumn(), field(7, "工资总额"),
-              field(8, "生产费用"), field(9, "制造费用"), field(10, "管理费用"), field(11, "销售费用")},
+              field(5, "生育保险"), field(6, "住房公积金"), nextColumn(), field(7, "工资总额"), field(8, "生产费用"),
+              field(9, "制造费用"), field(10, "管理费用"), field(11, "销售费用")},
     .compute =
         [](Calc& c) {
             Num a1 = c.read(1), a2 = c.read(2), a3 = c.read(3), a4 = c.read(4), a5 = c.read(5), a6 = c.read(6);
@@ -30,9 +30,8 @@ extern const CalculatorDef form38{
 
             // Both modes book the same accrual: the cost centres' charges as
             // typed, the company's total and its six contributions.
-            auto accrual = [&c, d1, d2, d3, d4](std::string_view totalCaption, Num total, Num pension,
-                                                Num unemployment, Num medical, Num injury, Num maternity,
-                                                Num housing) {
+            auto accrual = [&c, d1, d2, d3, d4](std::string_view totalCaption, Num total, Num pension, Num unemployment,
+                                                Num medical, Num injury, Num maternity, Num housing) {
                 c.result("生产成本（借）", d1);
                 c.result("制造费用（借）", d2);
                 c.result("管理费用（借）", d3);

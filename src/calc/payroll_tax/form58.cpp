@@ -9,8 +9,7 @@ namespace bk::calc {
 extern const CalculatorDef form58{
     .form = 58,
     .items = {field(8, "增值税"), nextColumn(), field(1, "消费税"), field(2, "资源税"), field(3, "城建税"),
-              field(4, "教育费附加"), field(5, "房产税"), field(6, "车船税"), field(7, "土地税"),
-              field(9, "文化税")},
+              field(4, "教育费附加"), field(5, "房产税"), field(6, "车船税"), field(7, "土地税"), field(9, "文化税")},
     .compute =
         [](Calc& c) {
             Num t1 = c.read(1), t2 = c.read(2), t3 = c.read(3), t4 = c.read(4), t5 = c.read(5), t6 = c.read(6),

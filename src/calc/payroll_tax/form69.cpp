@@ -8,8 +8,8 @@ namespace bk::calc {
 
 extern const CalculatorDef form69{
     .form = 69,
-    .items = {field(1, "递延负债年末"), field(2, "递延负债年初"), field(3, "递延年末资产"),
-              field(4, "递延年初资产"), field(5, "当年应交所得税")},
+    .items = {field(1, "递延负债年末"), field(2, "递延负债年初"), field(3, "递延年末资产"), field(4, "递延年初资产"),
+              field(5, "当年应交所得税")},
     .compute =
         [](Calc& c) {
             Num L1 = c.read(1), L0 = c.read(2), A1 = c.read(3), A0 = c.read(4), Q = c.read(5);

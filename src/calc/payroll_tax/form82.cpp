@@ -10,11 +10,15 @@ namespace bk::calc {
 
 extern const CalculatorDef form82{
     .form = 82,
-    .items = {field(1, "管理费用"), field(2, "销售费用"), field(3, "制造费用"), field(4, "生产成本"),
-              field(18, "在建工程"), field(19, "其他费用（福利费）"), field(10, "职工工资"), field(11, "奖金"),
-              field(13, "个人所得税"), nextColumn(), field(5, "养老保险（公司）"), field(6, "医疗保险（公司）"),
-              field(7, "失业保险（公司）"), field(8, "工伤保险（公司）"), field(9, "生育保险（公司）"),
-              field(12, "住房公积金（公司）"), field(14, "养老保险（个人）"), field(15, "医疗保险（个人）"),
+    .items = {field(1, "管理费用"),          field(2, "销售费用"),
+              field(3, "制造费用"),          field(4, "生产成本"),
+              field(18, "在建工程"),         field(19, "其他费用（福利费）"),
+              field(10, "职工工资"),         field(11, "奖金"),
+              field(13, "个人所得税"),       nextColumn(),
+              field(5, "养老保险（公司）"),  field(6, "医疗保险（公司）"),
+              field(7, "失业保险（公司）"),  field(8, "工伤保险（公司）"),
+              field(9, "生育保险（公司）"),  field(12, "住房公积金（公司）"),
+              field(14, "养老保险（个人）"), field(15, "医疗保险（个人）"),
               field(16, "失业保险（个人）"), field(17, "住房公积金（个人）")},
     .compute =
         [](Calc& c) {

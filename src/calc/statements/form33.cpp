@@ -12,8 +12,8 @@ extern const CalculatorDef form33{
               field(8, "生产成本"), field(9, "存货跌价准备")},
     .compute =
         [](Calc& c) {
-            Num a1 = c.read(1), a2 = c.read(2), a3 = c.read(3), a4 = c.read(4), a5 = c.read(5),
-                a6 = c.read(6), a7 = c.read(7), a8 = c.read(8), p = c.read(9);
+            Num a1 = c.read(1), a2 = c.read(2), a3 = c.read(3), a4 = c.read(4), a5 = c.read(5), a6 = c.read(6),
+                a7 = c.read(7), a8 = c.read(8), p = c.read(9);
             c.result("存货", a1 + a2 + a3 + a4 + a5 + a6 + a7 + a8 - p);
         },
 };

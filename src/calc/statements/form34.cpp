@@ -11,8 +11,8 @@ extern const CalculatorDef form34{
               field(9, "投资收益")},
     .compute =
         [](Calc& c) {
-            Num a1 = c.read(1), a2 = c.read(2), a3 = c.read(3), a4 = c.read(4), a5 = c.read(5),
-                a6 = c.read(6), a7 = c.read(7), a8 = c.read(8), a9 = c.read(9);
+            Num a1 = c.read(1), a2 = c.read(2), a3 = c.read(3), a4 = c.read(4), a5 = c.read(5), a6 = c.read(6),
+                a7 = c.read(7), a8 = c.read(8), a9 = c.read(9);
             c.result("营业利润", a1 - a2 - a3 - a4 - a5 - a6 - a7 + a8 + a9);
         },
 };

@@ -16,8 +16,8 @@ extern const CalculatorDef form46{
     .compute =
         [](Calc& c) {
             Num i1 = c.read(1), i2 = c.read(2), i3 = c.read(3), i4 = c.read(4), i5 = c.read(5);
-            Num e1 = c.read(6), e2 = c.read(7), e3 = c.read(8), e4 = c.read(9), e5 = c.read(10),
-                e6 = c.read(11), e7 = c.read(12), e8 = c.read(13);
+            Num e1 = c.read(6), e2 = c.read(7), e3 = c.read(8), e4 = c.read(9), e5 = c.read(10), e6 = c.read(11),
+                e7 = c.read(12), e8 = c.read(13);
             Num x = c.read(14);
             // Both totals before the first line: a total too large prints nothing.
             Num I = i1 + i2 + i3 + i4 + i5;

@@ -1,16 +1,16 @@
 #include "ui/qt/qt_toolkit.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QFont>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLibraryInfo>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -21,14 +21,14 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
-#include <QShortcut>
-#include <QStyle>
-#include <QVBoxLayout>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStringListModel>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTranslator>
+#include <QVBoxLayout>
 #include <map>
 #include <vector>
 
@@ -159,7 +159,8 @@ private:
         QAction* copyAction = menu->addAction(fromCore(ui_texts::kCopy), this, &QPlainTextEdit::copy);
         copyAction->setShortcut(QKeySequence::Copy);
         copyAction->setEnabled(textCursor().hasSelection());
-        menu->addAction(fromCore(ui_texts::kSelectAll), this, &QPlainTextEdit::selectAll)->setShortcut(QKeySequence::SelectAll);
+        menu->addAction(fromCore(ui_texts::kSelectAll), this, &QPlainTextEdit::selectAll)
+            ->setShortcut(QKeySequence::SelectAll);
         QAction* table = menu->addAction(fromCore(ui_texts::kCopyAsTable), this, &PrintArea::copyAsTable);
         table->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
         table->setEnabled(rows_ > 0);
@@ -190,7 +191,8 @@ public:
         setAccessibleName(caption);
         setAccessibleDescription(QStringLiteral("打开%1的计算窗口").arg(caption));
         // Where the keyboard is: a dotted frame, as buttons have.
-        setStyleSheet(QStringLiteral("QLabel { border: 1px solid transparent; } QLabel:focus { border: 1px dotted palette(highlight); }"));
+        setStyleSheet(QStringLiteral(
+            "QLabel { border: 1px solid transparent; } QLabel:focus { border: 1px dotted palette(highlight); }"));
     }
 
 protected:
@@ -202,7 +204,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override
     {
         const int key = event->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && event->modifiers() == Qt::NoModifier) {
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+            event->modifiers() == Qt::NoModifier) {
             event->accept();
             onOpen_();
             return;
@@ -248,8 +251,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override
     {
         const bool completing = completer() && completer()->popup()->isVisible();
-        if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier && text().isEmpty() &&
-            !completing && !tree_.empty()) {
+        if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier && text().isEmpty() && !completing &&
+            !tree_.empty()) {
             browse();
             return;
         }
@@ -291,7 +294,8 @@ private:
     // Menu texts take "&" as a shortcut mark; a key's own "&" is doubled.
     static QString menuText(std::string_view s)
     {
-        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()))
+            .replace(QLatin1Char('&'), QStringLiteral("&&"));
     }
 
     const std::vector<lookup::Subject>& tree_;
@@ -350,7 +354,8 @@ public:
             const Window* held = app_ ? app_->windows().find(form_) : nullptr;
             return held ? held->output().tableRows(first, count) : std::vector<std::vector<std::string>>{};
         });
-        const Rect printArea = spec.printArea.width > 0 ? spec.printArea : Rect{0, 0, spec.widthTwips, spec.heightTwips};
+        const Rect printArea =
+            spec.printArea.width > 0 ? spec.printArea : Rect{0, 0, spec.widthTwips, spec.heightTwips};
         printRect_ = toPixels(printArea);
         area_->setGeometry(printRect_);
 
@@ -451,7 +456,8 @@ public:
             }
         }
         const auto& lines = window.output().lines();
-        for (size_t row = 0; row < lines.size(); ++row) printLine(static_cast<int>(row), QString::fromStdString(lines[row]));
+        for (size_t row = 0; row < lines.size(); ++row)
+            printLine(static_cast<int>(row), QString::fromStdString(lines[row]));
     }
 
 protected:
@@ -555,8 +561,7 @@ private:
             QObject::connect(button, &QPushButton::clicked, button, press(number));
             return button;
         }
-        case ControlKind::Label:
-            break;
+        case ControlKind::Label: break;
         }
         auto open = [this, number] {
             if (app_) app_->click(form_, ControlKind::Label, number);
@@ -640,8 +645,8 @@ private:
     FormId form_;
     Application*& app_;
     Page* page_ = nullptr;
-    QSize natural_;                                       // the page at the window's own size
-    QRect printRect_;                                     // the print area at that size
+    QSize natural_;                                          // the page at the window's own size
+    QRect printRect_;                                        // the print area at that size
     std::vector<std::pair<QWidget*, QPoint>> rightOfPrint_;  // and where each control right of it stands
     PrintArea* area_ = nullptr;
     QWidget* hint_ = nullptr;
