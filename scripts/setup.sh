@@ -34,7 +34,8 @@ fi
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 case "$mode" in
   "")
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBOOKKEEPER_WEB=ON
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBOOKKEEPER_WEB=ON \
+      -DBOOKKEEPER_WERROR="${BOOKKEEPER_WERROR:-OFF}"
     cmake --build build --parallel "$(nproc)"
     # The page's npm packages, exactly as the lockfile pins them.
     if [ ! -f web/node_modules/.package-lock.json ] || [ web/package-lock.json -nt web/node_modules/.package-lock.json ]; then
@@ -45,6 +46,7 @@ case "$mode" in
   --sanitize)
     flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
     cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DBOOKKEEPER_WERROR="${BOOKKEEPER_WERROR:-OFF}" \
       -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags"
     cmake --build build-sanitize --parallel "$(nproc)"
     ;;

@@ -130,11 +130,11 @@ public:
         }
         html += QStringLiteral("</table>");
         const std::string tabbed = tabSeparated(rows);
-        auto* data = new QMimeData;
-        data->setText(QString::fromStdString(tabbed));
-        data->setHtml(html);
-        data->setData(QStringLiteral("text/tab-separated-values"), QByteArray::fromStdString(tabbed));
-        QGuiApplication::clipboard()->setMimeData(data);
+        auto* mime = new QMimeData;
+        mime->setText(QString::fromStdString(tabbed));
+        mime->setHtml(html);
+        mime->setData(QStringLiteral("text/tab-separated-values"), QByteArray::fromStdString(tabbed));
+        QGuiApplication::clipboard()->setMimeData(mime);
     }
 
 protected:
