@@ -77,13 +77,13 @@ std::vector<std::string> keyRowFaults(std::span<const LookupRule> rules)
         const bool names = !r.initials.empty() || r.subject != kNoSubject;
         const bool first = seen.insert(r.key).second;
         if (r.key.empty()) {
-            if (names) faults.push_back(where + ": the empty key has no initials or subject");
+            if (names) faults.push_back(where + ": the empty key names initials or a subject");
         } else if (!first) {
-            if (names) faults.push_back(where + ": initials or subject again on a later row of the key");
+            if (names) faults.push_back(where + ": a later row of the key names initials or a subject again");
         } else {
-            if (r.initials.empty()) faults.push_back(where + ": the key's first row has no initials");
+            if (r.initials.empty()) faults.push_back(where + ": the key's first row names no initials");
             if (r.subject < 0 || r.subject >= kSubjectCount)
-                faults.push_back(where + ": the key's first row has no subject");
+                faults.push_back(where + ": the key's first row names no subject");
         }
     }
     return faults;

@@ -12,6 +12,7 @@ namespace bk::lookup {
 
 namespace {
 
+// The subjects' names, in the order of SubjectId.
 constexpr std::array<std::string_view, kSubjectCount> kNames = {
     "资产负债表项目", "利润表项目",           "货币资金",       "材料采购与领用",
     "存货计价与清查", "固定资产与在建工程",   "无形资产与研发", "职工薪酬",

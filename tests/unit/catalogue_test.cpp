@@ -191,17 +191,17 @@ TEST(Catalogue, InitialsAndSubjectStandOnTheFirstRowOfEachKey)
         {"sound", {printRule("甲", "j", bk::lookup::kCash, {"一"}), clear, routeRule("甲", 5)}, {}},
         {"first row names nothing",
          {printRule("甲", {"一"}), routeRule("甲", "j", bk::lookup::kCash, 5)},
-         {"rule 0 (甲): the key's first row has no initials", "rule 0 (甲): the key's first row has no subject",
-          "rule 1 (甲): initials or subject again on a later row of the key"}},
+         {"rule 0 (甲): the key's first row names no initials", "rule 0 (甲): the key's first row names no subject",
+          "rule 1 (甲): a later row of the key names initials or a subject again"}},
         {"later row repeats them",
          {printRule("甲", "j", bk::lookup::kCash, {"一"}), routeRule("甲", "j", bk::lookup::kCash, 5)},
-         {"rule 1 (甲): initials or subject again on a later row of the key"}},
+         {"rule 1 (甲): a later row of the key names initials or a subject again"}},
         {"later row names another subject",
          {printRule("甲", "j", bk::lookup::kCash, {"一"}), routeRule("甲", {}, bk::lookup::kTaxes, 5)},
-         {"rule 1 (甲): initials or subject again on a later row of the key"}},
+         {"rule 1 (甲): a later row of the key names initials or a subject again"}},
         {"empty key with a subject",
          {routeRule("乙", "y", bk::lookup::kTaxes, 3), printRule("", {}, bk::lookup::kCash, {"一"})},
-         {"rule 1 (): the empty key has no initials or subject"}},
+         {"rule 1 (): the empty key names initials or a subject"}},
     };
     for (const Case& c : cases) EXPECT_EQ(bk::lookup::keyRowFaults(c.rules), c.faults) << c.what;
 
