@@ -3,8 +3,8 @@
 main window typed once, in table order; the first time a key opens a
 calculator, every field of it gets a typical amount and 确定 is pressed; each
 calculator is then left by its close box (a calculator that returns to
-another one closes that one too). Keys come from the table tests' lists and
-fields from `bookkeeper-replay` (`controls`).
+another one closes that one too). The rule table (`rules`) and the fields
+(`controls`) come from `bookkeeper-replay`.
 
     scripts/make_catalogue_script.py build/bin/bookkeeper-replay > tests/golden/catalogue_all_windows.script
 """
@@ -12,26 +12,23 @@ import re
 import subprocess
 import sys
 
-ROOT = __file__.rsplit('/scripts/', 1)[0]
 AMOUNTS = ['10000', '0.13', '12', '2500', '0.06', '3', '800', '1500.5', '36', '200']
 RETURNS_TO = {18: 19, 25: 79}
 
 
-def rows(name, pattern):
-    text = open(f'{ROOT}/tests/unit/{name}', encoding='utf-8').read()
-    return re.findall(pattern, text)
-
-
 def main():
     replay = sys.argv[1]
-    keys = [(int(n), k) for n, k in rows('table_keys.inc', r'\{(\d+), "((?:[^"\\]|\\.)*)"\}')]
+    commands = 'rules\n' + ''.join(f'controls Form{f}\n' for f in range(2, 101))
+    answer = subprocess.run([replay], input=commands, capture_output=True, text=True, check=True).stdout
+    keys = []
     opens = {}
-    for n, w in rows('route_windows.inc', r'\{(\d+), (\d+)\}'):
-        opens.setdefault(int(n), []).append(int(w))
-    layout = subprocess.run([replay], input=''.join(f'controls Form{f}\n' for f in range(2, 101)),
-                            capture_output=True, text=True, check=True).stdout
+    for n, key, windows in re.findall(r'^rule (\d+) \[(.*)\]((?: Form\d+)*)$', answer, re.M):
+        keys.append((int(n), key))
+        opens[int(n)] = [int(w) for w in re.findall(r'Form(\d+)', windows)]
+    if not keys:
+        sys.exit(f'{replay} listed no rules')
     fields = {}
-    for form, number in re.findall(r'^control Form(\d+) Text(\d+) ', layout, re.M):
+    for form, number in re.findall(r'^control Form(\d+) Text(\d+) ', answer, re.M):
         fields.setdefault(int(form), []).append(int(number))
 
     out = ['# The whole catalogue in one session: every key once, every calculator pressed',

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "lookup/lookup_table.h"
+
 namespace bk::lookup {
 
 std::vector<std::string_view> completions(std::string_view typed, std::size_t limit)
@@ -22,7 +24,7 @@ std::vector<std::string_view> completions(std::string_view typed, std::size_t li
         letters += lower;
     }
 
-    for (const KeyInitials& k : keyInitials()) {
+    for (const KeyEntry& k : LookupTable::instance().keys()) {
         const bool starts = k.key.starts_with(typed) || (!letters.empty() && k.initials.starts_with(letters));
         if (starts) {
             starting.push_back(k.key);

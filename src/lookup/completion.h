@@ -7,26 +7,17 @@
 #pragma once
 
 #include <cstddef>
-#include <span>
 #include <string_view>
 #include <vector>
 
 namespace bk::lookup {
-
-struct KeyInitials {
-    std::string_view key;
-    std::string_view initials;  // one lower-case letter per Chinese character
-};
-
-// Every key but the empty one, in the order of the table.
-std::span<const KeyInitials> keyInitials();
 
 // How many keys the list shows at most: a screenful.
 constexpr std::size_t kMaxCompletions = 12;
 
 // The keys to offer for the typed text: first those that start with it (by
 // their characters or their initials), then those that contain it, each
-// group in table order. Nothing for an empty text.
+// group in the order of the keys' first rules. Nothing for an empty text.
 std::vector<std::string_view> completions(std::string_view typed, std::size_t limit = kMaxCompletions);
 
 }  // namespace bk::lookup

@@ -4,7 +4,7 @@
 #include <map>
 #include <tuple>
 
-#include "lookup/completion.h"
+#include "lookup/lookup_table.h"
 
 namespace bk::lookup {
 
@@ -79,7 +79,7 @@ const std::map<char32_t, char>& initialOf()
 {
     static const std::map<char32_t, char> table = [] {
         std::map<char32_t, char> m;
-        for (const KeyInitials& k : keyInitials()) {
+        for (const KeyEntry& k : LookupTable::instance().keys()) {
             size_t next = 0;
             for (char32_t c : decode(k.key))
                 if (isHan(c) && next < k.initials.size()) m.emplace(c, k.initials[next++]);
@@ -168,7 +168,7 @@ std::vector<std::string_view> nearestKeys(std::string_view typed, std::size_t li
     };
     std::vector<Candidate> near;
     size_t order = 0;
-    for (const KeyInitials& k : keyInitials()) {
+    for (const KeyEntry& k : LookupTable::instance().keys()) {
         ++order;
         const std::u32string key = folded(k.key);
         // The difference in length alone may already be too much.

@@ -1,44 +1,93 @@
 #include "lookup/lookup_table.h"
 
 #include <algorithm>
+#include <set>
 
 namespace bk::lookup {
 
-LookupRule printRule(std::string_view key, std::initializer_list<std::string_view> lines)
+LookupRule printRule(std::string_view key, std::string_view initials, SubjectId subject,
+                     std::initializer_list<std::string_view> lines)
 {
-    LookupRule rule{0, key, {}};
+    LookupRule rule{0, key, {}, initials, subject};
     for (std::string_view line : lines) rule.actions.push_back({RuleAction::Kind::PrintLine, line, 0});
     return rule;
 }
 
-LookupRule routeRule(std::string_view key, FormId window)
+LookupRule printRule(std::string_view key, std::initializer_list<std::string_view> lines)
 {
-    return {0, key, {{RuleAction::Kind::OpenWindow, {}, window}}};
+    return printRule(key, {}, kNoSubject, lines);
 }
+
+LookupRule routeRule(std::string_view key, std::string_view initials, SubjectId subject, FormId window)
+{
+    return {0, key, {{RuleAction::Kind::OpenWindow, {}, window}}, initials, subject};
+}
+
+LookupRule routeRule(std::string_view key, FormId window) { return routeRule(key, {}, kNoSubject, window); }
 
 namespace {
 
-// The empty key clears the main window's output.
-const LookupRule kClearRule{48, "", {{RuleAction::Kind::ClearOutput, {}, 0}}};
+const LookupRule kClearRule{0, "", {{RuleAction::Kind::ClearOutput, {}, 0}}, {}, kNoSubject};
+
+struct Part {
+    Catalogue catalogue;
+    std::span<const LookupRule> rules;
+};
+
+// The catalogues in table order.
+std::vector<Part> parts()
+{
+    return {{Catalogue::Formulas, formulaRules()},
+            {Catalogue::ClearOutput, {&kClearRule, 1}},
+            {Catalogue::Journal, journalRules()},
+            {Catalogue::Routes, routeRules()}};
+}
 
 std::vector<LookupRule> builtInRules()
 {
     std::vector<LookupRule> rules;
-    auto append = [&rules](RuleBlock block) {
-        int number = block.first;
-        for (const LookupRule& r : block.rules) {
-            rules.push_back(r);
-            rules.back().number = number++;
-        }
-    };
-    append(formulaRules());
-    append({kClearRule.number, {&kClearRule, 1}});
-    append(journalRules());
-    append(routeRules());
+    for (const Part& part : parts()) rules.insert(rules.end(), part.rules.begin(), part.rules.end());
     return rules;
 }
 
 }  // namespace
+
+std::span<const RuleBlock> builtInBlocks()
+{
+    static const std::vector<RuleBlock> blocks = [] {
+        std::vector<RuleBlock> out;
+        int first = 0;
+        for (const Part& part : parts()) {
+            const int count = static_cast<int>(part.rules.size());
+            out.push_back({part.catalogue, first, count});
+            first += count;
+        }
+        return out;
+    }();
+    return blocks;
+}
+
+std::vector<std::string> keyRowFaults(std::span<const LookupRule> rules)
+{
+    std::vector<std::string> faults;
+    std::set<std::string_view> seen;
+    for (size_t n = 0; n < rules.size(); ++n) {
+        const LookupRule& r = rules[n];
+        const std::string where = "rule " + std::to_string(n) + " (" + std::string(r.key) + ")";
+        const bool names = !r.initials.empty() || r.subject != kNoSubject;
+        const bool first = seen.insert(r.key).second;
+        if (r.key.empty()) {
+            if (names) faults.push_back(where + ": the empty key names initials or a subject");
+        } else if (!first) {
+            if (names) faults.push_back(where + ": a later row of the key names initials or a subject again");
+        } else {
+            if (r.initials.empty()) faults.push_back(where + ": the key's first row names no initials");
+            if (r.subject < 0 || r.subject >= kSubjectCount)
+                faults.push_back(where + ": the key's first row names no subject");
+        }
+    }
+    return faults;
+}
 
 const LookupTable& LookupTable::instance()
 {
@@ -49,7 +98,10 @@ const LookupTable& LookupTable::instance()
 LookupTable::LookupTable(std::vector<LookupRule> rules) : rules_(std::move(rules))
 {
     std::vector<const LookupRule*> byKey;
-    for (const LookupRule& r : rules_) byKey.push_back(&r);
+    for (size_t n = 0; n < rules_.size(); ++n) {
+        rules_[n].number = static_cast<int>(n);
+        byKey.push_back(&rules_[n]);
+    }
     // Stable: rules of one key stay in table order.
     std::stable_sort(byKey.begin(), byKey.end(),
                      [](const LookupRule* a, const LookupRule* b) { return a->key < b->key; });
@@ -57,6 +109,13 @@ LookupTable::LookupTable(std::vector<LookupRule> rules) : rules_(std::move(rules
         if (index_.empty() || index_.back().key != r->key) index_.push_back({r->key, {}});
         index_.back().rules.push_back(r);
     }
+    for (const Entry& e : index_)
+        if (!e.key.empty()) {
+            const LookupRule& first = *e.rules.front();
+            keys_.push_back({first.key, first.initials, first.subject, first.number});
+        }
+    std::sort(keys_.begin(), keys_.end(),
+              [](const KeyEntry& a, const KeyEntry& b) { return a.firstRule < b.firstRule; });
 }
 
 std::span<const LookupRule* const> LookupTable::match(std::string_view key) const

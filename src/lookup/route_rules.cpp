@@ -1,4 +1,4 @@
-// Keys that open a calculator window: rules 347 to 485 of the table.
+// Keys that open a calculator window: the last block of the table.
 // Each hides the main window and shows its calculator; several keys lead to
 // the same window, and a key that also prints lines prints them first.
 #include "lookup/lookup_table.h"
@@ -8,149 +8,149 @@ namespace bk::lookup {
 namespace {
 // clang-format off
 const LookupRule kRoutes[] = {
-    routeRule("货币资金", 2),  // 347
-    routeRule("短期投资", 3),  // 348
-    routeRule("应收账款", 4),  // 349
-    routeRule("其他应收款", 5),  // 350
-    routeRule("长期待摊费用", 6),  // 351
-    routeRule("预收账款", 7),  // 352
-    routeRule("未分配利润", 8),  // 353
-    routeRule("应付职工薪酬", 9),  // 354
-    routeRule("投资净收益", 10),  // 355
-    routeRule("营业外收支净额", 11),  // 356
-    routeRule("预付账款", 12),  // 357
-    routeRule("营运资本", 13),  // 358
-    routeRule("坏账准备", 14),  // 359
-    routeRule("股票增值税", 15),  // 360
-    routeRule("债券增值税", 15),  // 361
-    routeRule("生产成本计算", 16),  // 362
-    routeRule("原材料", 17),  // 363
-    routeRule("材料成本差异率", 18),  // 364
-    routeRule("材料成本差异", 19),  // 365
-    routeRule("委托加工物资", 20),  // 366
-    routeRule("实际成本", 21),  // 367
-    routeRule("销售成本", 22),  // 368
-    routeRule("本期销售成本", 22),  // 369
-    routeRule("本月销售成本", 22),  // 370
-    routeRule("本年销售成本", 22),  // 371
-    routeRule("销售毛利", 22),  // 372
-    routeRule("期末商品成本", 22),  // 373
-    routeRule("月末商品成本", 22),  // 374
-    routeRule("年末商品成本", 22),  // 375
-    routeRule("商品进销差价率", 23),  // 376
-    routeRule("分摊的进销差价", 23),  // 377
-    routeRule("本期销售实际成本", 23),  // 378
-    routeRule("本期实际销售成本", 23),  // 379
-    routeRule("期末结存实际成本", 23),  // 380
-    routeRule("期末实际结存成本", 23),  // 381
-    routeRule("存货跌价准备", 24),  // 382
-    routeRule("累计折旧计算", 25),  // 383
-    routeRule("累计折旧总额", 26),  // 384
-    routeRule("累计折旧余额", 26),  // 385
-    routeRule("固定资产减值准备", 27),  // 386
-    routeRule("累计摊销", 28),  // 387
-    routeRule("应付账款", 29),  // 388
-    routeRule("固定资产", 30),  // 389
-    routeRule("无形资产", 31),  // 390
-    routeRule("未分配利润", 32),  // 391
-    routeRule("存货", 33),  // 392
-    routeRule("营业利润计算", 34),  // 393
-    routeRule("利润总额", 35),  // 394
-    routeRule("净利润", 36),  // 395
-    routeRule("所得税费用（总）", 37),  // 396
-    routeRule("社保", 38),  // 397
-    routeRule("应付职工薪酬（总）", 39),  // 398
-    routeRule("应交增值税", 40),  // 399
-    routeRule("股本溢价", 41),  // 400
-    routeRule("回购股票", 42),  // 401
-    routeRule("回购股份", 42),  // 402
-    routeRule("注销股份", 42),  // 403
-    routeRule("回购股本", 42),  // 404
-    routeRule("收入投资", 43),  // 405
-    routeRule("收入股款", 44),  // 406
-    routeRule("新增资本公积", 45),  // 407
-    routeRule("本年利润", 46),  // 408
-    routeRule("净利润", 46),  // 409
-    routeRule("营业利润", 46),  // 410
-    routeRule("利润总额", 46),  // 411
-    routeRule("结转本年利润", 47),  // 412
-    routeRule("代销商品", 48),  // 413
-    routeRule("打折销售", 49),  // 414
-    routeRule("销售商品", 50),  // 415
-    routeRule("退货", 51),  // 416
-    routeRule("销售其他", 52),  // 417
-    routeRule("劳务收入", 53),  // 418
-    routeRule("会员费收入", 54),  // 419
-    routeRule("合同收入", 55),  // 420
-    routeRule("合同履约", 56),  // 421
-    routeRule("摊销其他业务成本", 57),  // 422
-    routeRule("税金及附加", 58),  // 423
-    routeRule("其他费用", 59),  // 424
-    routeRule("管理费用", 60),  // 425
-    routeRule("短期借款", 61),  // 426
-    routeRule("打折购买", 62),  // 427
-    routeRule("盘盈", 63),  // 428
-    routeRule("盘亏", 63),  // 429
-    routeRule("研发支出", 64),  // 430
-    routeRule("专利费", 65),  // 431
-    routeRule("购买固定资产", 66),  // 432
-    routeRule("建造固定资产", 67),  // 433
-    routeRule("无形资产报废", 68),  // 434
-    routeRule("支付滞纳金", 68),  // 435
-    routeRule("结转营业外支出", 68),  // 436
-    routeRule("所得税费用", 69),  // 437
-    routeRule("应交所得税", 70),  // 438
-    routeRule("应纳税额", 70),  // 439
-    routeRule("利息收入", 71),  // 440
-    routeRule("保险收入", 72),  // 441
-    routeRule("垫付医疗费", 72),  // 442
-    routeRule("押金", 72),  // 443
-    routeRule("购买股票", 73),  // 444
-    routeRule("发放股利", 74),  // 445
-    routeRule("应收股利", 74),  // 446
-    routeRule("购买债券", 75),  // 447
-    routeRule("股价变动", 76),  // 448
-    routeRule("债价变动", 76),  // 449
-    routeRule("购买商品", 77),  // 450
-    routeRule("股票", 78),  // 451
-    routeRule("债券", 78),  // 452
-    routeRule("累计折旧", 79),  // 453
-    routeRule("固定资产清理", 80),  // 454
-    routeRule("固定资产损失", 81),  // 455
-    routeRule("发工资", 82),  // 456
-    routeRule("备用金", 83),  // 457
-    routeRule("收到投资", 84),  // 458
-    routeRule("提取现金", 84),  // 459
-    routeRule("投资分公司", 84),  // 460
-    routeRule("外埠采购", 85),  // 461
-    routeRule("本票", 85),  // 462
-    routeRule("汇票", 85),  // 463
-    routeRule("票据贴现", 86),  // 464
-    routeRule("逾期贷款", 86),  // 465
-    routeRule("票据存取贴现", 86),  // 466
-    routeRule("购买原材料", 87),  // 467
-    routeRule("自产原材料", 87),  // 468
-    routeRule("领用原材料", 88),  // 469
-    routeRule("加工", 89),  // 470
-    routeRule("产品毁坏", 90),  // 471
-    routeRule("产品损坏", 90),  // 472
-    routeRule("产品毁损", 90),  // 473
-    routeRule("出售债券", 91),  // 474
-    routeRule("出售股票", 91),  // 475
-    routeRule("信用卡", 92),  // 476
-    routeRule("信用证", 92),  // 477
-    routeRule("制造费用", 93),  // 478
-    routeRule("财务费用", 94),  // 479
-    routeRule("销售费用", 95),  // 480
-    routeRule("生产成本", 96),  // 481
-    routeRule("原材料盘亏", 97),  // 482
-    routeRule("包装", 98),  // 483
-    routeRule("出租", 99),  // 484
-    routeRule("长期股权投资", 100),  // 485
+    routeRule("货币资金", "hbzj", kBalanceSheet, 2),
+    routeRule("短期投资", 3),
+    routeRule("应收账款", 4),
+    routeRule("其他应收款", 5),
+    routeRule("长期待摊费用", 6),
+    routeRule("预收账款", 7),
+    routeRule("未分配利润", 8),
+    routeRule("应付职工薪酬", 9),
+    routeRule("投资净收益", 10),
+    routeRule("营业外收支净额", 11),
+    routeRule("预付账款", 12),
+    routeRule("营运资本", "yyzb", kBalanceSheet, 13),
+    routeRule("坏账准备", "hzzb", kPurchases, 14),
+    routeRule("股票增值税", 15),
+    routeRule("债券增值税", 15),
+    routeRule("生产成本计算", "sccbjs", kInventory, 16),
+    routeRule("原材料", "ycl", kMaterials, 17),
+    routeRule("材料成本差异率", "clcbcyl", kMaterials, 18),
+    routeRule("材料成本差异", "clcbcy", kMaterials, 19),
+    routeRule("委托加工物资", 20),
+    routeRule("实际成本", "sjcb", kMaterials, 21),
+    routeRule("销售成本", "xscb", kInventory, 22),
+    routeRule("本期销售成本", "bqxscb", kInventory, 22),
+    routeRule("本月销售成本", "byxscb", kInventory, 22),
+    routeRule("本年销售成本", "bnxscb", kInventory, 22),
+    routeRule("销售毛利", "xsml", kInventory, 22),
+    routeRule("期末商品成本", "qmspcb", kInventory, 22),
+    routeRule("月末商品成本", "ymspcb", kInventory, 22),
+    routeRule("年末商品成本", "nmspcb", kInventory, 22),
+    routeRule("商品进销差价率", "spjxcjl", kInventory, 23),
+    routeRule("分摊的进销差价", "ftdjxcj", kInventory, 23),
+    routeRule("本期销售实际成本", "bqxssjcb", kInventory, 23),
+    routeRule("本期实际销售成本", "bqsjxscb", kInventory, 23),
+    routeRule("期末结存实际成本", "qmjcsjcb", kInventory, 23),
+    routeRule("期末实际结存成本", "qmsjjccb", kInventory, 23),
+    routeRule("存货跌价准备", "chdjzb", kInventory, 24),
+    routeRule("累计折旧计算", "ljzjjs", kFixedAssets, 25),
+    routeRule("累计折旧总额", "ljzjze", kFixedAssets, 26),
+    routeRule("累计折旧余额", "ljzjye", kFixedAssets, 26),
+    routeRule("固定资产减值准备", "gdzcjzzb", kFixedAssets, 27),
+    routeRule("累计摊销", "ljtx", kIntangibles, 28),
+    routeRule("应付账款", 29),
+    routeRule("固定资产", "gdzc", kFixedAssets, 30),
+    routeRule("无形资产", 31),
+    routeRule("未分配利润", 32),
+    routeRule("存货", 33),
+    routeRule("营业利润计算", "yylrjs", kIncomeStatement, 34),
+    routeRule("利润总额", 35),
+    routeRule("净利润", 36),
+    routeRule("所得税费用（总）", "sdsfyz", kTaxes, 37),
+    routeRule("社保", "sb", kPayroll, 38),
+    routeRule("应付职工薪酬（总）", "yfzgxcz", kPayroll, 39),
+    routeRule("应交增值税", "yjzzs", kTaxes, 40),
+    routeRule("股本溢价", "gbyj", kEquity, 41),
+    routeRule("回购股票", "hggp", kEquity, 42),
+    routeRule("回购股份", "hggf", kEquity, 42),
+    routeRule("注销股份", "zxgf", kEquity, 42),
+    routeRule("回购股本", "hggb", kEquity, 42),
+    routeRule("收入投资", "srtz", kEquity, 43),
+    routeRule("收入股款", "srgk", kEquity, 44),
+    routeRule("新增资本公积", "xzzbgj", kEquity, 45),
+    routeRule("本年利润", "bnlr", kClosing, 46),
+    routeRule("净利润", 46),
+    routeRule("营业利润", 46),
+    routeRule("利润总额", 46),
+    routeRule("结转本年利润", 47),
+    routeRule("代销商品", "dxsp", kSales, 48),
+    routeRule("打折销售", 49),
+    routeRule("销售商品", 50),
+    routeRule("退货", "th", kSales, 51),
+    routeRule("销售其他", "xsqt", kSales, 52),
+    routeRule("劳务收入", "lwsr", kSales, 53),
+    routeRule("会员费收入", "hyfsr", kSales, 54),
+    routeRule("合同收入", "htsr", kSales, 55),
+    routeRule("合同履约", "htly", kSales, 56),
+    routeRule("摊销其他业务成本", "txqtywcb", kCostsExpenses, 57),
+    routeRule("税金及附加", "sjjfj", kTaxes, 58),
+    routeRule("其他费用", "qtfy", kCostsExpenses, 59),
+    routeRule("管理费用", "glfy", kCostsExpenses, 60),
+    routeRule("短期借款", 61),
+    routeRule("打折购买", 62),
+    routeRule("盘盈", "py", kInventory, 63),
+    routeRule("盘亏", "pk", kInventory, 63),
+    routeRule("研发支出", 64),
+    routeRule("专利费", "zlf", kIntangibles, 65),
+    routeRule("购买固定资产", 66),
+    routeRule("建造固定资产", "jzgdzc", kFixedAssets, 67),
+    routeRule("无形资产报废", "wxzcbf", kIntangibles, 68),
+    routeRule("支付滞纳金", "zfznj", kCostsExpenses, 68),
+    routeRule("结转营业外支出", "jzyywzc", kClosing, 68),
+    routeRule("所得税费用", "sdsfy", kTaxes, 69),
+    routeRule("应交所得税", "yjsds", kTaxes, 70),
+    routeRule("应纳税额", "ynse", kTaxes, 70),
+    routeRule("利息收入", "lxsr", kInvestments, 71),
+    routeRule("保险收入", "bxsr", kPurchases, 72),
+    routeRule("垫付医疗费", "dfylf", kPurchases, 72),
+    routeRule("押金", "yj", kPurchases, 72),
+    routeRule("购买股票", 73),
+    routeRule("发放股利", "ffgl", kEquity, 74),
+    routeRule("应收股利", "ysgl", kInvestments, 74),
+    routeRule("购买债券", 75),
+    routeRule("股价变动", 76),
+    routeRule("债价变动", "zjbd", kInvestments, 76),
+    routeRule("购买商品", 77),
+    routeRule("股票", "gp", kInvestments, 78),
+    routeRule("债券", "zq", kInvestments, 78),
+    routeRule("累计折旧", 79),
+    routeRule("固定资产清理", 80),
+    routeRule("固定资产损失", "gdzcss", kFixedAssets, 81),
+    routeRule("发工资", "fgz", kPayroll, 82),
+    routeRule("备用金", "byj", kCash, 83),
+    routeRule("收到投资", 84),
+    routeRule("提取现金", "tqxj", kCash, 84),
+    routeRule("投资分公司", "tzfgs", kInvestments, 84),
+    routeRule("外埠采购", "wbcg", kCash, 85),
+    routeRule("本票", "bp", kCash, 85),
+    routeRule("汇票", "hp", kCash, 85),
+    routeRule("票据贴现", "pjtx", kLoansNotes, 86),
+    routeRule("逾期贷款", "yqdk", kLoansNotes, 86),
+    routeRule("票据存取贴现", "pjcqtx", kLoansNotes, 86),
+    routeRule("购买原材料", 87),
+    routeRule("自产原材料", "zcycl", kMaterials, 87),
+    routeRule("领用原材料", "lyycl", kMaterials, 88),
+    routeRule("加工", "jg", kMaterials, 89),
+    routeRule("产品毁坏", "cphh", kInventory, 90),
+    routeRule("产品损坏", "cpsh", kInventory, 90),
+    routeRule("产品毁损", "cphs", kInventory, 90),
+    routeRule("出售债券", 91),
+    routeRule("出售股票", 91),
+    routeRule("信用卡", "xyk", kCash, 92),
+    routeRule("信用证", "xyz", kCash, 92),
+    routeRule("制造费用", "zzfy", kCostsExpenses, 93),
+    routeRule("财务费用", "cwfy", kCostsExpenses, 94),
+    routeRule("销售费用", "xsfy", kCostsExpenses, 95),
+    routeRule("生产成本", "sccb", kCostsExpenses, 96),
+    routeRule("原材料盘亏", "yclpk", kInventory, 97),
+    routeRule("包装", "bz", kMaterials, 98),
+    routeRule("出租", 99),
+    routeRule("长期股权投资", 100),
 };
 // clang-format on
 }  // namespace
 
-RuleBlock routeRules() { return {347, kRoutes}; }
+std::span<const LookupRule> routeRules() { return kRoutes; }
 
 }  // namespace bk::lookup

@@ -1,6 +1,7 @@
 // The keys of the main window by subject, for a bookkeeper who does not know
 // the exact key: the subjects in menu order, each with its keys in the order
-// of the rule table.
+// of the rule table. The empty key (which clears the main window) is not a
+// key one browses for.
 #pragma once
 
 #include <string>
@@ -8,6 +9,29 @@
 #include <vector>
 
 namespace bk::lookup {
+
+// The subjects, in menu order. A key's first row in the rule table names its
+// subject.
+enum SubjectId {
+    kNoSubject = -1,   // the empty key, and later rows of a key
+    kBalanceSheet,     // 资产负债表项目
+    kIncomeStatement,  // 利润表项目
+    kCash,             // 货币资金
+    kMaterials,        // 材料采购与领用
+    kInventory,        // 存货计价与清查
+    kFixedAssets,      // 固定资产与在建工程
+    kIntangibles,      // 无形资产与研发
+    kPayroll,          // 职工薪酬
+    kTaxes,            // 税费
+    kSales,            // 销售与收入
+    kPurchases,        // 采购与往来
+    kLoansNotes,       // 借款与票据
+    kInvestments,      // 投资
+    kEquity,           // 所有者权益与利润分配
+    kCostsExpenses,    // 成本与费用
+    kClosing,          // 期末结转
+    kSubjectCount
+};
 
 // One entry of a subject's menu: a key, or several keys that do exactly the
 // same (print the same lines, open the same windows), shown once as

@@ -1,9 +1,12 @@
-// The main window's rule table as data: its size, blocks, keys and texts.
+// The main window's rule table as data: its size, blocks, keys and the form
+// of its texts. The texts themselves are checked by the whole-catalogue
+// transcript.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,9 +15,11 @@
 
 namespace {
 
+using bk::lookup::Catalogue;
 using bk::lookup::LookupRule;
 using bk::lookup::LookupTable;
 using bk::lookup::RuleAction;
+using bk::lookup::RuleBlock;
 using Kind = RuleAction::Kind;
 
 const std::vector<LookupRule>& table() { return LookupTable::instance().rules(); }
@@ -32,48 +37,14 @@ size_t printCount(const LookupRule& r)
                                              [](const RuleAction& a) { return a.kind == Kind::PrintLine; }));
 }
 
-struct GivenLine {
-    int rule;
-    std::string_view key;
-    size_t line;  // 1-based
-    std::string_view text;
-};
-const GivenLine kGivenLines[] = {
-#include "given_lines.inc"
-};
-
-struct ReviewedLine {
-    int rule;
-    std::string_view key;
-    std::string_view text;
-};
-const ReviewedLine kReviewedLines[] = {
-#include "reviewed_lines.inc"
-};
-
-struct TableKey {
-    int rule;
-    std::string_view key;
-};
-const TableKey kTableKeys[] = {
-#include "table_keys.inc"
-};
-
-struct RouteWindow {
-    int rule;
-    bk::FormId window;
-};
-const RouteWindow kRouteWindows[] = {
-#include "route_windows.inc"
-};
-
-struct MultiRuleKey {
-    std::string_view key;
-    std::vector<int> rules;
-};
-const MultiRuleKey kMultiRuleKeys[] = {
-#include "multi_rule_keys.inc"
-};
+// The rules of one block of the built-in table.
+std::span<const LookupRule> block(Catalogue catalogue)
+{
+    for (const RuleBlock& b : bk::lookup::builtInBlocks())
+        if (b.catalogue == catalogue)
+            return std::span(table()).subspan(static_cast<size_t>(b.first), static_cast<size_t>(b.count));
+    return {};
+}
 
 TEST(Catalogue, HoldsRules0To485InOrder)
 {
@@ -81,33 +52,46 @@ TEST(Catalogue, HoldsRules0To485InOrder)
     for (size_t i = 0; i < table().size(); ++i) EXPECT_EQ(table()[i].number, static_cast<int>(i));
 }
 
-TEST(Catalogue, EveryRuleHasTheKeyOfItsPlace)
+TEST(Catalogue, BlocksFollowEachOtherInTableOrder)
 {
-    ASSERT_EQ(std::size(kTableKeys), 486u);
-    for (const TableKey& k : kTableKeys) {
-        ASSERT_LT(k.rule, 486);
-        EXPECT_EQ(table()[k.rule].key, k.key) << "rule " << k.rule;
+    struct Expected {
+        Catalogue catalogue;
+        int first, count;
+    };
+    const Expected expected[] = {
+        {Catalogue::Formulas, 0, 48},
+        {Catalogue::ClearOutput, 48, 1},
+        {Catalogue::Journal, 49, 298},
+        {Catalogue::Routes, 347, 139},
+    };
+    const auto blocks = bk::lookup::builtInBlocks();
+    ASSERT_EQ(blocks.size(), std::size(expected));
+    for (size_t i = 0; i < blocks.size(); ++i) {
+        EXPECT_EQ(blocks[i].catalogue, expected[i].catalogue) << i;
+        EXPECT_EQ(blocks[i].first, expected[i].first) << i;
+        EXPECT_EQ(blocks[i].count, expected[i].count) << i;
     }
 }
 
 TEST(Catalogue, BlocksHaveTheirKindsOfAction)
 {
-    for (const LookupRule& r : table()) {
-        ASSERT_FALSE(r.actions.empty()) << "rule " << r.number;
-        if (r.number <= 47) {
-            ASSERT_EQ(r.actions.size(), 1u) << "rule " << r.number;
-            EXPECT_EQ(r.actions[0].kind, Kind::PrintLine) << "rule " << r.number;
-        } else if (r.number == 48) {
-            EXPECT_EQ(r.key, "");
-            ASSERT_EQ(r.actions.size(), 1u);
-            EXPECT_EQ(r.actions[0].kind, Kind::ClearOutput);
-        } else if (r.number <= 346) {
-            EXPECT_LE(r.actions.size(), 9u) << "rule " << r.number;
-            EXPECT_EQ(printCount(r), r.actions.size()) << "rule " << r.number;
-        } else {
-            ASSERT_EQ(r.actions.size(), 1u) << "rule " << r.number;
-            EXPECT_EQ(r.actions[0].kind, Kind::OpenWindow) << "rule " << r.number;
-        }
+    for (const LookupRule& r : table()) ASSERT_FALSE(r.actions.empty()) << "rule " << r.number;
+    for (const LookupRule& r : block(Catalogue::Formulas)) {
+        ASSERT_EQ(r.actions.size(), 1u) << "rule " << r.number;
+        EXPECT_EQ(r.actions[0].kind, Kind::PrintLine) << "rule " << r.number;
+    }
+    const auto clear = block(Catalogue::ClearOutput);
+    ASSERT_EQ(clear.size(), 1u);
+    EXPECT_EQ(clear[0].key, "");
+    ASSERT_EQ(clear[0].actions.size(), 1u);
+    EXPECT_EQ(clear[0].actions[0].kind, Kind::ClearOutput);
+    for (const LookupRule& r : block(Catalogue::Journal)) {
+        EXPECT_LE(r.actions.size(), 9u) << "rule " << r.number;
+        EXPECT_EQ(printCount(r), r.actions.size()) << "rule " << r.number;
+    }
+    for (const LookupRule& r : block(Catalogue::Routes)) {
+        ASSERT_EQ(r.actions.size(), 1u) << "rule " << r.number;
+        EXPECT_EQ(r.actions[0].kind, Kind::OpenWindow) << "rule " << r.number;
     }
 }
 
@@ -125,8 +109,7 @@ TEST(Catalogue, JournalBlockLineCounts)
 {
     std::map<size_t, int> rowsByLines;
     int lines = 0, blank = 0;
-    for (int n = 49; n <= 346; ++n) {
-        const LookupRule& r = table()[n];
+    for (const LookupRule& r : block(Catalogue::Journal)) {
         ++rowsByLines[r.actions.size()];
         for (const RuleAction& a : r.actions) {
             ++lines;
@@ -139,22 +122,26 @@ TEST(Catalogue, JournalBlockLineCounts)
     EXPECT_EQ(blank, 49);
 }
 
-TEST(Catalogue, KeysAreDistinctExceptTheListedOnes)
+// The keys that belong to several rules, with those rules in table order.
+std::map<std::string_view, std::vector<int>> sharedKeys()
 {
     std::map<std::string_view, std::vector<int>> rulesByKey;
     for (const LookupRule& r : table()) rulesByKey[r.key].push_back(r.number);
-    EXPECT_EQ(rulesByKey.size(), 435u);
+    std::erase_if(rulesByKey, [](const auto& entry) { return entry.second.size() < 2; });
+    return rulesByKey;
+}
 
-    std::map<std::string_view, std::vector<int>> shared;
-    for (const auto& [key, rules] : rulesByKey)
-        if (rules.size() > 1) shared[key] = rules;
-    ASSERT_EQ(std::size(kMultiRuleKeys), 45u);
+TEST(Catalogue, KeysAreDistinctButForAFew)
+{
+    std::set<std::string_view> keys;
+    for (const LookupRule& r : table()) keys.insert(r.key);
+    EXPECT_EQ(keys.size(), 435u);
+    const auto shared = sharedKeys();
     EXPECT_EQ(shared.size(), 45u);
-    for (const MultiRuleKey& m : kMultiRuleKeys) {
-        EXPECT_EQ(shared[m.key], m.rules) << m.key;
+    for (const auto& [key, rules] : shared) {
         std::vector<int> matched;
-        for (const LookupRule* r : LookupTable::instance().match(m.key)) matched.push_back(r->number);
-        EXPECT_EQ(matched, m.rules) << m.key;
+        for (const LookupRule* r : LookupTable::instance().match(key)) matched.push_back(r->number);
+        EXPECT_EQ(matched, rules) << key;
     }
 }
 
@@ -182,91 +169,86 @@ TEST(Catalogue, KeyLengthsAndParentheses)
     EXPECT_EQ(fullWidth, 28);
 }
 
-TEST(Catalogue, RoutesOpenTheirWindows)
+// A key's initials and subject stand on its first row only, so that two rows
+// of one key cannot disagree about them; every key has both.
+TEST(Catalogue, InitialsAndSubjectStandOnTheFirstRowOfEachKey)
 {
-    ASSERT_EQ(std::size(kRouteWindows), 139u);
-    for (const RouteWindow& w : kRouteWindows) {
-        const LookupRule& r = table()[w.rule];
-        ASSERT_EQ(r.actions.size(), 1u) << "rule " << w.rule;
-        EXPECT_EQ(r.actions[0].kind, Kind::OpenWindow) << "rule " << w.rule;
-        EXPECT_EQ(r.actions[0].window, w.window) << "rule " << w.rule;
+    EXPECT_EQ(bk::lookup::keyRowFaults(table()), std::vector<std::string>{});
+    for (const auto& k : LookupTable::instance().keys()) {
+        EXPECT_FALSE(k.initials.empty()) << k.key;
+        EXPECT_NE(k.subject, bk::lookup::kNoSubject) << k.key;
     }
+
+    using bk::lookup::printRule;
+    using bk::lookup::routeRule;
+    const LookupRule clear{0, "", {{Kind::ClearOutput, {}, 0}}, {}, bk::lookup::kNoSubject};
+    struct Case {
+        std::string_view what;
+        std::vector<LookupRule> rules;
+        std::vector<std::string> faults;
+    };
+    const Case cases[] = {
+        {"sound", {printRule("甲", "j", bk::lookup::kCash, {"一"}), clear, routeRule("甲", 5)}, {}},
+        {"first row names nothing",
+         {printRule("甲", {"一"}), routeRule("甲", "j", bk::lookup::kCash, 5)},
+         {"rule 0 (甲): the key's first row names no initials", "rule 0 (甲): the key's first row names no subject",
+          "rule 1 (甲): a later row of the key names initials or a subject again"}},
+        {"later row repeats them",
+         {printRule("甲", "j", bk::lookup::kCash, {"一"}), routeRule("甲", "j", bk::lookup::kCash, 5)},
+         {"rule 1 (甲): a later row of the key names initials or a subject again"}},
+        {"later row names another subject",
+         {printRule("甲", "j", bk::lookup::kCash, {"一"}), routeRule("甲", {}, bk::lookup::kTaxes, 5)},
+         {"rule 1 (甲): a later row of the key names initials or a subject again"}},
+        {"empty key with a subject",
+         {routeRule("乙", "y", bk::lookup::kTaxes, 3), printRule("", {}, bk::lookup::kCash, {"一"})},
+         {"rule 1 (): the empty key names initials or a subject"}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(bk::lookup::keyRowFaults(c.rules), c.faults) << c.what;
+
+    // What the first row names is what completion and browsing see.
+    const LookupTable small({routeRule("乙", "y", bk::lookup::kTaxes, 3), clear,
+                             printRule("甲", "j", bk::lookup::kCash, {"一"}), routeRule("乙", 4)});
+    ASSERT_EQ(small.keys().size(), 2u);
+    EXPECT_EQ(small.keys()[0].key, "乙");
+    EXPECT_EQ(small.keys()[0].initials, "y");
+    EXPECT_EQ(small.keys()[0].subject, bk::lookup::kTaxes);
+    EXPECT_EQ(small.keys()[0].firstRule, 0);
+    EXPECT_EQ(small.keys()[1].key, "甲");
+    EXPECT_EQ(small.keys()[1].subject, bk::lookup::kCash);
+    EXPECT_EQ(small.keys()[1].firstRule, 2);
 }
 
-// Every line given for the formula and journal rules is in the table byte for
-// byte, at its rule and line number; a rule whose lines are given has no more.
-TEST(Catalogue, GivenLinesAreExact)
+// The one-line journal rows keep the line format: "借：" debit items, then
+// "贷：" credit items, items apart by five or six spaces. A few rows are
+// printed as they were written, with half-width colons and parentheses or
+// odd runs of spaces.
+TEST(Catalogue, OneLineJournalRowsKeepTheLineFormat)
 {
-    std::map<int, size_t> givenLines;
-    for (const GivenLine& g : kGivenLines) {
-        ASSERT_LE(g.rule, 346);
-        const LookupRule& r = table()[g.rule];
-        EXPECT_EQ(r.key, g.key) << "rule " << g.rule;
-        ASSERT_LE(g.line, r.actions.size()) << "rule " << g.rule;
-        const RuleAction& a = r.actions[g.line - 1];
-        EXPECT_EQ(a.kind, Kind::PrintLine) << "rule " << g.rule << " line " << g.line;
-        EXPECT_EQ(a.text, g.text) << "rule " << g.rule << " line " << g.line;
-        givenLines[g.rule] = std::max(givenLines[g.rule], g.line);
-    }
-    for (const auto& [rule, lines] : givenLines) EXPECT_EQ(table()[rule].actions.size(), lines) << "rule " << rule;
-    // All 48 formula rules and every journal rule of more than one line.
-    for (int n = 0; n <= 47; ++n) EXPECT_TRUE(givenLines.count(n)) << "rule " << n;
-    for (int n = 49; n <= 346; ++n) {
-        if (table()[n].actions.size() > 1) {
-            EXPECT_TRUE(givenLines.count(n)) << "rule " << n;
-        }
-    }
-}
-
-// The one-line journal rows not given above keep the line format:
-// "借：" debit items, then "贷：" credit items, items apart by five or six spaces.
-TEST(Catalogue, OtherJournalRowsKeepTheLineFormat)
-{
-    std::set<int> given;
-    for (const GivenLine& g : kGivenLines) given.insert(g.rule);
-    int others = 0;
-    for (int n = 49; n <= 346; ++n) {
-        if (given.count(n)) continue;
-        ++others;
-        const LookupRule& r = table()[n];
-        ASSERT_EQ(r.actions.size(), 1u) << "rule " << n;
+    const std::set<std::string_view> asWritten = {"收取存入保证金", "商业折扣", "上交社保", "发放社保工资"};
+    int checked = 0;
+    for (const LookupRule& r : block(Catalogue::Journal)) {
+        if (r.actions.size() != 1 || asWritten.count(r.key)) continue;
+        ++checked;
         const std::string_view t = r.actions[0].text;
-        EXPECT_TRUE(t.starts_with("借：")) << "rule " << n;
+        EXPECT_TRUE(t.starts_with("借：")) << "rule " << r.number;
         const size_t credit = t.find("贷：");
-        ASSERT_NE(credit, std::string_view::npos) << "rule " << n;
-        EXPECT_EQ(t.find("贷：", credit + 1), std::string_view::npos) << "rule " << n;
-        EXPECT_TRUE(t.substr(credit - 6, 6) == "      " || t.substr(credit - 5, 5) == "     ") << "rule " << n;
+        ASSERT_NE(credit, std::string_view::npos) << "rule " << r.number;
+        EXPECT_EQ(t.find("贷：", credit + 1), std::string_view::npos) << "rule " << r.number;
+        EXPECT_TRUE(t.substr(credit - 6, 6) == "      " || t.substr(credit - 5, 5) == "     ") << "rule " << r.number;
         for (std::string_view half : {":", "(", ")", "--"})
-            EXPECT_EQ(t.find(half), std::string_view::npos) << "rule " << n;
-        EXPECT_NE(t.back(), ' ') << "rule " << n;
+            EXPECT_EQ(t.find(half), std::string_view::npos) << "rule " << r.number;
+        EXPECT_NE(t.back(), ' ') << "rule " << r.number;
         for (size_t i = 0; i < t.size();) {
             if (t[i] != ' ') {
                 ++i;
                 continue;
             }
             const size_t run = t.find_first_not_of(' ', i) - i;
-            EXPECT_TRUE(run == 5 || run == 6) << "rule " << n << ": a run of " << run << " spaces";
+            EXPECT_TRUE(run == 5 || run == 6) << "rule " << r.number << ": a run of " << run << " spaces";
             i += run;
         }
     }
-    EXPECT_EQ(others, 157);
-}
-
-// The corrected entries are one-line rows that print exactly their reviewed
-// line.
-TEST(Catalogue, ReviewedEntriesAreExact)
-{
-    ASSERT_EQ(std::size(kReviewedLines), 18u);
-    std::set<int> given;
-    for (const GivenLine& g : kGivenLines) given.insert(g.rule);
-    for (const ReviewedLine& r : kReviewedLines) {
-        EXPECT_FALSE(given.count(r.rule)) << "rule " << r.rule;
-        const LookupRule& rule = table()[r.rule];
-        EXPECT_EQ(rule.key, r.key) << "rule " << r.rule;
-        ASSERT_EQ(rule.actions.size(), 1u) << "rule " << r.rule;
-        EXPECT_EQ(rule.actions[0].kind, Kind::PrintLine) << "rule " << r.rule;
-        EXPECT_EQ(rule.actions[0].text, r.text) << "rule " << r.rule;
-    }
+    EXPECT_EQ(checked, 226);
 }
 
 class Recorder : public bk::lookup::LookupEffects {
@@ -279,16 +261,16 @@ public:
 
 TEST(Catalogue, LookupRunsAllRulesOfAKeyInOrder)
 {
-    for (const MultiRuleKey& m : kMultiRuleKeys) {
+    for (const auto& [key, rules] : sharedKeys()) {
         std::vector<std::string> expected;
-        for (int n : m.rules) {
+        for (int n : rules) {
             Recorder one;
-            LookupTable({table()[n]}).lookup(m.key, one);
+            LookupTable({table()[static_cast<size_t>(n)]}).lookup(key, one);
             expected.insert(expected.end(), one.log.begin(), one.log.end());
         }
         Recorder all;
-        LookupTable::instance().lookup(m.key, all);
-        EXPECT_EQ(all.log, expected) << m.key;
+        LookupTable::instance().lookup(key, all);
+        EXPECT_EQ(all.log, expected) << key;
     }
     Recorder none;
     for (std::string_view k : {"待摊费用", "开立备用", " 开立备用金", "开立备用金 ", "本年利润(贷)", "备用金增加 "})

@@ -56,7 +56,7 @@ TEST(LookupEngineTest, RunsEveryRuleOfTheKeyInTableOrder)
         routeRule("乙", 5),
         routeRule("甲", 9),
         printRule("甲", {"二"}),
-        {0, "", {{lookup::RuleAction::Kind::ClearOutput, {}, 0}}},
+        {0, "", {{lookup::RuleAction::Kind::ClearOutput, {}, 0}}, {}, lookup::kNoSubject},
         routeRule("甲", 3),
     });
     struct Case {

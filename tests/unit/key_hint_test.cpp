@@ -67,7 +67,7 @@ TEST(KeyHintTest, NothingNearIsOffered)
 TEST(KeyHintTest, OffersOnlyKeysAtMostFiveEachOnce)
 {
     const auto& table = LookupTable::instance();
-    for (const KeyInitials& k : keyInitials()) {
+    for (const KeyEntry& k : table.keys()) {
         const auto keys = nearestKeys(k.key);
         ASSERT_FALSE(keys.empty()) << k.key;
         EXPECT_EQ(keys.front(), k.key);

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "replay.h"
 
@@ -43,6 +46,7 @@ TEST(ReplayScriptTest, MalformedLinesStopWithTheLineNumber)
                                   "controls Form1.Label1",
                                   "controls Form0",
                                   "subjects Form1",
+                                  "rules Form1",
                                   "click form1.Command1",
                                   "click Form1.Command-1",
                                   " state"}) {
@@ -59,6 +63,28 @@ TEST(ReplayScriptTest, WindowsLineEndsAndTextsWithSpaces)
     const Outcome r = replay("set Form1.Text1  a  b \r\nstate\r\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.log, "show Form1\n> set Form1.Text1  a  b \n> state\nvisible: Form1\n");
+}
+
+// The rules command lists the table, one line per rule in table order, with
+// the windows each rule opens; it opens none itself.
+TEST(ReplayScriptTest, RulesListTheTableInOrder)
+{
+    const Outcome r = replay("rules\nstate\n");
+    ASSERT_EQ(r.status, 0);
+    std::istringstream log(r.log);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(log, line);) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 2u + 486u + 2u);
+    EXPECT_EQ(lines[1], "> rules");
+    const std::pair<size_t, std::string> expected[] = {
+        {0, "rule 0 [短期投资]"},
+        {48, "rule 48 []"},
+        {347, "rule 347 [货币资金] Form2"},
+        {485, "rule 485 [长期股权投资] Form100"},
+    };
+    for (const auto& [rule, line] : expected) EXPECT_EQ(lines[2 + rule], line);
+    for (size_t n = 0; n < 486; ++n) EXPECT_TRUE(lines[2 + n].starts_with("rule " + std::to_string(n) + " [")) << n;
+    EXPECT_EQ(lines.back(), "visible: Form1");
 }
 
 // Every window's controls stand inside its client area and none overlaps

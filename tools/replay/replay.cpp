@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/application.h"
+#include "lookup/lookup_table.h"
 #include "session_check.h"
 #include "ui/recording_toolkit.h"
 
@@ -90,6 +91,16 @@ public:
             for (const lookup::Subject& subject : app_.browseSubjects(kMainForm, 1)) {
                 log_ << "subject " << subject.name << '\n';
                 for (const lookup::BrowseItem& item : subject.items) log_ << "key " << item.label << '\n';
+            }
+            return true;
+        }
+        if (verb == "rules" && space == std::string_view::npos) {
+            log_ << "> " << line << '\n';
+            for (const lookup::LookupRule& rule : lookup::LookupTable::instance().rules()) {
+                log_ << "rule " << rule.number << " [" << rule.key << ']';
+                for (const lookup::RuleAction& a : rule.actions)
+                    if (a.kind == lookup::RuleAction::Kind::OpenWindow) log_ << ' ' << formName(a.window);
+                log_ << '\n';
             }
             return true;
         }
