@@ -1,5 +1,7 @@
 #include "calc/payroll_tax/expense.h"
 
+#include "calc/entries.h"
+
 namespace bk::calc {
 
 std::vector<Item> expenseItems(const ExpenseWindow& w)
@@ -11,9 +13,7 @@ void bookExpense(Calc& c, const ExpenseWindow& w)
 {
     Num x = c.read(1), v = c.read(2);
     Num P = v + x;  // paid from the bank: the expense with its input VAT
-    c.result(w.debit, x);
-    c.result("应交税费-应交增值税（借）", v);
-    c.result("银行存款（贷）", P);
+    paidWithVat(c, {.debit = w.debit}, x, v, P);
     if (w.closingHeading.empty()) return;
 
     c.blank();
