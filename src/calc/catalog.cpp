@@ -43,6 +43,20 @@ const CalculatorDef& calculatorDef(FormId form)
                 std::abort();
             }
         }
+        // A link needs a caption to click, and a window opened from two
+        // places would not know which one its 退出 returns to.
+        std::array<bool, kLastForm + 1> opened{};
+        for (FormId f = kFirstCalculator; f <= kLastForm; ++f) {
+            for (const Item& item : t[static_cast<size_t>(f)]->items) {
+                if (!item.opens) continue;
+                if (item.caption.empty() || item.opens < kFirstCalculator || item.opens > kLastForm ||
+                    opened.at(static_cast<size_t>(item.opens))) {
+                    std::fprintf(stderr, "calculator Form%d has a link that cannot work\n", f);
+                    std::abort();
+                }
+                opened.at(static_cast<size_t>(item.opens)) = true;
+            }
+        }
         return t;
     }();
     if (form < kFirstCalculator || form > kLastForm) throw std::out_of_range("not a calculator window");
