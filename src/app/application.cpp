@@ -71,7 +71,6 @@ WindowSpec Application::windowSpec(FormId form)
 {
     if (form == kMainForm) return mainWindowSpec();
     WindowSpec spec = calc::calculatorSpec(form);
-    for (ControlSpec& c : spec.controls) c.clickable = c.kind == ControlKind::Label && labelLink(form, c.number) != 0;
     spec.title = windowTitle(form);
     return spec;
 }

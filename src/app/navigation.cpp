@@ -1,25 +1,15 @@
 #include "app/navigation.h"
 
+#include "calc/calculator.h"
 #include "lookup/lookup_table.h"
 #include "ui/ui_texts.h"
 
 namespace bk {
 
-namespace {
-struct Link {
-    FormId from;
-    int label;  // the caption label clicked on `from`
-    FormId to;  // shown over `from`; its 退出 comes back to `from`
-};
-// Form19 "材料成本差异率" opens Form18; Form79 "累计折旧" opens Form25.
-constexpr Link kLinks[] = {{19, 1, 18}, {79, 6, 25}};
-}  // namespace
-
 FormId returnWindow(FormId calculator)
 {
-    for (const Link& link : kLinks)
-        if (link.to == calculator) return link.from;
-    return kMainForm;
+    const FormId opener = calc::calculatorOpening(calculator);
+    return opener ? opener : kMainForm;
 }
 
 std::string windowTitle(FormId form)
@@ -34,8 +24,9 @@ std::string windowTitle(FormId form)
 
 FormId labelLink(FormId form, int labelNumber)
 {
-    for (const Link& link : kLinks)
-        if (link.from == form && link.label == labelNumber) return link.to;
+    if (form < kFirstCalculator || form > kLastForm) return 0;
+    for (const ControlSpec& c : calc::calculatorSpec(form).controls)
+        if (c.kind == ControlKind::Label && c.number == labelNumber) return c.opens;
     return 0;
 }
 

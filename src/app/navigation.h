@@ -7,9 +7,9 @@
 
 namespace bk {
 
-// The window a calculator's 退出 shows: the main window, except that the
-// material cost variance rate returns to the variance window and the
-// depreciation calculator to the depreciation entry.
+// The window a calculator's 退出 shows: the calculator whose caption opened
+// it (the material cost variance rate returns to the variance window, the
+// depreciation calculator to the depreciation entry), else the main window.
 FormId returnWindow(FormId calculator);
 
 // The title of a window, which also names it for a screen reader: the

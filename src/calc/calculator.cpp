@@ -61,15 +61,15 @@ int rowTop(size_t row) { return kMargin + static_cast<int>(row) * kRowPitch; }
 
 }  // namespace
 
-WindowSpec calculatorSpec(FormId form)
+WindowSpec calculatorSpec(const CalculatorDef& def)
 {
     WindowSpec spec;
-    spec.form = form;
-    const auto columns = columnsOf(calculatorDef(form).items);
+    spec.form = def.form;
+    const auto columns = columnsOf(def.items);
 
-    // Labels take the next number in order, skipping those that a field names.
+    // Labels take the next number in order, skipping those that an item names.
     std::set<int> named;
-    for (const Item& item : calculatorDef(form).items)
+    for (const Item& item : def.items)
         if (item.label > 0) named.insert(item.label);
     int lastNumber = 0;
     auto labelNumberOf = [&](const Item& item) {
@@ -107,6 +107,7 @@ WindowSpec calculatorSpec(FormId form)
                                   labelNumberOf(item),
                                   std::string(item.caption),
                                   {left, labelTop, width, kLabelHeight}});
+                labels.back().opens = item.opens;
             } else {
                 if (!item.caption.empty()) {
                     labels.push_back({ControlKind::Label,
@@ -114,6 +115,7 @@ WindowSpec calculatorSpec(FormId form)
                                       std::string(item.caption),
                                       {left, labelTop, captionsWidth, kLabelHeight}});
                     labels.back().buddy = item.text;
+                    labels.back().opens = item.opens;
                 } else if (row > 0 && column[row - 1].kind == Item::Kind::Heading) {
                     labels.back().buddy = item.text;  // the heading above names the field
                 }
@@ -146,6 +148,15 @@ WindowSpec calculatorSpec(FormId form)
     // The printed lines start at the top left and may run on under the fields.
     spec.printArea = {0, 0, spec.widthTwips, spec.heightTwips};
     return spec;
+}
+
+FormId calculatorOpening(FormId form)
+{
+    if (form < kFirstCalculator || form > kLastForm) return 0;
+    for (FormId from = kFirstCalculator; from <= kLastForm; ++from)
+        for (const Item& item : calculatorDef(from).items)
+            if (item.opens == form) return from;
+    return 0;
 }
 
 }  // namespace bk::calc

@@ -69,34 +69,44 @@ struct Item {
     int text = 0;              // Field: the TextN it names
     std::string_view caption;  // Field: its caption; Heading: the label text
     std::string_view tip;      // Field: what to type, where the caption alone may mislead
-    int label = 0;             // Field: its caption's LabelN when not the next in order
+    int label = 0;             // its label's LabelN when not the next in order
+    FormId opens = 0;          // the window a click on its label opens; 0 for none
 };
 
 // A field TextN with its caption label to its left; with an empty caption
 // the field has no label (it stands under a heading that names it).
-constexpr Item field(int text, std::string_view caption) { return {Item::Kind::Field, text, caption, {}, 0}; }
+constexpr Item field(int text, std::string_view caption) { return {Item::Kind::Field, text, caption, {}, 0, 0}; }
 // A field whose caption needs a word of explanation, shown as its tooltip.
 constexpr Item field(int text, std::string_view caption, std::string_view tip)
 {
-    return {Item::Kind::Field, text, caption, tip, 0};
+    return {Item::Kind::Field, text, caption, tip, 0, 0};
 }
-// A field added among others keeps their label names: its caption label is
-// LabelN with the number given, and the labels around it number on without it.
+// A label whose name is fixed: a field's caption or a heading is LabelN with
+// the number given wherever it stands, and the other labels number on without
+// it. A field added among others keeps their names this way, and a heading
+// moved above the fields keeps its own.
 constexpr Item withLabel(Item item, int label)
 {
     item.label = label;
     return item;
 }
+// A caption that opens another calculator when clicked; that window's 退出
+// comes back here.
+constexpr Item withLink(Item item, FormId opens)
+{
+    item.opens = opens;
+    return item;
+}
 // A label that names no field (a group heading, a connecting word such as
 // "或", an explanation); it takes a row of its own in its column.
-constexpr Item heading(std::string_view caption) { return {Item::Kind::Heading, 0, caption, {}, 0}; }
+constexpr Item heading(std::string_view caption) { return {Item::Kind::Heading, 0, caption, {}, 0, 0}; }
 // The items after this one start a new column to the right.
-constexpr Item nextColumn() { return {Item::Kind::NextColumn, 0, {}, {}, 0}; }
+constexpr Item nextColumn() { return {Item::Kind::NextColumn, 0, {}, {}, 0, 0}; }
 
 struct CalculatorDef {
     FormId form = 0;
     // Labels are numbered Label1, Label2, … in the order of the items that
-    // have a caption, passing over any number a field takes for its own
+    // have a caption, passing over any number an item takes for its own
     // label (withLabel).
     std::vector<Item> items;
     Compute compute = nullptr;
@@ -106,7 +116,12 @@ struct CalculatorDef {
 // one, with its compute function.
 const CalculatorDef& calculatorDef(FormId form);
 
-// The window a calculator is drawn as: its controls laid out in twips.
-WindowSpec calculatorSpec(FormId form);
+// The window a calculator is drawn as: its controls laid out in twips, each
+// caption label that opens a window marked with it.
+WindowSpec calculatorSpec(const CalculatorDef& def);
+inline WindowSpec calculatorSpec(FormId form) { return calculatorSpec(calculatorDef(form)); }
+
+// The calculator with a caption that opens `form`, or 0 when none does.
+FormId calculatorOpening(FormId form);
 
 }  // namespace bk::calc

@@ -1,4 +1,5 @@
-// Every calculator window, registered in one place.
+// Every calculator window, registered in one place: each number below is a
+// window FormN whose definition `formN` one file under src/calc/ gives.
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -6,148 +7,54 @@
 
 #include "calc/calculator.h"
 
+// clang-format off
+#define BK_CALCULATOR_WINDOWS(X)                                            \
+    X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13)         \
+    X(14) X(15) X(16) X(17) X(18) X(19) X(20) X(21) X(22) X(23) X(24) X(25) \
+    X(26) X(27) X(28) X(29) X(30) X(31) X(32) X(33) X(34) X(35) X(36) X(37) \
+    X(38) X(39) X(40) X(41) X(42) X(43) X(44) X(45) X(46) X(47) X(48) X(49) \
+    X(50) X(51) X(52) X(53) X(54) X(55) X(56) X(57) X(58) X(59) X(60) X(61) \
+    X(62) X(63) X(64) X(65) X(66) X(67) X(68) X(69) X(70) X(71) X(72) X(73) \
+    X(74) X(75) X(76) X(77) X(78) X(79) X(80) X(81) X(82) X(83) X(84) X(85) \
+    X(86) X(87) X(88) X(89) X(90) X(91) X(92) X(93) X(94) X(95) X(96) X(97) \
+    X(98) X(99) X(100)
+// clang-format on
+
 namespace bk::calc {
 
-// statements/
-extern const CalculatorDef form2, form3, form4, form5, form6, form7, form8, form12, form13, form29, form30, form31,
-    form32, form33;
-extern const CalculatorDef form10, form11, form34, form35, form36, form37, form46, form47;
-// inventory/
-extern const CalculatorDef form16, form17, form18, form19, form20, form21, form22, form23, form24, form87, form88,
-    form89, form90, form97, form98;
-// assets/
-extern const CalculatorDef form25, form26, form79, form27, form66, form67, form80, form81, form28, form56, form57,
-    form68;
-// payroll_tax/
-extern const CalculatorDef form9, form38, form39, form82, form40, form58, form69, form70, form59, form60, form93,
-    form94, form95, form96;
-// equity/
-extern const CalculatorDef form41, form42, form43, form44, form45, form73, form74, form75, form76, form78, form91,
-    form15, form71, form100;
-// sales/
-extern const CalculatorDef form48, form49, form50, form51, form52, form62, form53, form54, form55, form77, form99;
-// cash_bank/
-extern const CalculatorDef form14, form63, form72, form83, form84, form61, form85, form86, form92, form64, form65;
+#define BK_DECLARE_CALCULATOR(n) extern const CalculatorDef form##n;
+BK_CALCULATOR_WINDOWS(BK_DECLARE_CALCULATOR)
+#undef BK_DECLARE_CALCULATOR
 
 const CalculatorDef& calculatorDef(FormId form)
 {
     static const auto table = [] {
         std::array<const CalculatorDef*, kLastForm + 1> t{};
-        for (const CalculatorDef* def : {
-                 // statements/
-                 &form2,
-                 &form3,
-                 &form4,
-                 &form5,
-                 &form6,
-                 &form7,
-                 &form8,
-                 &form12,
-                 &form13,
-                 &form29,
-                 &form30,
-                 &form31,
-                 &form32,
-                 &form33,
-                 &form10,
-                 &form11,
-                 &form34,
-                 &form35,
-                 &form36,
-                 &form37,
-                 &form46,
-                 &form47,
-                 // inventory/
-                 &form16,
-                 &form17,
-                 &form18,
-                 &form19,
-                 &form20,
-                 &form21,
-                 &form22,
-                 &form23,
-                 &form24,
-                 &form87,
-                 &form88,
-                 &form89,
-                 &form90,
-                 &form97,
-                 &form98,
-                 // assets/
-                 &form25,
-                 &form26,
-                 &form79,
-                 &form27,
-                 &form66,
-                 &form67,
-                 &form80,
-                 &form81,
-                 &form28,
-                 &form56,
-                 &form57,
-                 &form68,
-                 // payroll_tax/
-                 &form9,
-                 &form38,
-                 &form39,
-                 &form82,
-                 &form40,
-                 &form58,
-                 &form69,
-                 &form70,
-                 &form59,
-                 &form60,
-                 &form93,
-                 &form94,
-                 &form95,
-                 &form96,
-                 // equity/
-                 &form41,
-                 &form42,
-                 &form43,
-                 &form44,
-                 &form45,
-                 &form73,
-                 &form74,
-                 &form75,
-                 &form76,
-                 &form78,
-                 &form91,
-                 &form15,
-                 &form71,
-                 &form100,
-                 // sales/
-                 &form48,
-                 &form49,
-                 &form50,
-                 &form51,
-                 &form52,
-                 &form62,
-                 &form53,
-                 &form54,
-                 &form55,
-                 &form77,
-                 &form99,
-                 // cash_bank/
-                 &form14,
-                 &form63,
-                 &form72,
-                 &form83,
-                 &form84,
-                 &form61,
-                 &form85,
-                 &form86,
-                 &form92,
-                 &form64,
-                 &form65,
-             })
-            t.at(static_cast<size_t>(def->form)) = def;
-        // A calculator left out of the list above is a build mistake that
-        // no user must meet as a dead 确定 button.
+#define BK_REGISTER_CALCULATOR(n) t.at(n) = &form##n;
+        BK_CALCULATOR_WINDOWS(BK_REGISTER_CALCULATOR)
+#undef BK_REGISTER_CALCULATOR
+        // A calculator left out of the list above, or a definition under
+        // another window's name, is a build mistake that no user must meet
+        // as a dead 确定 button or the wrong window.
         for (FormId f = kFirstCalculator; f <= kLastForm; ++f) {
-            if (!t[static_cast<size_t>(f)] || !t[static_cast<size_t>(f)]->compute) {
+            const CalculatorDef* def = t[static_cast<size_t>(f)];
+            if (!def || def->form != f || !def->compute) {
                 std::fprintf(stderr, "calculator Form%d is not registered\n", f);
                 std::abort();
+            }
+        }
+        // A link needs a caption to click, and a window opened from two
+        // places would not know which one its 退出 returns to.
+        std::array<bool, kLastForm + 1> opened{};
+        for (FormId f = kFirstCalculator; f <= kLastForm; ++f) {
+            for (const Item& item : t[static_cast<size_t>(f)]->items) {
+                if (!item.opens) continue;
+                if (item.caption.empty() || item.opens < kFirstCalculator || item.opens > kLastForm ||
+                    opened.at(static_cast<size_t>(item.opens))) {
+                    std::fprintf(stderr, "calculator Form%d has a link that cannot work\n", f);
+                    std::abort();
+                }
+                opened.at(static_cast<size_t>(item.opens)) = true;
             }
         }
         return t;

@@ -39,7 +39,7 @@ struct ControlSpec {
     int number = 0;       // LabelN, TextN, CommandN
     std::string caption;  // label and button text; empty for text boxes
     Rect rect;
-    bool clickable = false;  // a label that opens another window
+    FormId opens = 0;        // a label that opens another window: that window
     bool completes = false;  // a text box that offers keys as the user types
     bool browses = false;    // a text box that offers every key by subject
     int buddy = 0;           // a label that names a text box: its TextN

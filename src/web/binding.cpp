@@ -229,7 +229,7 @@ val windowSpec(int form)
         v.set("top", c.rect.top);
         v.set("width", c.rect.width);
         v.set("height", c.rect.height);
-        v.set("clickable", c.clickable);
+        v.set("opens", c.opens);
         v.set("completes", c.completes);
         v.set("browses", c.browses);
         v.set("buddy", c.buddy);

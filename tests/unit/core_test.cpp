@@ -2,9 +2,11 @@
 // of actions, the calculator API and the layout of calculator windows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "app/application.h"
+#include "app/navigation.h"
 #include "calc/calculator.h"
 #include "lookup/lookup_table.h"
 #include "ui/output_surface.h"
@@ -147,7 +149,7 @@ TEST(CalculatorLayoutTest, LabelsNumberedInOrderBesideTheirFields)
     }
     ASSERT_TRUE(label6 && text6);
     EXPECT_EQ(label6->caption, "累计折旧");
-    EXPECT_TRUE(label6->clickable);
+    EXPECT_EQ(label6->opens, 25);
     EXPECT_LT(label6->rect.left + label6->rect.width, text6->rect.left);
     EXPECT_GT(label6->rect.top + label6->rect.height, text6->rect.top);
     EXPECT_LT(label6->rect.top, text6->rect.top + text6->rect.height);
@@ -161,6 +163,25 @@ namespace {
 
 // Each window's title says what it is: the program on the main window, on a
 // calculator a key that opens it and the window's name.
+// A link belongs to its caption, not to a label number: laid out in another
+// order, Form79 still opens Form25 from "累计折旧" and from no other label,
+// and a click on that label, whatever its number, is what navigation follows.
+TEST(CalculatorLayoutTest, LinkStaysOnItsCaptionWhenItemsMove)
+{
+    calc::CalculatorDef reordered = calc::calculatorDef(79);
+    std::reverse(reordered.items.begin(), reordered.items.end());
+    int linkLabel = 0;
+    for (const ControlSpec& c : calc::calculatorSpec(reordered).controls) {
+        if (c.kind != ControlKind::Label) continue;
+        EXPECT_EQ(c.opens, c.caption == "累计折旧" ? 25 : 0) << c.caption;
+        if (c.opens) linkLabel = c.number;
+    }
+    EXPECT_EQ(linkLabel, 1);
+    EXPECT_EQ(labelLink(79, 6), 25);
+    EXPECT_EQ(labelLink(79, 1), 0);
+    EXPECT_EQ(returnWindow(25), 79);
+}
+
 TEST(WindowTitleTest, NamesWhatTheWindowIsAbout)
 {
     EXPECT_EQ(Application::windowSpec(kMainForm).title, "记账助手");

@@ -11,7 +11,7 @@ export interface ControlSpec {
   top: number;
   width: number;
   height: number;
-  clickable: boolean;  // a label that opens another window
+  opens: number;       // a label that opens another window: that window; 0 for none
   completes: boolean;  // a text box that offers keys as the user types
   browses: boolean;    // a text box that offers every key by subject
   buddy: number;       // a label that names a text box: its TextN

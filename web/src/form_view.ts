@@ -361,7 +361,7 @@ export class FormView {
     }
     const label = document.createElement("label");
     label.textContent = c.caption;
-    if (c.clickable) {
+    if (c.opens) {
       label.classList.add("link");
       label.tabIndex = 0;
       label.setAttribute("role", "link");

@@ -24,22 +24,14 @@ extern const CalculatorDef form66{
             // Packing is part of the cost and may be left empty.
             Num K = u3 + u1, V = u4 + u2, P = K + V;
             if (u1 > 0 && u2 > 0) {
-                c.result("固定资产（借）", K);
-                c.result("应交税费-应交增值税（进）", V);
-                c.result("银行存款（贷）", P);
+                paidWithVat(c, {.debit = "固定资产（借）", .vat = kInputVat}, K, V, P);
             }
 
             Num B1 = i2 + i1, B2 = i4 + i3, G1 = i3 + i1, G2 = i2 + i1 + i3 + i4;
             if (i1 > 0 && i2 > 0 && i3 > 0 && i4 > 0) {
-                c.text("购进安装（一般规模纳税人）");
-                c.result("在建工程(借)", i1);
-                c.result("应交税费-应交增值税（进）", i2);
-                c.result("银行存款（贷）", B1);
+                paidWithVat(c, {"购进安装（一般规模纳税人）", "在建工程(借)", kInputVat}, i1, i2, B1);
                 c.blank();
-                c.text("支付安装费");
-                c.result("在建工程（借）", i3);
-                c.result("应交税费-应交增值税（进）", i4);
-                c.result("银行存款（贷）", B2);
+                paidWithVat(c, {"支付安装费", "在建工程（借）", kInputVat}, i3, i4, B2);
                 c.blank();
                 c.entry("使用设备", "固定资产（借）", "在建工程（贷）", G1);
                 c.blank();
@@ -53,9 +45,7 @@ extern const CalculatorDef form66{
 
             Num R = r2 + r1;
             if (r1 > 0 && r2 > 0) {
-                c.result("固定资产（借）", r1);
-                c.result("应交税费-应交增值税（借）", r2);
-                c.result("银行存款（贷）", R);
+                paidWithVat(c, {.debit = "固定资产（借）"}, r1, r2, R);
             }
         },
 };

@@ -14,7 +14,7 @@ extern const CalculatorDef form67{
     .compute =
         [](Calc& c) {
             Num m = c.read(1), v = c.read(2), k = c.read(3), s = c.read(4), f = c.read(5), t = c.read(6);
-            paidWithVat(c, "购入工程物资", "工程物资（借）", m, v);
+            paidWithVat(c, {"购入工程物资", "工程物资（借）"}, m, v, addUpAfterDebits);
             c.blank();
             c.entry("领用全部工程物资", "在建工程（借）", "工程物资（贷）", m);
             c.blank();
@@ -22,7 +22,7 @@ extern const CalculatorDef form67{
             c.blank();
             c.entry("分配工程人员薪酬", "在建工程（借）", "应付职工薪酬（贷）", s);
             c.blank();
-            paidWithVat(c, "支付其他费用", "在建工程（借）", f, t);
+            paidWithVat(c, {"支付其他费用", "在建工程（借）"}, f, t, addUpAfterDebits);
             c.blank();
 
             c.text("转固定资产（一般规模纳税人）");

@@ -12,7 +12,10 @@ extern const CalculatorDef form80{
     .compute =
         [](Calc& c) {
             Num A = c.read(1), D = c.read(2), R = c.read(3), T = c.read(4), F = c.read(5);
-            Num N = transferToDisposal(c, A, D);
+            // The heading stands before the net book value is worked out.
+            c.text("转入清理");
+            Num N = A - D;
+            transferToDisposal(c, N, D, A);
             c.blank();
 
             c.text("收回残料变价收入");

@@ -13,13 +13,16 @@ extern const CalculatorDef form81{
     .compute =
         [](Calc& c) {
             Num A = c.read(1), D = c.read(2), S = c.read(3), F = c.read(4), T = c.read(5), I = c.read(6);
-            Num N = transferToDisposal(c, A, D);
+            // The heading stands before the net book value is worked out.
+            c.text("转入清理");
+            Num N = A - D;
+            transferToDisposal(c, N, D, A);
             c.blank();
 
             c.entry("残料入库", "原材料（借）", "固定资产清理（贷）", S);
             c.blank();
 
-            paidWithVat(c, "支付清理费", "固定资产清理（借）", F, T);
+            paidWithVat(c, {"支付清理费", "固定资产清理（借）"}, F, T, addUpAfterDebits);
             c.blank();
 
             c.entry("收到保险公司理赔", "其他应收款（借）", "固定资产清理（贷）", I);

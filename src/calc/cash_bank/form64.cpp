@@ -2,6 +2,7 @@
 // 管理费用, and the part capitalised with its input VAT, which becomes an
 // intangible asset.
 #include "calc/calculator.h"
+#include "calc/entries.h"
 
 namespace bk::calc {
 
@@ -17,10 +18,7 @@ extern const CalculatorDef form64{
 
             Num B = V + K;
             c.blank();
-            c.text("确认资本化研发支出");
-            c.result("研发支出-资本化支出（借）", K);
-            c.result("应交税费-应交增值税（进）", V);
-            c.result("银行存款(贷)", B);
+            paidWithVat(c, {"确认资本化研发支出", "研发支出-资本化支出（借）", kInputVat, "银行存款(贷)"}, K, V, B);
             c.blank();
             c.entry("无形资产（借）", "研发支出-资本化支出", K);
         },

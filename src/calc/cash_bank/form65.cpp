@@ -1,5 +1,6 @@
 // Form65: a patent or know-how bought with input VAT, paid from the bank.
 #include "calc/calculator.h"
+#include "calc/entries.h"
 
 namespace bk::calc {
 
@@ -10,9 +11,7 @@ extern const CalculatorDef form65{
         [](Calc& c) {
             Num P = c.read(1), V = c.read(2);
             Num T = V + P;
-            c.result("无形资产-非专利技术（借）", P);
-            c.result("应交税费-应交增值税（借）", V);
-            c.result("银行存款（贷）", T);
+            paidWithVat(c, {.debit = "无形资产-非专利技术（借）"}, P, V, T);
         },
 };
 

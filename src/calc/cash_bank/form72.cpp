@@ -4,6 +4,7 @@
 // bank, the advance deducted from wages, the deposit returned to the bank.
 // The blocks follow each other without a blank line.
 #include "calc/calculator.h"
+#include "calc/entries.h"
 
 namespace bk::calc {
 
@@ -14,21 +15,12 @@ extern const CalculatorDef form72{
     .compute =
         [](Calc& c) {
             Num I = c.read(1), D = c.read(2), G = c.read(3);
-            if (I > 0) {
-                c.entry("保险收入", "其他应收款（借）", "材料采购（贷）", I);
-                c.blank();
-                c.entry("收到赔付", "银行存款（借）", "其他应收款（贷）", I);
-            }
-            if (D > 0) {
-                c.entry("医疗费垫付", "其他应收款（借）", "银行存款（贷）", D);
-                c.blank();
-                c.entry("工资扣款", "应付职工薪酬（借）", "其他应收款（贷）", D);
-            }
-            if (G > 0) {
-                c.entry("支付押金", "其他应收款（借）", "银行存款（贷）", G);
-                c.blank();
-                c.entry("回收押金", "银行存款（借）", "其他应收款（贷）", G);
-            }
+            accrueAndSettle(c, I, {"保险收入", "其他应收款（借）", "材料采购（贷）"},
+                            {"收到赔付", "银行存款（借）", "其他应收款（贷）"});
+            accrueAndSettle(c, D, {"医疗费垫付", "其他应收款（借）", "银行存款（贷）"},
+                            {"工资扣款", "应付职工薪酬（借）", "其他应收款（贷）"});
+            accrueAndSettle(c, G, {"支付押金", "其他应收款（借）", "银行存款（贷）"},
+                            {"回收押金", "银行存款（借）", "其他应收款（贷）"});
         },
 };
 

@@ -2,7 +2,7 @@
 // received, and bank interest, which goes to 财务费用. Each amount has its
 // heading above it.
 #include "calc/calculator.h"
-#include "calc/equity/entries.h"
+#include "calc/entries.h"
 
 namespace bk::calc {
 

@@ -3,7 +3,7 @@
 // costs charged to investment income, or, after "或", as a short-term
 // investment whose cost includes them.
 #include "calc/calculator.h"
-#include "calc/equity/entries.h"
+#include "calc/entries.h"
 
 namespace bk::calc {
 
@@ -16,9 +16,11 @@ extern const CalculatorDef form73{
 
             Num H = A - B;
             book(c, {"购买股票", "交易性金融资产（借）", "应收股利（借）", "其他货币资金（贷）"}, H, B, A);
+            c.blank();
 
             Num K = D + M;
             book(c, {"支付交易费用", "投资收益（借）", "应交税费（借）", "其他货币资金（贷）"}, M, D, K);
+            c.blank();
 
             c.text("或");
 
@@ -26,6 +28,7 @@ extern const CalculatorDef form73{
             Num L = M + A;
             c.blank();
             book(c, {"购买股票", "短期投资（借）", "应收股利（借）", "银行存款（贷）"}, J, B, L);
+            c.blank();
 
             book(c, {"收到股利", "银行存款（借）", "应收股利（贷）"}, B);
         },

@@ -1,7 +1,7 @@
 // Form74: cash dividends the company declares and pays, and cash dividends
 // due from an investee and received. Each amount stands under its heading.
 #include "calc/calculator.h"
-#include "calc/equity/entries.h"
+#include "calc/entries.h"
 
 namespace bk::calc {
 

@@ -3,7 +3,7 @@
 // trading financial asset, or, after "或", as a short-term investment whose
 // cost includes the transaction costs.
 #include "calc/calculator.h"
-#include "calc/equity/entries.h"
+#include "calc/entries.h"
 
 namespace bk::calc {
 
@@ -34,6 +34,7 @@ extern const CalculatorDef form75{
             Num J = (A - B) + M;
             Num L = M + A;
             book(c, {"购买债券", "短期投资-债券投资（借）", "应收利息（借）", "银行存款（贷）"}, J, B, L);
+            c.blank();
 
             // This receipt is of the interest included in the price.
             book(c, {"收到利息", "银行存款（借）", "应收利息（贷）"}, B);

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "calc/calculator.h"
-#include "calc/equity/entries.h"
+#include "calc/entries.h"
 
 namespace bk::calc {
 
@@ -24,6 +24,7 @@ void buyAndSell(Calc& c, const Investment& k, Num price, Num due, Num buyingCost
     Num N = (price - due) + buyingCosts;
     Num Q = buyingCosts + price;
     book(c, k.bought, N, due, Q);
+    c.blank();
 
     Num Z = salePrice - sellingCosts;
     Num W = Z - N;

@@ -1,19 +1,19 @@
 #include "calc/payroll_tax/expense.h"
 
+#include "calc/entries.h"
+
 namespace bk::calc {
 
 std::vector<Item> expenseItems(const ExpenseWindow& w)
 {
-    return {field(1, w.account), field(2, "应交税费-应交增值税（进）"), heading(w.includes)};
+    return {withLabel(heading(w.includes), 3), field(1, w.account), field(2, "应交税费-应交增值税（进）")};
 }
 
 void bookExpense(Calc& c, const ExpenseWindow& w)
 {
     Num x = c.read(1), v = c.read(2);
     Num P = v + x;  // paid from the bank: the expense with its input VAT
-    c.result(w.debit, x);
-    c.result("应交税费-应交增值税（借）", v);
-    c.result("银行存款（贷）", P);
+    paidWithVat(c, {.debit = w.debit}, x, v, P);
     if (w.closingHeading.empty()) return;
 
     c.blank();

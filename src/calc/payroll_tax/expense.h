@@ -21,8 +21,8 @@ struct ExpenseWindow {
     std::string_view credit = {};
 };
 
-// Text1 and Text2 with their captions (Label1, Label2), the explanation
-// under them (Label3).
+// The explanation (Label3) above Text1 and Text2 with their captions (Label1,
+// Label2).
 std::vector<Item> expenseItems(const ExpenseWindow& w);
 
 // The payment entry, then the closing entry where the window has one.

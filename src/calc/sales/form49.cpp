@@ -15,7 +15,9 @@ extern const CalculatorDef form49{
         [](Calc& c) {
             Num N = c.read(1), U = c.read(2), k = c.read(3), d = c.read(4), t = c.read(5), X = c.read(6);
             Num S = (U * N) * (1 - d);
-            Num Y = recogniseSale(c, "应收账款（借）", "主营业务收入（贷）", S, X);
+            Num Y = X + S;
+            recogniseSale(c, "应收账款（借）", Y, "主营业务收入（贷）", S, X);
+            c.blank();
 
             Num G = k * N;
             c.entry("主营业务成本（借）", "库存商品（贷）", G);

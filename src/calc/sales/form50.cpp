@@ -14,7 +14,9 @@ extern const CalculatorDef form50{
     .compute =
         [](Calc& c) {
             Num P = c.read(1), X = c.read(2), G = c.read(3), F = c.read(4);
-            Num Y = recogniseSale(c, "应收票据/银行存款（借）", "主营业务收入（贷）", P, X);
+            Num Y = X + P;
+            recogniseSale(c, "应收票据/银行存款（借）", Y, "主营业务收入（贷）", P, X);
+            c.blank();
             c.entry("主营业务成本（借）", "库存商品（贷）", G);
             c.blank();
             c.entry("代垫运费", "应收账款（借）", "银行存款（贷）", F);

@@ -13,7 +13,9 @@ extern const CalculatorDef form51{
     .compute =
         [](Calc& c) {
             Num P = c.read(1), X = c.read(2), G = c.read(3);
-            Num Y = recogniseSale(c, "应收账款（借）", "主营业务收入/其他业务收入（贷）", P, X);
+            Num Y = X + P;
+            recogniseSale(c, "应收账款（借）", Y, "主营业务收入/其他业务收入（贷）", P, X);
+            c.blank();
             c.entry("银行存款（借）", "应收账款（贷）", Y);
             c.blank();
             c.entry("主营业务成本/其他业务成本（借）", "库存商品/原材料（贷）", G);

@@ -12,7 +12,9 @@ extern const CalculatorDef form52{
     .compute =
         [](Calc& c) {
             Num P = c.read(1), X = c.read(2), G = c.read(3);
-            recogniseSale(c, "应收账款（借）", "其他业务收入（贷）", P, X);
+            Num Y = X + P;
+            recogniseSale(c, "应收账款（借）", Y, "其他业务收入（贷）", P, X);
+            c.blank();
             c.entry("结转原材料成本", "其他业务成本（借）", "原材料（贷）", G);
         },
 };

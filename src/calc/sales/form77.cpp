@@ -2,6 +2,7 @@
 // which is part of the cost of the goods. The tax field's caption reads
 // 应交增值税（销） on this window too.
 #include "calc/calculator.h"
+#include "calc/entries.h"
 
 namespace bk::calc {
 
@@ -12,10 +13,8 @@ extern const CalculatorDef form77{
         [](Calc& c) {
             Num P = c.read(1), X = c.read(2), F = c.read(3);
             Num Y = X + P;
-            c.text("购进货物");
-            c.result("库存商品（借）", P);
-            c.result("应交税费-应交增值税（借）", X);
-            c.result("银行存款/库存现金（贷）", Y);
+            paidWithVat(c, {.heading = "购进货物", .debit = "库存商品（借）", .bank = "银行存款/库存现金（贷）"}, P, X,
+                        Y);
             c.blank();
             c.entry("付运费", "库存商品（借）", "银行存款/库存现金（贷）", F);
         },

@@ -16,16 +16,12 @@ inline void saleWithTax(Calc& c, std::string_view debit, Num due, std::string_vi
     c.result("应交税费-应交增值税（销）（贷）", tax);
 }
 
-// A sale at the price with its output tax: the amount due (the tax plus the
-// price) is worked out first, then printed under "确认收入" with the revenue
-// and the tax, and a blank line. Returns the amount due.
-inline Num recogniseSale(Calc& c, std::string_view debit, std::string_view revenue, Num price, Num tax)
+// A sale at the price with its output tax, under the heading "确认收入":
+// the amount due, the revenue and the tax.
+inline void recogniseSale(Calc& c, std::string_view debit, Num due, std::string_view revenue, Num price, Num tax)
 {
-    Num due = tax + price;
     c.text("确认收入");
     saleWithTax(c, debit, due, revenue, price, tax);
-    c.blank();
-    return due;
 }
 
 }  // namespace bk::calc::sales

@@ -566,7 +566,7 @@ private:
         auto open = [this, number] {
             if (app_) app_->click(form_, ControlKind::Label, number);
         };
-        QLabel* label = c.clickable ? new LinkLabel(caption, page_, open) : new QLabel(caption, page_);
+        QLabel* label = c.opens ? new LinkLabel(caption, page_, open) : new QLabel(caption, page_);
         label->setWordWrap(true);
         return label;
     }
