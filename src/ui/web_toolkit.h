@@ -12,7 +12,7 @@
 namespace bk {
 
 struct WebEvent {
-    enum class Kind { Create, Show, Hide, Print, Clear, Hint, Fault, Quit };
+    enum class Kind { Create, Destroy, Show, Hide, Print, Clear, Hint, Fault, Quit };
     Kind kind = Kind::Show;
     FormId form = 0;
     int row = 0;                    // Print: the print position's line; Fault: the fault code
@@ -22,7 +22,10 @@ struct WebEvent {
 
 class WebToolkit : public Toolkit {
 public:
-    void createWindow(const WindowSpec& spec) override;
+    // The page makes a window from the core's description and draws what
+    // it holds when it is shown.
+    void createWindow(const WindowSpec& spec, const WindowContent& content) override;
+    void destroyWindow(FormId form) override;
     void showWindow(FormId form) override;
     void hideWindow(FormId form) override;
     void printLine(FormId form, int row, const std::string& text) override;

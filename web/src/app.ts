@@ -1,7 +1,7 @@
 // The page: loads the core, passes the user's actions in and draws the
 // events each action returns, one window of the page for each of the
 // program's windows.
-import { ActionResult, ControlSpec, Core, CoreEvent, Session, UiTexts } from "./core.js";
+import { ActionResult, ControlSpec, Core, CoreEvent, LineSelection, Session, UiTexts } from "./core.js";
 import { FormOwner, FormView } from "./form_view.js";
 import { ContextMenu } from "./popup.js";
 
@@ -14,6 +14,8 @@ export class App implements FormOwner {
   private readonly faults: { form: number; text: string }[] = [];
   private readonly dialog: HTMLDialogElement;
   private shownLast = 0;
+  // Where each window stood when it was last let go, as the user left it.
+  private readonly placed = new Map<number, { left: number; top: number }>();
 
   constructor(private readonly core: Core, private readonly desktop: HTMLElement) {
     this.session = new core.Session();
@@ -31,6 +33,7 @@ export class App implements FormOwner {
   restart(): void {
     for (const view of this.views.values()) view.root.remove();
     this.views.clear();
+    this.placed.clear();
     this.faults.length = 0;
     if (this.dialog.open) this.dialog.close();
     this.desktop.querySelector(".ended")?.remove();
@@ -60,8 +63,8 @@ export class App implements FormOwner {
     this.restack();
   }
 
-  async copyAsTable(form: number, first: number, count: number): Promise<void> {
-    const { rows, tsv } = this.session.table(form, first, count);
+  async copyAsTable(form: number, selection: LineSelection | null): Promise<void> {
+    const { rows, tsv } = this.session.table(form, selection);
     if (!rows.length) return;
     const escape = (s: string) =>
       s.replace(/[&<>"]/g, (ch) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[ch] ?? ch);
@@ -91,9 +94,19 @@ export class App implements FormOwner {
   private draw(e: CoreEvent): void {
     switch (e.kind) {
       case "create": {
-        const view = new FormView(this.core.windowSpec(e.form), this, this.placement(e.form));
+        this.views.get(e.form)?.root.remove();
+        const view = new FormView(this.core.windowSpec(e.form), this, this.placed.get(e.form) ?? this.placement(e.form));
         this.views.set(e.form, view);
         this.desktop.append(view.root);
+        break;
+      }
+      case "destroy": {
+        const view = this.views.get(e.form);
+        if (!view) break;
+        const { left, top } = view.root.style;
+        this.placed.set(e.form, { left: parseFloat(left) || 0, top: parseFloat(top) || 0 });
+        view.root.remove();
+        this.views.delete(e.form);
         break;
       }
       case "show": {
