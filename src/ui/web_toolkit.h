@@ -4,6 +4,7 @@
 // (src/web/binding.cpp) hands the events to the page's script.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,7 @@
 namespace bk {
 
 struct WebEvent {
-    enum class Kind { Create, Destroy, Show, Hide, Print, Clear, Hint, Fault, Quit };
+    enum class Kind { Create, Show, Hide, Print, Clear, Hint, Fault, Quit };
     Kind kind = Kind::Show;
     FormId form = 0;
     int row = 0;                    // Print: the print position's line; Fault: the fault code
@@ -22,10 +23,11 @@ struct WebEvent {
 
 class WebToolkit : public Toolkit {
 public:
-    // The page makes a window from the core's description and draws what
-    // it holds when it is shown.
+    // The page keeps every window it made, hidden ones too (its elements
+    // cost little), and draws a window's lines and texts again from the
+    // core when it is shown: a window is made on the page once.
     void createWindow(const WindowSpec& spec, const WindowContent& content) override;
-    void destroyWindow(FormId form) override;
+    void destroyWindow(FormId) override {}
     void showWindow(FormId form) override;
     void hideWindow(FormId form) override;
     void printLine(FormId form, int row, const std::string& text) override;
@@ -42,6 +44,7 @@ public:
 private:
     void add(WebEvent::Kind kind, FormId form, int row = 0, std::string text = {}, std::vector<std::string> keys = {});
     std::vector<WebEvent> events_;
+    std::array<bool, kLastForm + 1> made_{};
 };
 
 }  // namespace bk

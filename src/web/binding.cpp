@@ -40,7 +40,6 @@ const char* eventName(WebEvent::Kind kind)
 {
     switch (kind) {
     case WebEvent::Kind::Create: return "create";
-    case WebEvent::Kind::Destroy: return "destroy";
     case WebEvent::Kind::Show: return "show";
     case WebEvent::Kind::Hide: return "hide";
     case WebEvent::Kind::Print: return "print";
@@ -169,7 +168,7 @@ public:
         val out = val::object();
         const Window* w = validForm(form) ? app_.windows().find(form) : nullptr;
         std::optional<LineSelection> selected;
-        if (selection.isObject()) {
+        if (selection.typeOf().as<std::string>() == "object" && !selection.isNull()) {
             auto at = [&selection](const char* name) {
                 const double n = selection[name].isNumber() ? selection[name].as<double>() : 0;
                 return n > 0 && n < 1e9 ? static_cast<size_t>(n) : size_t{0};

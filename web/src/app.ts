@@ -14,8 +14,6 @@ export class App implements FormOwner {
   private readonly faults: { form: number; text: string }[] = [];
   private readonly dialog: HTMLDialogElement;
   private shownLast = 0;
-  // Where each window stood when it was last let go, as the user left it.
-  private readonly placed = new Map<number, { left: number; top: number }>();
 
   constructor(private readonly core: Core, private readonly desktop: HTMLElement) {
     this.session = new core.Session();
@@ -33,7 +31,6 @@ export class App implements FormOwner {
   restart(): void {
     for (const view of this.views.values()) view.root.remove();
     this.views.clear();
-    this.placed.clear();
     this.faults.length = 0;
     if (this.dialog.open) this.dialog.close();
     this.desktop.querySelector(".ended")?.remove();
@@ -94,19 +91,9 @@ export class App implements FormOwner {
   private draw(e: CoreEvent): void {
     switch (e.kind) {
       case "create": {
-        this.views.get(e.form)?.root.remove();
-        const view = new FormView(this.core.windowSpec(e.form), this, this.placed.get(e.form) ?? this.placement(e.form));
+        const view = new FormView(this.core.windowSpec(e.form), this, this.placement(e.form));
         this.views.set(e.form, view);
         this.desktop.append(view.root);
-        break;
-      }
-      case "destroy": {
-        const view = this.views.get(e.form);
-        if (!view) break;
-        const { left, top } = view.root.style;
-        this.placed.set(e.form, { left: parseFloat(left) || 0, top: parseFloat(top) || 0 });
-        view.root.remove();
-        this.views.delete(e.form);
         break;
       }
       case "show": {

@@ -38,7 +38,7 @@ export interface WindowSpec {
 }
 
 export type CoreEvent =
-  | { kind: "create" | "destroy" | "show" | "hide" | "clear"; form: number }
+  | { kind: "create" | "show" | "hide" | "clear"; form: number }
   | { kind: "print"; form: number; row: number; text: string }
   | { kind: "hint"; form: number; text: string; keys: string[] }  // text "": no hint
   | { kind: "fault"; form: number; code: number; text: string }

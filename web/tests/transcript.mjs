@@ -29,7 +29,7 @@ export async function runScript(page, script, { check = false } = {}) {
         log.push([`hint ${form(e.form)} [${e.text}]`, ...e.keys].join(" "));
       }
       else if (e.kind === "quit") log.push("end");
-      else if (e.kind !== "create" && e.kind !== "destroy") log.push(`${e.kind} ${form(e.form)}`);
+      else if (e.kind !== "create") log.push(`${e.kind} ${form(e.form)}`);
     };
     drain();
     const shownFrontFirst = () => [...document.querySelectorAll(".window:not([hidden])")]
