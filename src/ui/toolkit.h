@@ -84,10 +84,12 @@ struct WindowContent {
 
 // A window is drawn only while it is on screen: the program creates its
 // drawing (hidden) just before it is shown and destroys it once it is
-// hidden, and gives it what the window holds each time it is created again.
-// So the toolkit keeps nothing of a hidden window, however many were opened.
-// Printing on and clearing a window that has no drawing changes only what
-// the program holds; the drawing made later shows it.
+// hidden, and gives it what the window holds each time it is created again,
+// so that the desktop's memory stays with the windows on screen however many
+// were opened. An adapter whose drawings cost little (the web page's) may
+// keep them and take a later createWindow as the window it has. Printing on
+// and clearing a window that has no drawing changes only what the program
+// holds; the drawing made later shows it.
 class Toolkit {
 public:
     virtual ~Toolkit() = default;
