@@ -155,6 +155,14 @@ const std::vector<lookup::Subject>& Application::browseSubjects(FormId form, int
     return lookup::browseSubjects();
 }
 
+bool Application::downOpensBrowse(FormId form, int textNumber, bool completionsOpen) const
+{
+    if (completionsOpen || refusal(form, ControlKind::TextBox, textNumber)) return false;
+    const Window& w = *windows_.find(form);
+    return w.control(ControlKind::TextBox, textNumber)->browses && w.text(textNumber).empty() &&
+           !browseSubjects(form, textNumber).empty();
+}
+
 void Application::pressMain(int command)
 {
     switch (command) {

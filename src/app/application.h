@@ -34,6 +34,11 @@ public:
     std::vector<std::string> completions(FormId form, int textNumber, std::string_view typed) const;
     // What a text box that browses offers: every key, by subject.
     const std::vector<lookup::Subject>& browseSubjects(FormId form, int textNumber) const;
+    // Whether the Down arrow, pressed alone in that text box, opens the menu
+    // of keys by subject: in a box that browses, while it is empty and no
+    // list of completions is open. Otherwise the arrow is the box's own (with
+    // the list open it moves in the list).
+    bool downOpensBrowse(FormId form, int textNumber, bool completionsOpen) const;
 
     // A note for a calculator's text box whose text is not wholly a number
     // ("只读取了 12"), or nothing: the text box is marked and the note shown.

@@ -34,10 +34,7 @@ Window& WindowRegistry::get(FormId form)
 {
     assert(form >= kMainForm && form <= kLastForm);
     auto& slot = slots_.at(static_cast<size_t>(form));
-    if (!slot) {
-        slot = std::make_unique<Window>(toolkit_, specFor_(form));
-        toolkit_.createWindow(slot->spec());
-    }
+    if (!slot) slot = std::make_unique<Window>(toolkit_, specFor_(form));
     return *slot;
 }
 
@@ -52,6 +49,10 @@ const Window* WindowRegistry::find(FormId form) const { return const_cast<Window
 void WindowRegistry::show(FormId form)
 {
     Window& w = get(form);
+    if (!w.drawn_) {
+        toolkit_.createWindow(w.spec(), {w.texts(), w.output().lines()});
+        w.drawn_ = true;
+    }
     w.visible_ = true;
     std::erase(zOrder_, form);
     zOrder_.insert(zOrder_.begin(), form);
@@ -64,6 +65,12 @@ void WindowRegistry::hide(FormId form)
     w.visible_ = false;
     std::erase(zOrder_, form);
     toolkit_.hideWindow(form);
+    // What a hidden window shows again is held here; the toolkit's memory
+    // stays with the windows on screen.
+    if (w.drawn_) {
+        w.drawn_ = false;
+        toolkit_.destroyWindow(form);
+    }
 }
 
 void WindowRegistry::noteActivated(FormId form)

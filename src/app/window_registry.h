@@ -3,6 +3,9 @@
 // A slot is empty until its window is first used; every operation that names
 // a window creates it (hidden, fields empty) if need be. Windows are never
 // destroyed: a hidden window keeps its typed texts and its printed lines.
+// Only a window on screen has a drawing in the toolkit: it is made when the
+// window is shown and let go when it is hidden, and made again from what
+// the window holds when it is shown once more.
 #pragma once
 
 #include <array>
@@ -24,6 +27,8 @@ public:
     FormId form() const { return spec_.form; }
     const WindowSpec& spec() const { return spec_; }
     bool visible() const { return visible_; }
+    // Whether the toolkit holds a drawing of the window.
+    bool drawn() const { return drawn_; }
     // The control of that kind and number, or nullptr if the window has none.
     const ControlSpec* control(ControlKind kind, int number) const;
 
@@ -39,6 +44,7 @@ private:
     friend class WindowRegistry;
     WindowSpec spec_;
     bool visible_ = false;
+    bool drawn_ = false;
     std::map<int, std::string> texts_;
     OutputSurface output_;
 };

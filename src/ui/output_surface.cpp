@@ -56,6 +56,23 @@ std::vector<std::vector<std::string>> OutputSurface::tableRows(size_t first, siz
     return rows;
 }
 
+LineRange copiedLines(size_t lineCount, const std::optional<LineSelection>& selection)
+{
+    if (!selection || selection->anchor == selection->end) return {0, lineCount};
+    const auto [from, to] = std::minmax(selection->anchor, selection->end);
+    size_t last = to.line;
+    if (to.column == 0 && last > from.line) --last;
+    if (from.line >= lineCount) return {lineCount, 0};
+    last = std::min(last, lineCount - 1);
+    return {from.line, last - from.line + 1};
+}
+
+std::vector<std::vector<std::string>> OutputSurface::copiedRows(const std::optional<LineSelection>& selection) const
+{
+    const LineRange range = copiedLines(lines_.size(), selection);
+    return tableRows(range.first, range.count);
+}
+
 std::string tabSeparated(const std::vector<std::vector<std::string>>& rows)
 {
     std::string text;

@@ -15,6 +15,33 @@
 
 namespace bk {
 
+// A place in the printed lines: a line, and a character of it (0: before
+// its first character).
+struct LinePosition {
+    size_t line = 0;
+    size_t column = 0;
+    auto operator<=>(const LinePosition&) const = default;
+};
+
+// Text selected in a print area, from where the selection was begun to where
+// it was taken, either way round.
+struct LineSelection {
+    LinePosition anchor;
+    LinePosition end;
+};
+
+struct LineRange {
+    size_t first = 0;
+    size_t count = 0;
+    bool operator==(const LineRange&) const = default;
+};
+
+// The lines that 复制为表格 copies: every line the selection touches, also
+// where it starts or ends in the middle of a line, but not a line it only
+// reaches at its very start; every line when nothing is selected. Within
+// the `lineCount` lines printed.
+LineRange copiedLines(size_t lineCount, const std::optional<LineSelection>& selection);
+
 class OutputSurface {
 public:
     OutputSurface(Toolkit& toolkit, FormId form) : toolkit_(toolkit), form_(form) {}
@@ -40,6 +67,8 @@ public:
     // cell when the amount was never assigned; a text line is its text
     // alone; a blank line an empty row.
     std::vector<std::vector<std::string>> tableRows(size_t first, size_t count) const;
+    // The rows 复制为表格 puts on the clipboard for that selection.
+    std::vector<std::vector<std::string>> copiedRows(const std::optional<LineSelection>& selection) const;
 
 private:
     void print(std::string line, std::optional<size_t> amountAt);

@@ -1,6 +1,8 @@
 // A toolkit without a screen: it writes every window operation, printed
 // line and fault as one line of an event log. The replay tool and the tests
-// run the program on it.
+// run the program on it; the program itself never links it. Making and
+// letting go of a window's drawing leave no line: the log tells what the
+// user sees.
 #pragma once
 
 #include <ostream>
@@ -13,7 +15,8 @@ class RecordingToolkit : public Toolkit {
 public:
     explicit RecordingToolkit(std::ostream& log) : log_(log) {}
 
-    void createWindow(const WindowSpec&) override {}
+    void createWindow(const WindowSpec&, const WindowContent&) override {}
+    void destroyWindow(FormId) override {}
     void showWindow(FormId form) override;
     void hideWindow(FormId form) override;
     void printLine(FormId form, int row, const std::string& text) override;

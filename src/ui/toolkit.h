@@ -9,6 +9,7 @@
 // by the replay tool and the tests.
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,13 +75,33 @@ struct KeyHint {
     std::vector<std::string> keys;  // nearest first
 };
 
+// What a window holds that its drawing shows: the texts of its boxes and
+// the lines printed since the last clear.
+struct WindowContent {
+    std::map<int, std::string> texts;  // TextN -> its text
+    std::vector<std::string> lines;    // row 0 first
+};
+
+// A window is drawn only while it is on screen: the program creates its
+// drawing (hidden) just before it is shown and destroys it once it is
+// hidden, and gives it what the window holds each time it is created again,
+// so that the desktop's memory stays with the windows on screen however many
+// were opened. An adapter whose drawings cost little (the web page's) may
+// keep them and take a later createWindow as the window it has. Printing on
+// and clearing a window that has no drawing changes only what the program
+// holds; the drawing made later shows it.
 class Toolkit {
 public:
     virtual ~Toolkit() = default;
 
-    virtual void createWindow(const WindowSpec& spec) = 0;
+    // Makes the window's drawing, hidden, showing `content`.
+    virtual void createWindow(const WindowSpec& spec, const WindowContent& content) = 0;
+    // Lets the drawing of a hidden window go. It may come from inside one
+    // of the window's own handlers (its 退出 button, its close box).
+    virtual void destroyWindow(FormId form) = 0;
     // Make visible, bring to the front, activate.
     virtual void showWindow(FormId form) = 0;
+    // Make invisible; the window may be hidden already.
     virtual void hideWindow(FormId form) = 0;
     // The print area got a line at `row` (0 at the top).
     virtual void printLine(FormId form, int row, const std::string& text) = 0;

@@ -9,7 +9,11 @@ void WebToolkit::add(WebEvent::Kind kind, FormId form, int row, std::string text
     events_.push_back({kind, form, row, std::move(text), std::move(keys)});
 }
 
-void WebToolkit::createWindow(const WindowSpec& spec) { add(WebEvent::Kind::Create, spec.form); }
+void WebToolkit::createWindow(const WindowSpec& spec, const WindowContent&)
+{
+    if (std::exchange(made_.at(static_cast<size_t>(spec.form)), true)) return;
+    add(WebEvent::Kind::Create, spec.form);
+}
 void WebToolkit::showWindow(FormId form) { add(WebEvent::Kind::Show, form); }
 void WebToolkit::hideWindow(FormId form) { add(WebEvent::Kind::Hide, form); }
 void WebToolkit::printLine(FormId form, int row, const std::string& text)

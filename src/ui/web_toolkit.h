@@ -4,6 +4,7 @@
 // (src/web/binding.cpp) hands the events to the page's script.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,11 @@ struct WebEvent {
 
 class WebToolkit : public Toolkit {
 public:
-    void createWindow(const WindowSpec& spec) override;
+    // The page keeps every window it made, hidden ones too (its elements
+    // cost little), and draws a window's lines and texts again from the
+    // core when it is shown: a window is made on the page once.
+    void createWindow(const WindowSpec& spec, const WindowContent& content) override;
+    void destroyWindow(FormId) override {}
     void showWindow(FormId form) override;
     void hideWindow(FormId form) override;
     void printLine(FormId form, int row, const std::string& text) override;
@@ -39,6 +44,7 @@ public:
 private:
     void add(WebEvent::Kind kind, FormId form, int row = 0, std::string text = {}, std::vector<std::string> keys = {});
     std::vector<WebEvent> events_;
+    std::array<bool, kLastForm + 1> made_{};
 };
 
 }  // namespace bk

@@ -156,15 +156,26 @@ public:
             for (const auto& [number, text] : w->texts()) out.set(number, text);
         return out;
     }
-    // Printed lines first .. first + count - 1 as spreadsheet rows, and the
-    // same rows as tab-separated text.
-    val table(int form, int first, int count) const
+    bool downOpensBrowse(int form, int number, bool completionsOpen) const
+    {
+        return validForm(form) && app_.downOpensBrowse(form, number, completionsOpen);
+    }
+    // The printed lines that 复制为表格 copies for a selection of them
+    // ({anchorLine, anchorColumn, endLine, endColumn}, or null for none) as
+    // spreadsheet rows, and the same rows as tab-separated text.
+    val table(int form, val selection) const
     {
         val out = val::object();
         const Window* w = validForm(form) ? app_.windows().find(form) : nullptr;
-        const auto rows = w && first >= 0 && count >= 0
-                              ? w->output().tableRows(static_cast<size_t>(first), static_cast<size_t>(count))
-                              : std::vector<std::vector<std::string>>{};
+        std::optional<LineSelection> selected;
+        if (selection.typeOf().as<std::string>() == "object" && !selection.isNull()) {
+            auto at = [&selection](const char* name) {
+                const double n = selection[name].isNumber() ? selection[name].as<double>() : 0;
+                return n > 0 && n < 1e9 ? static_cast<size_t>(n) : size_t{0};
+            };
+            selected = LineSelection{{at("anchorLine"), at("anchorColumn")}, {at("endLine"), at("endColumn")}};
+        }
+        const auto rows = w ? w->output().copiedRows(selected) : std::vector<std::vector<std::string>>{};
         val cells = val::array();
         for (const auto& row : rows) cells.call<void>("push", strings(row));
         out.set("rows", cells);
@@ -277,6 +288,7 @@ EMSCRIPTEN_BINDINGS(bookkeeper)
         .function("visible", &bk::Session::visible)
         .function("lines", &bk::Session::lines)
         .function("texts", &bk::Session::texts)
+        .function("downOpensBrowse", &bk::Session::downOpensBrowse)
         .function("table", &bk::Session::table);
     emscripten::function("windowSpec", &bk::windowSpec);
     emscripten::function("uiTexts", &bk::uiTexts);

@@ -91,12 +91,13 @@ private slots:
     void everyWindowShowsIt()
     {
         for (bk::FormId form = bk::kFirstCalculator; form <= bk::kLastForm; ++form) {
-            toolkit_->createWindow(Application::windowSpec(form));
+            toolkit_->createWindow(Application::windowSpec(form), {});
             toolkit_->showWindow(form);
             QWidget* w = toolkit_->window(form);
             QVERIFY2(w && w->isVisible(), qPrintable(QString::number(form)));
             QVERIFY2(squareSizes(shownIcon(w)) == kSizes, qPrintable(w->windowTitle()));
             toolkit_->hideWindow(form);
+            toolkit_->destroyWindow(form);
         }
     }
 

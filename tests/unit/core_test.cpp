@@ -116,6 +116,36 @@ TEST(CalcTest, ReadsFieldsAndFaultsMidway)
     EXPECT_EQ(log.str(), "print Form9 0 [甲 15.5 ]\n");
 }
 
+// The Down arrow opens the keys by subject only in the empty key box with
+// no list of completions open.
+TEST(BrowseOnDownTest, OnlyInTheEmptyKeyBox)
+{
+    std::ostringstream log;
+    RecordingToolkit toolkit(log);
+    Application app(toolkit);
+    EXPECT_FALSE(app.downOpensBrowse(kMainForm, 1, false));  // not shown yet
+    app.start();
+    EXPECT_TRUE(app.downOpensBrowse(kMainForm, 1, false));
+    EXPECT_FALSE(app.downOpensBrowse(kMainForm, 1, true));
+    EXPECT_FALSE(app.downOpensBrowse(kMainForm, 2, false));
+    EXPECT_FALSE(app.downOpensBrowse(kLastForm + 1, 1, false));
+    for (const char* typed : {"应", " "}) {
+        app.setText(kMainForm, 1, typed);
+        EXPECT_FALSE(app.downOpensBrowse(kMainForm, 1, false)) << "[" << typed << "]";
+    }
+    app.setText(kMainForm, 1, "货币资金");
+    app.click(kMainForm, ControlKind::Button, 1);  // opens Form2, the main window hidden
+    EXPECT_FALSE(app.downOpensBrowse(2, 1, false));
+    app.setText(2, 1, "");
+    EXPECT_FALSE(app.downOpensBrowse(2, 1, false));  // a calculator's box does not browse
+    EXPECT_FALSE(app.downOpensBrowse(kMainForm, 1, false));
+    app.click(2, ControlKind::Button, 3);
+    app.setText(kMainForm, 1, "");
+    EXPECT_TRUE(app.downOpensBrowse(kMainForm, 1, false));
+    app.click(kMainForm, ControlKind::Button, 2);  // 退出
+    EXPECT_FALSE(app.downOpensBrowse(kMainForm, 1, false));
+}
+
 TEST(CalculatorLayoutTest, WindowsStayWithinTheirSizeRange)
 {
     for (FormId form = kFirstCalculator; form <= kLastForm; ++form) {

@@ -67,5 +67,46 @@ TEST(OutputTable, RangesAreClippedToWhatIsPrinted)
     EXPECT_EQ(out.tableRows(0, 10), Rows{{"x"}});
 }
 
+// Which printed lines 复制为表格 takes for a selection of them.
+TEST(OutputTable, CopiesTheLinesASelectionTouches)
+{
+    struct Case {
+        const char* what;
+        std::optional<LineSelection> selection;
+        LineRange copied;
+    };
+    const auto select = [](size_t fromLine, size_t fromColumn, size_t toLine, size_t toColumn) {
+        return std::optional<LineSelection>{{{fromLine, fromColumn}, {toLine, toColumn}}};
+    };
+    const Case cases[] = {
+        {"nothing selected", std::nullopt, {0, 5}},
+        {"an empty selection", select(2, 3, 2, 3), {0, 5}},
+        {"within one line", select(1, 2, 1, 4), {1, 1}},
+        {"from mid-line to mid-line", select(1, 2, 3, 1), {1, 3}},
+        {"taken backwards", select(3, 1, 1, 2), {1, 3}},
+        {"whole lines, ending at the next line's start", select(1, 0, 3, 0), {1, 2}},
+        {"the same, taken backwards", select(3, 0, 1, 0), {1, 2}},
+        {"a line's end to the next line's start", select(2, 7, 3, 0), {2, 1}},
+        {"every line and past the end", select(0, 0, 9, 0), {0, 5}},
+        {"ending inside the last line", select(0, 0, 4, 2), {0, 5}},
+        {"wholly past the printed lines", select(6, 0, 8, 3), {5, 0}},
+    };
+    for (const Case& c : cases) {
+        const LineRange copied = copiedLines(5, c.selection);
+        EXPECT_EQ(copied, c.copied) << c.what << ": " << copied.first << "+" << copied.count;
+    }
+    EXPECT_EQ(copiedLines(0, std::nullopt), (LineRange{0, 0}));
+    EXPECT_EQ(copiedLines(0, select(0, 0, 1, 0)), (LineRange{0, 0}));
+
+    std::ostringstream log;
+    RecordingToolkit toolkit(log);
+    OutputSurface out(toolkit, 2);
+    out.printNumber("货币资金", 10);
+    out.printBlank();
+    out.printText("或");
+    EXPECT_EQ(out.copiedRows(select(0, 3, 2, 0)), (Rows{{"货币资金", "10"}, {}}));
+    EXPECT_EQ(out.copiedRows(std::nullopt), out.tableRows(0, 3));
+}
+
 }  // namespace
 }  // namespace bk

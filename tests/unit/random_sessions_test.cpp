@@ -6,6 +6,7 @@
 // every run (a fixed seed).
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -64,6 +65,75 @@ TEST(SessionCheckTest, FindsLostWindowsLinesAndTexts)
 
     check.printLine(1, 5, "x");
     EXPECT_EQ(check.verify(app), "Form1 printed at row 5 after 0 lines");
+}
+
+// A window is drawn just while it is shown, and drawn again with what it
+// holds; the check finds a toolkit told otherwise.
+TEST(SessionCheckTest, FindsDrawingsKeptOrMadeWrong)
+{
+    std::ostringstream log;
+    RecordingToolkit screen(log);
+    const WindowSpec spec = Application::windowSpec(2);
+    struct Case {
+        const char* what;
+        std::function<void(SessionCheck&)> told;
+        std::optional<std::string> found;
+    };
+    const Case cases[] = {
+        {"drawn and shown",
+         [&](SessionCheck& c) {
+             c.createWindow(spec, {});
+             c.showWindow(2);
+         },
+         std::nullopt},
+        {"shown undrawn", [&](SessionCheck& c) { c.showWindow(2); }, "Form2 was shown before it was drawn"},
+        {"kept while hidden",
+         [&](SessionCheck& c) {
+             c.createWindow(spec, {});
+             c.showWindow(2);
+             c.hideWindow(2);
+         },
+         "Form2 is drawn while it is hidden"},
+        {"let go while shown",
+         [&](SessionCheck& c) {
+             c.createWindow(spec, {});
+             c.showWindow(2);
+             c.destroyWindow(2);
+         },
+         "Form2's drawing was let go while it was shown"},
+        {"drawn twice",
+         [&](SessionCheck& c) {
+             c.createWindow(spec, {});
+             c.createWindow(spec, {});
+         },
+         "Form2 was drawn twice"},
+        {"drawn without its lines",
+         [&](SessionCheck& c) {
+             c.printLine(2, 0, "甲");
+             c.createWindow(spec, {});
+             c.showWindow(2);
+         },
+         "Form2 was drawn without the lines printed on it"},
+        {"drawn without its text",
+         [&](SessionCheck& c) {
+             c.typed(2, 1, "12");
+             c.createWindow(spec, {{{1, "1"}}, {}});
+             c.showWindow(2);
+         },
+         "Form2 was drawn without what was typed into Text1"},
+    };
+    for (const Case& c : cases) {
+        SessionCheck check(screen);
+        Application app(check);
+        app.start();
+        c.told(check);
+        const auto found = check.verify(app);
+        // Form2 is shown without the program's knowing in every case but one.
+        if (c.found)
+            EXPECT_EQ(found, c.found) << c.what;
+        else
+            EXPECT_EQ(found, "Form2 is shown but thought hidden") << c.what;
+    }
 }
 
 }  // namespace

@@ -6,16 +6,34 @@
 
 namespace bk {
 
-void SessionCheck::createWindow(const WindowSpec& spec)
+void SessionCheck::createWindow(const WindowSpec& spec, const WindowContent& content)
 {
-    if (created_.at(slot(spec.form)) && !broken_) broken_ = formName(spec.form) + " was created twice";
-    created_.at(slot(spec.form)) = true;
-    screen_.createWindow(spec);
+    const FormId form = spec.form;
+    std::optional<std::string> wrong;
+    if (drawn_.at(slot(form)))
+        wrong = " was drawn twice";
+    else if (content.lines != printed_.at(slot(form)))
+        wrong = " was drawn without the lines printed on it";
+    for (const auto& [where, text] : typed_) {
+        const auto given = content.texts.find(where.second);
+        if (where.first == form && (given == content.texts.end() || given->second != text))
+            wrong = " was drawn without what was typed into Text" + std::to_string(where.second);
+    }
+    if (wrong && !broken_) broken_ = formName(form) + *wrong;
+    drawn_.at(slot(form)) = true;
+    screen_.createWindow(spec, content);
+}
+
+void SessionCheck::destroyWindow(FormId form)
+{
+    if (shown_.at(slot(form)) && !broken_) broken_ = formName(form) + "'s drawing was let go while it was shown";
+    drawn_.at(slot(form)) = false;
+    screen_.destroyWindow(form);
 }
 
 void SessionCheck::showWindow(FormId form)
 {
-    if (!created_.at(slot(form)) && !broken_) broken_ = formName(form) + " was shown before it was created";
+    if (!drawn_.at(slot(form)) && !broken_) broken_ = formName(form) + " was shown before it was drawn";
     shown_.at(slot(form)) = true;
     screen_.showWindow(form);
 }
@@ -80,6 +98,7 @@ std::optional<std::string> SessionCheck::verify(const Application& app) const
             if (thought != shown_[slot(form)])
                 return formName(form) +
                        (thought ? " is thought visible but not shown" : " is shown but thought hidden");
+            if (drawn_[slot(form)] != shown_[slot(form)]) return formName(form) + " is drawn while it is hidden";
         }
     }
     for (FormId form = kMainForm; form <= kLastForm; ++form) {

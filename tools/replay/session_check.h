@@ -5,7 +5,9 @@
 //   - each window's print area holds exactly the lines printed on it since
 //     its last clear, each drawn at the next row;
 //   - each text box still holds what was last typed into it;
-//   - a hint offers only keys that the lookup finds.
+//   - a hint offers only keys that the lookup finds;
+//   - a window has a drawing just while it is shown, and a drawing made
+//     again shows the lines and texts the window holds.
 #pragma once
 
 #include <array>
@@ -26,7 +28,8 @@ class SessionCheck : public Toolkit {
 public:
     explicit SessionCheck(Toolkit& screen) : screen_(screen) {}
 
-    void createWindow(const WindowSpec& spec) override;
+    void createWindow(const WindowSpec& spec, const WindowContent& content) override;
+    void destroyWindow(FormId form) override;
     void showWindow(FormId form) override;
     void hideWindow(FormId form) override;
     void printLine(FormId form, int row, const std::string& text) override;
@@ -45,7 +48,7 @@ private:
     static size_t slot(FormId form) { return static_cast<size_t>(form); }
 
     Toolkit& screen_;
-    std::array<bool, kLastForm + 1> created_{};
+    std::array<bool, kLastForm + 1> drawn_{};
     std::array<bool, kLastForm + 1> shown_{};
     std::array<std::vector<std::string>, kLastForm + 1> printed_;
     std::map<std::pair<FormId, int>, std::string> typed_;

@@ -1,7 +1,7 @@
 // The page: loads the core, passes the user's actions in and draws the
 // events each action returns, one window of the page for each of the
 // program's windows.
-import { ActionResult, ControlSpec, Core, CoreEvent, Session, UiTexts } from "./core.js";
+import { ActionResult, ControlSpec, Core, CoreEvent, LineSelection, Session, UiTexts } from "./core.js";
 import { FormOwner, FormView } from "./form_view.js";
 import { ContextMenu } from "./popup.js";
 
@@ -60,8 +60,8 @@ export class App implements FormOwner {
     this.restack();
   }
 
-  async copyAsTable(form: number, first: number, count: number): Promise<void> {
-    const { rows, tsv } = this.session.table(form, first, count);
+  async copyAsTable(form: number, selection: LineSelection | null): Promise<void> {
+    const { rows, tsv } = this.session.table(form, selection);
     if (!rows.length) return;
     const escape = (s: string) =>
       s.replace(/[&<>"]/g, (ch) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[ch] ?? ch);

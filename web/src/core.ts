@@ -61,6 +61,15 @@ export interface Subject {
   items: BrowseItem[];
 }
 
+// Text selected in a print area, from where the selection was begun to
+// where it was taken: a line, and a character of it (0: before the first).
+export interface LineSelection {
+  anchorLine: number;
+  anchorColumn: number;
+  endLine: number;
+  endColumn: number;
+}
+
 export interface Session {
   start(): ActionResult;
   click(form: number, kind: ControlKind, number: number): ActionResult;
@@ -70,11 +79,14 @@ export interface Session {
   ended(): boolean;
   completions(form: number, number: number, typed: string): string[];
   subjects(form: number, number: number): Subject[];
+  // Whether the Down arrow, pressed alone in the box, opens the subjects.
+  downOpensBrowse(form: number, number: number, completionsOpen: boolean): boolean;
   fieldNote(form: number, number: number): string;  // "" when the text is wholly a number
   visible(): number[];
   lines(form: number): string[];
   texts(form: number): Record<string, string>;
-  table(form: number, first: number, count: number): { rows: string[][]; tsv: string };
+  // The lines that copy as table takes for the selection (null: none).
+  table(form: number, selection: LineSelection | null): { rows: string[][]; tsv: string };
   delete(): void;  // frees the C++ object
 }
 

@@ -3,7 +3,7 @@
 // the hint under a key box and the print area where the core puts them, in
 // its tab order. It reports the user's actions to its owner and
 // draws what it is told; it decides nothing.
-import { ControlSpec, Session, UiTexts, WindowSpec, px } from "./core.js";
+import { ControlSpec, LineSelection, Session, UiTexts, WindowSpec, px } from "./core.js";
 import { ContextMenu, ListPopup } from "./popup.js";
 
 export interface FormOwner {
@@ -14,7 +14,7 @@ export interface FormOwner {
   typed(form: number, number: number, text: string): void;
   closeBox(form: number): void;
   activate(form: number): void;
-  copyAsTable(form: number, first: number, count: number): Promise<void>;
+  copyAsTable(form: number, selection: LineSelection | null): Promise<void>;
 }
 
 // The order in which a narrow screen stacks the controls: top to bottom,
@@ -243,25 +243,30 @@ export class FormView {
     return line;
   }
 
-  // The selected lines (every line the selection touches) or, with nothing
-  // selected here, all of them.
-  selectedRows(): { first: number; count: number } {
-    const lines = [...this.area.children];
+  // The selection as places in the printed lines, or null when nothing is
+  // selected. A place before the print area is its first line's start, one
+  // after it the end of the last line.
+  selection(): LineSelection | null {
     const selection = document.getSelection();
-    if (selection && !selection.isCollapsed && selection.rangeCount) {
-      const range = selection.getRangeAt(0);
-      const lineOf = (node: Node) => lines.findIndex((l) => l.contains(node));
-      let first = lineOf(range.startContainer);
-      let last = lineOf(range.endContainer);
-      if (range.startContainer === this.area) first = range.startOffset;
-      if (range.endContainer === this.area) last = range.endOffset - 1;
-      if (first >= 0 && last >= first) {
-        // A selection that ends at the very start of a line leaves that line out.
-        if (last > first && range.endOffset === 0 && range.endContainer !== this.area) --last;
-        return { first, count: last - first + 1 };
-      }
-    }
-    return { first: 0, count: lines.length };
+    if (!selection || selection.isCollapsed || !selection.anchorNode || !selection.focusNode) return null;
+    const lines = [...this.area.children];
+    const whole = document.createRange();
+    whole.selectNodeContents(this.area);
+    const at = (node: Node, offset: number): [number, number] => {
+      const side = whole.comparePoint(node, offset);
+      if (side < 0) return [0, 0];
+      if (side > 0) return [lines.length, 0];
+      if (node === this.area) return [offset, 0];
+      const line = lines.findIndex((l) => l.contains(node));
+      if (line < 0) return [0, 0];
+      const before = document.createRange();
+      before.setStart(lines[line], 0);
+      before.setEnd(node, offset);
+      return [line, before.toString().length];
+    };
+    const [anchorLine, anchorColumn] = at(selection.anchorNode, selection.anchorOffset);
+    const [endLine, endColumn] = at(selection.focusNode, selection.focusOffset);
+    return { anchorLine, anchorColumn, endLine, endColumn };
   }
 
   // The print area by keyboard: Shift+Down and Shift+Up select lines,
@@ -274,8 +279,7 @@ export class FormView {
     } else if (ctrl && !e.shiftKey && e.key.toLowerCase() === "a") {
       document.getSelection()?.selectAllChildren(this.area);
     } else if (ctrl && e.shiftKey && e.key.toLowerCase() === "c") {
-      const { first, count } = this.selectedRows();
-      void this.owner.copyAsTable(this.spec.form, first, count);
+      void this.owner.copyAsTable(this.spec.form, this.selection());
     } else if (e.key === "ContextMenu" || (e.shiftKey && e.key === "F10")) {
       const at = this.area.getBoundingClientRect();
       this.openAreaMenu(at.left + 8, at.top + 8);
@@ -318,10 +322,7 @@ export class FormView {
       {
         label: t.copyAsTable,
         enabled: this.area.childElementCount > 0,
-        action: () => {
-          const { first, count } = this.selectedRows();
-          void this.owner.copyAsTable(this.spec.form, first, count);
-        },
+        action: () => void this.owner.copyAsTable(this.spec.form, this.selection()),
       },
     ]);
   }
@@ -434,7 +435,8 @@ export class FormView {
       if (composing(e)) return;
       const list = keys.open ? keys : subjects.open ? subjects : completer.open ? completer : undefined;
       if (!list) {
-        if (e.key === "ArrowDown" && c.browses && input.value === "") {
+        const alone = !e.shiftKey && !e.ctrlKey && !e.altKey && !e.metaKey;
+        if (e.key === "ArrowDown" && alone && session.downOpensBrowse(form, c.number, false)) {
           e.preventDefault();
           openSubjects();
         }

@@ -30,6 +30,7 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "app/application.h"
@@ -58,8 +59,8 @@ constexpr int kInset = 3;
 // the last stop of the Tab key.
 class PrintArea : public QPlainTextEdit {
 public:
-    // The table rows of printed lines first .. first + count - 1.
-    using Table = std::function<std::vector<std::vector<std::string>>(size_t first, size_t count)>;
+    // The table rows that the program copies for a selection of the lines.
+    using Table = std::function<std::vector<std::vector<std::string>>(const std::optional<LineSelection>&)>;
 
     PrintArea(QWidget* parent, Table table) : QPlainTextEdit(parent), table_(std::move(table))
     {
@@ -102,25 +103,18 @@ public:
         rows_ = 0;
     }
 
-    // The selected lines (every line the selection touches), or all lines
-    // when nothing is selected, as a table for a spreadsheet: tab-separated
-    // rows, also as the plain text (so that a paste without formatting gives
-    // columns as well), and as an HTML table.
+    // The lines the program copies for the selection, as a table for a
+    // spreadsheet: tab-separated rows, also as the plain text (so that a
+    // paste without formatting gives columns as well), and as an HTML table.
     void copyAsTable()
     {
         if (rows_ == 0) return;
-        size_t first = 0;
-        size_t count = static_cast<size_t>(rows_);
+        std::optional<LineSelection> selection;
         const QTextCursor cursor = textCursor();
-        if (cursor.hasSelection()) {
-            const QTextBlock from = document()->findBlock(cursor.selectionStart());
-            const QTextBlock to = document()->findBlock(cursor.selectionEnd());
-            first = static_cast<size_t>(from.blockNumber());
-            count = static_cast<size_t>(to.blockNumber() - from.blockNumber()) + 1;
-            // A selection that ends at the very start of a line leaves that line out.
-            if (count > 1 && cursor.selectionEnd() == to.position()) --count;
-        }
-        const auto rows = table_(first, count);
+        if (cursor.hasSelection())
+            selection = LineSelection{linePosition(cursor.anchor()), linePosition(cursor.position())};
+        const auto rows = table_(selection);
+        if (rows.empty()) return;
         QString html = QStringLiteral("<table>");
         for (const auto& row : rows) {
             html += QStringLiteral("<tr>");
@@ -150,6 +144,13 @@ protected:
     }
 
 private:
+    LinePosition linePosition(int at) const
+    {
+        const QTextBlock block = document()->findBlock(at);
+        return {static_cast<size_t>(std::max(0, block.blockNumber())),
+                static_cast<size_t>(std::max(0, at - block.position()))};
+    }
+
     void openMenu(const QPoint& at)
     {
         if (menu_ && menu_->isVisible()) return;  // the Menu key may also arrive as a context-menu request
@@ -217,16 +218,21 @@ private:
     std::function<void()> onOpen_;
 };
 
-// A key box that also offers every key by subject: the Down arrow in the
-// empty box, or 按科目浏览 in its context menu, opens a cascading menu of
-// subjects and their keys. Choosing a key puts it into the box; 确定 is left
-// to the user. With text in the box the Down arrow stays the completer's.
-// Enter presses 确定, except while a key is highlighted in the completer's
-// list: then it picks that key, and the next Enter looks it up.
+// A key box that also offers every key by subject: the Down arrow, when the
+// program says so, or 按科目浏览 in its context menu, opens a cascading menu
+// of subjects and their keys. Choosing a key puts it into the box; 确定 is
+// left to the user. Enter presses 确定, except while a key is highlighted in
+// the completer's list: then it picks that key, and the next Enter looks it
+// up.
 class KeyBox : public QLineEdit {
 public:
-    KeyBox(QWidget* parent, const std::vector<lookup::Subject>& subjects, std::function<void()> onEnter)
-        : QLineEdit(parent), tree_(subjects), onEnter_(std::move(onEnter))
+    // Whether the Down arrow opens the subjects, given whether the list of
+    // completions is open.
+    using DownBrowses = std::function<bool(bool completionsOpen)>;
+
+    KeyBox(QWidget* parent, const std::vector<lookup::Subject>& subjects, DownBrowses downBrowses,
+           std::function<void()> onEnter)
+        : QLineEdit(parent), tree_(subjects), downBrowses_(std::move(downBrowses)), onEnter_(std::move(onEnter))
     {
         setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
@@ -251,8 +257,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override
     {
         const bool completing = completer() && completer()->popup()->isVisible();
-        if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier && text().isEmpty() && !completing &&
-            !tree_.empty()) {
+        if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier && downBrowses_(completing)) {
             browse();
             return;
         }
@@ -299,6 +304,7 @@ private:
     }
 
     const std::vector<lookup::Subject>& tree_;
+    DownBrowses downBrowses_;
     std::function<void()> onEnter_;
     QMenu* subjects_ = nullptr;
 };
@@ -350,9 +356,9 @@ public:
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(view);
 
-        area_ = new PrintArea(page_, [this](size_t first, size_t count) {
+        area_ = new PrintArea(page_, [this](const std::optional<LineSelection>& selection) {
             const Window* held = app_ ? app_->windows().find(form_) : nullptr;
-            return held ? held->output().tableRows(first, count) : std::vector<std::vector<std::string>>{};
+            return held ? held->output().copiedRows(selection) : std::vector<std::vector<std::string>>{};
         });
         const Rect printArea =
             spec.printArea.width > 0 ? spec.printArea : Rect{0, 0, spec.widthTwips, spec.heightTwips};
@@ -444,20 +450,19 @@ public:
         QAccessible::updateAccessibility(&appeared);
     }
 
-    // Puts back what the program holds for this window: the texts of its
-    // boxes and the lines printed since the last clear.
-    void restore(const Window& window)
+    // Shows what the program holds for this window: the texts of its boxes
+    // and the lines printed since the last clear.
+    void restore(const WindowContent& content)
     {
-        for (const auto& [number, text] : window.texts()) {
+        for (const auto& [number, text] : content.texts) {
             if (auto it = edits_.find(number); it != edits_.end()) {
                 const QSignalBlocker quiet(it->second);  // not typed by the user
                 it->second->setText(QString::fromStdString(text));
                 markField(number);
             }
         }
-        const auto& lines = window.output().lines();
-        for (size_t row = 0; row < lines.size(); ++row)
-            printLine(static_cast<int>(row), QString::fromStdString(lines[row]));
+        for (size_t row = 0; row < content.lines.size(); ++row)
+            printLine(static_cast<int>(row), QString::fromStdString(content.lines[row]));
     }
 
 protected:
@@ -536,7 +541,10 @@ private:
         case ControlKind::TextBox: {
             QLineEdit* edit = nullptr;
             if (c.browses && app_) {
-                edit = new KeyBox(page_, app_->browseSubjects(form_, number), press(enterPresses));
+                auto downBrowses = [this, number](bool completionsOpen) {
+                    return app_ && app_->downOpensBrowse(form_, number, completionsOpen);
+                };
+                edit = new KeyBox(page_, app_->browseSubjects(form_, number), downBrowses, press(enterPresses));
             } else {
                 edit = new QLineEdit(page_);
                 QObject::connect(edit, &QLineEdit::returnPressed, edit, press(enterPresses));
@@ -662,13 +670,29 @@ QtToolkit::QtToolkit() = default;
 QtToolkit::~QtToolkit()
 {
     for (FormWindow* w : windows_) delete w;
-    for (const QPointer<FormWindow>& w : retired_) delete w.data();
+    for (const QPointer<FormWindow>& w : letGo_) delete w.data();
 }
 
-// A window's widgets are made when it is shown and let go when it is hidden:
-// what it shows again (its texts and printed lines) is the program's, so
-// memory stays with the windows on screen, however many were opened.
-void QtToolkit::createWindow(const WindowSpec& spec) { specs_.at(static_cast<size_t>(spec.form)) = spec; }
+void QtToolkit::createWindow(const WindowSpec& spec, const WindowContent& content)
+{
+    if (windows_.at(static_cast<size_t>(spec.form))) destroyWindow(spec.form);
+    auto* w = new FormWindow(spec, app_);
+    w->restore(content);
+    windows_.at(static_cast<size_t>(spec.form)) = w;
+}
+
+void QtToolkit::destroyWindow(FormId form)
+{
+    FormWindow*& w = windows_.at(static_cast<size_t>(form));
+    if (!w) return;
+    // This may come from inside one of the window's own handlers (its 退出
+    // button, its close box): it is deleted once that has returned, or with
+    // the toolkit if the event loop never gets to it.
+    std::erase_if(letGo_, [](const QPointer<FormWindow>& old) { return old.isNull(); });
+    letGo_.emplace_back(w);
+    w->deleteLater();
+    w = nullptr;
+}
 
 QWidget* QtToolkit::window(FormId form) const
 {
@@ -678,11 +702,8 @@ QWidget* QtToolkit::window(FormId form) const
 
 void QtToolkit::showWindow(FormId form)
 {
-    FormWindow*& w = windows_.at(static_cast<size_t>(form));
-    if (!w) {
-        w = new FormWindow(specs_.at(static_cast<size_t>(form)), app_);
-        if (const Window* held = app_ ? app_->windows().find(form) : nullptr) w->restore(*held);
-    }
+    FormWindow* w = windows_.at(static_cast<size_t>(form));
+    if (!w) return;
     w->show();
     w->raise();
     w->activateWindow();
@@ -690,18 +711,10 @@ void QtToolkit::showWindow(FormId form)
 
 void QtToolkit::hideWindow(FormId form)
 {
-    FormWindow*& w = windows_.at(static_cast<size_t>(form));
-    if (!w) return;
-    w->hide();
-    // The hide may come from inside one of the window's own handlers (its
-    // 退出 button, its close box): it is deleted once that has returned.
-    std::erase_if(retired_, [](const QPointer<FormWindow>& old) { return old.isNull(); });
-    retired_.emplace_back(w);
-    w->deleteLater();
-    w = nullptr;
+    if (FormWindow* w = windows_.at(static_cast<size_t>(form))) w->hide();
 }
 
-// A window without widgets draws its lines when it is shown again.
+// A window without a drawing shows its lines when it is drawn again.
 void QtToolkit::printLine(FormId form, int row, const std::string& text)
 {
     if (FormWindow* w = windows_.at(static_cast<size_t>(form))) w->printLine(row, QString::fromStdString(text));

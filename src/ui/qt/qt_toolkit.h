@@ -25,7 +25,8 @@ public:
     // The Application to report user actions to; set before it starts.
     void attach(Application* app) { app_ = app; }
 
-    void createWindow(const WindowSpec& spec) override;
+    void createWindow(const WindowSpec& spec, const WindowContent& content) override;
+    void destroyWindow(FormId form) override;
     void showWindow(FormId form) override;
     void hideWindow(FormId form) override;
     void printLine(FormId form, int row, const std::string& text) override;
@@ -34,14 +35,13 @@ public:
     void showFault(FormId form, int code, const std::string& message) override;
     void quit() override;
 
-    // The window of that form while it is shown, else nullptr.
+    // The window of that form while it is drawn, else nullptr.
     QWidget* window(FormId form) const;
 
 private:
     Application* app_ = nullptr;
-    std::array<WindowSpec, kLastForm + 1> specs_{};
-    std::array<FormWindow*, kLastForm + 1> windows_{};  // the windows on screen
-    std::vector<QPointer<FormWindow>> retired_;         // hidden, to be deleted
+    std::array<FormWindow*, kLastForm + 1> windows_{};  // the windows drawn, by form
+    std::vector<QPointer<FormWindow>> letGo_;           // destroyed, to be deleted
 };
 
 // Sets the program-wide look: the Chinese font and Qt's own texts in Chinese.
