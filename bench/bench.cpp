@@ -126,7 +126,7 @@ BENCHMARK(BM_ReplayWholeCatalogue)->Unit(benchmark::kMillisecond);
 // division by one widens the denominators that later sums multiply. The
 // counters give the slowest single press, in microseconds. Target: well
 // below 1 ms.
-void BM_PressEveryWindow(benchmark::State& state, std::string amount)
+void BM_PressEveryWindow(benchmark::State& state, const std::string& amount)
 {
     std::ostringstream log;
     bk::RecordingToolkit toolkit(log);

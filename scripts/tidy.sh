@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs clang-tidy (the checks in .clang-tidy) on the C++ files a change
-# touches, with the compile commands of build/ (run ./test.sh first).
+# Checks the C++ files a change touches: clang-format's house style
+# (.clang-format) and clang-tidy's checks (.clang-tidy), with the compile
+# commands of build/ (run ./test.sh first).
 #   scripts/tidy.sh          the files changed since the branch left main,
 #                            or by the last commit when on main itself
 #   scripts/tidy.sh REV      the files changed since REV
@@ -8,12 +9,13 @@
 # A header counts through the source file of the same name, if there is one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-command -v clang-tidy >/dev/null || {
-  echo "Installing: clang-tidy"
+if ! command -v clang-tidy >/dev/null || ! command -v clang-format >/dev/null; then
+  echo "Installing: clang-tidy clang-format"
   sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq clang-tidy
-}
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq clang-tidy clang-format
+fi
 [ -f build/compile_commands.json ] || { echo "build/compile_commands.json is missing: run ./test.sh" >&2; exit 2; }
 
 if [ "${1:-}" = "--all" ]; then
@@ -27,6 +29,11 @@ else
     fi
   fi
   changed=$(git diff --name-only --diff-filter=d "$base" HEAD -- '*.cpp' '*.h')
+fi
+
+if [ -n "$changed" ]; then
+  # shellcheck disable=SC2086
+  clang-format --dry-run --Werror $changed
 fi
 
 # Only files the native build compiles have compile commands: the web

@@ -116,7 +116,7 @@ std::optional<std::string> Application::setText(FormId form, int textNumber, std
     return std::nullopt;
 }
 
-void Application::showHint(KeyHint hint)
+void Application::showHint(const KeyHint& hint)
 {
     if (hint.message.empty() && !hintShown_) return;
     hintShown_ = !hint.message.empty();

@@ -55,7 +55,7 @@ private:
     void pressMain(int command);
     void pressCalculator(FormId form, int command);
     void end();
-    void showHint(KeyHint hint);
+    void showHint(const KeyHint& hint);
 
     Toolkit& toolkit_;
     WindowRegistry windows_;

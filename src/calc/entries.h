@@ -19,7 +19,7 @@ struct Entry {
     std::string_view credit;
 };
 
-inline void book(Calc& c, const Entry& e, Num amount) { c.entry(e.heading, e.debit, e.credit, amount); }
+inline void book(Calc& c, const Entry& e, const Num& amount) { c.entry(e.heading, e.debit, e.credit, amount); }
 
 // An entry of two debits paid by one credit: under its heading the two
 // debit lines, then the credit line. A purchase of an investment is one: the
@@ -32,7 +32,7 @@ struct TwoDebits {
     std::string_view credit;
 };
 
-inline void book(Calc& c, const TwoDebits& e, Num debit, Num secondDebit, Num credit)
+inline void book(Calc& c, const TwoDebits& e, const Num& debit, const Num& secondDebit, const Num& credit)
 {
     c.text(e.heading);
     c.result(e.debit, debit);
@@ -42,7 +42,7 @@ inline void book(Calc& c, const TwoDebits& e, Num debit, Num secondDebit, Num cr
 
 // An amount booked when it falls due and again when it is paid or received,
 // the two entries a blank line apart. Nothing is due for an amount of 0 or less.
-inline void accrueAndSettle(Calc& c, Num amount, const Entry& accrual, const Entry& settlement)
+inline void accrueAndSettle(Calc& c, const Num& amount, const Entry& accrual, const Entry& settlement)
 {
     if (amount > 0) {
         book(c, accrual, amount);
@@ -66,7 +66,7 @@ struct PaidWithVat {
 
 // The bank's amount worked out by the caller before the entry's first line:
 // an amount too large stops the press before any line of the entry.
-inline void paidWithVat(Calc& c, const PaidWithVat& e, Num amount, Num vat, Num total)
+inline void paidWithVat(Calc& c, const PaidWithVat& e, const Num& amount, const Num& vat, const Num& total)
 {
     if (!e.heading.empty()) c.text(e.heading);
     c.result(e.debit, amount);
@@ -79,7 +79,7 @@ inline void paidWithVat(Calc& c, const PaidWithVat& e, Num amount, Num vat, Num 
 struct AddUpAfterDebits {};
 inline constexpr AddUpAfterDebits addUpAfterDebits{};
 
-inline void paidWithVat(Calc& c, const PaidWithVat& e, Num amount, Num vat, AddUpAfterDebits)
+inline void paidWithVat(Calc& c, const PaidWithVat& e, const Num& amount, const Num& vat, AddUpAfterDebits)
 {
     if (!e.heading.empty()) c.text(e.heading);
     c.result(e.debit, amount);

@@ -73,6 +73,7 @@ const std::vector<Subject>& browseSubjects()
 {
     static const std::vector<Subject> tree = [] {
         std::vector<Subject> subjects;
+        subjects.reserve(kNames.size());
         for (std::string_view name : kNames) subjects.push_back({name, {}, {}});
         for (const KeyEntry& k : LookupTable::instance().keys())
             if (k.subject >= 0 && k.subject < kSubjectCount)

@@ -374,8 +374,8 @@ private slots:
         QCOMPARE(keys.front(), std::string_view("应收账款"));
         QCOMPARE(links.size(), 5);
         for (size_t i = 0; i < keys.size(); ++i)
-            QCOMPARE(QAccessible::queryAccessibleInterface(links[i])->text(QAccessible::Name),
-                     QString::fromUtf8(keys[i].data(), keys[i].size()));
+            QCOMPARE(QAccessible::queryAccessibleInterface(links[static_cast<qsizetype>(i)])->text(QAccessible::Name),
+                     QString::fromUtf8(keys[i].data(), static_cast<qsizetype>(keys[i].size())));
         QVERIFY(
             QAccessible::queryAccessibleInterface(hint)->text(QAccessible::Name).contains(QStringLiteral("应收账款")));
         // No control stands over it.
@@ -611,7 +611,7 @@ private slots:
             for (const auto* same : table.match(rule.key))
                 for (const auto& a : same->actions) printsOnly &= a.kind == bk::lookup::RuleAction::Kind::PrintLine;
             if (!printsOnly || table.match(rule.key).front() != &rule) continue;
-            typeKey(QString::fromUtf8(rule.key.data(), rule.key.size()));
+            typeKey(QString::fromUtf8(rule.key.data(), static_cast<qsizetype>(rule.key.size())));
             click(1, "Command1");
         }
         QVERIFY(visible(1));

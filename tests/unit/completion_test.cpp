@@ -89,7 +89,9 @@ TEST(CompletionTest, StartingKeysFirstThenContainingOnes)
     for (const Case& c : cases) {
         const auto keys = offered(c.typed);
         ASSERT_GE(keys.size(), c.first.size()) << c.typed;
-        EXPECT_EQ(std::vector<std::string>(keys.begin(), keys.begin() + c.first.size()), c.first) << c.typed;
+        EXPECT_EQ(std::vector<std::string>(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(c.first.size())),
+                  c.first)
+            << c.typed;
     }
 }
 

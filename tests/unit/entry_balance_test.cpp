@@ -150,7 +150,7 @@ Calc::Texts typing(const CalculatorDef& def, std::mt19937& rng)
             // Up to a million, small amounts as often as large ones.
             text = hundredths(rng() % 100'000'000 >> rng() % 27);
         }
-        if (roll == 2 && !text.empty()) text = "-" + text;  // a reversal
+        if (roll == 2 && !text.empty()) text.insert(text.begin(), '-');  // a reversal
         typed.push_back(text);
         texts[item.text] = text;
     }
@@ -168,7 +168,7 @@ TEST(EntryBalance, EveryWindow)
 {
     std::set<const Unbalanced*> used;
     for (FormId form = 2; form <= 100; ++form) {
-        std::mt19937 rng(form);
+        std::mt19937 rng(static_cast<unsigned>(form));
         std::set<std::string> reported;  // one failure per entry
         for (int i = 0; i < 200; ++i) {
             const Calc::Texts texts = typing(calculatorDef(form), rng);

@@ -42,7 +42,8 @@ constexpr std::size_t kMegabyte = std::size_t{1} << 20;
 std::string shown(const std::string& bytes)
 {
     std::string out = "[";
-    for (unsigned char c : bytes.substr(0, 80)) {
+    for (const char ch : bytes.substr(0, 80)) {
+        const auto c = static_cast<unsigned char>(ch);
         char hex[8];
         if (c >= 0x20 && c < 0x7F) {
             out += static_cast<char>(c);

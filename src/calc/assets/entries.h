@@ -15,7 +15,7 @@ inline constexpr Item kDisposalDepreciation = field(2, "计提累计折旧");
 
 // The lines under 转入清理: the net book value goes to 固定资产清理, the
 // accumulated depreciation is written back and the cost credited.
-inline void transferToDisposal(Calc& c, Num netBookValue, Num depreciation, Num cost)
+inline void transferToDisposal(Calc& c, const Num& netBookValue, const Num& depreciation, const Num& cost)
 {
     c.result("固定资产清理（借）", netBookValue);
     c.result("累计折旧（借）", depreciation);

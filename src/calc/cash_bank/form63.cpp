@@ -17,7 +17,7 @@ struct Sides {
     std::string_view shortageDebit, shortageCredit;  // v < 0, booked as -v
 };
 
-void bySign(Calc& c, Num v, const Sides& s)
+void bySign(Calc& c, const Num& v, const Sides& s)
 {
     if (v > 0) c.entry(s.surplusDebit, s.surplusCredit, v);
     if (v == 0) c.entry(s.zeroDebit, s.zeroCredit, v);
@@ -30,7 +30,7 @@ struct Pending {
     std::string_view debit, credit, zero;  // the counted account: 借, 贷, no side
 };
 
-void pending(Calc& c, Num v, const Pending& p)
+void pending(Calc& c, const Num& v, const Pending& p)
 {
     if (v > 0) {
         c.entry(p.surplusHeading, p.debit, "待处理财产损溢（贷）", v);
@@ -48,7 +48,7 @@ void pending(Calc& c, Num v, const Pending& p)
 // Fixed assets pass through 待处理财产损溢 too. One found enters 固定资产 at
 // its value; one missing leaves 固定资产 at its cost, its net book value -v
 // plus its accumulated depreciation D, and the net book value is the loss.
-void fixedAssets(Calc& c, Num v, Num D)
+void fixedAssets(Calc& c, const Num& v, const Num& D)
 {
     if (v > 0) {
         c.entry("固定资产（借）", "待处理财产损溢（贷）", v);

@@ -9,7 +9,7 @@ namespace bk::calc {
 
 namespace {
 
-void fairValueChange(Calc& c, std::string_view heading, Num carrying, Num fairValue)
+void fairValueChange(Calc& c, std::string_view heading, const Num& carrying, const Num& fairValue)
 {
     if (carrying > 0 && fairValue > 0) {
         Num d = fairValue - carrying;

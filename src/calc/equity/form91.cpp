@@ -19,7 +19,8 @@ struct Investment {
     std::string_view gain;        // the investment income
 };
 
-void buyAndSell(Calc& c, const Investment& k, Num price, Num due, Num buyingCosts, Num salePrice, Num sellingCosts)
+void buyAndSell(Calc& c, const Investment& k, const Num& price, const Num& due, const Num& buyingCosts,
+                const Num& salePrice, const Num& sellingCosts)
 {
     Num N = (price - due) + buyingCosts;
     Num Q = buyingCosts + price;

@@ -8,6 +8,9 @@ namespace bk::calc {
 // The value-added tax on the transfer of a financial product: the price
 // difference counts as tax-inclusive at 6 per cent, and the tax part is taken
 // out of it. A sale below the purchase price gives a negative tax.
-inline Num transferTax(Num salePrice, Num purchasePrice) { return ((salePrice - purchasePrice) / 1.06) * 0.06; }
+inline Num transferTax(const Num& salePrice, const Num& purchasePrice)
+{
+    return ((salePrice - purchasePrice) / 1.06) * 0.06;
+}
 
 }  // namespace bk::calc

@@ -13,7 +13,7 @@ namespace {
 
 // The three entries of one purchase: goods in transit, their receipt, and a
 // purchase received at once; each followed by a blank line.
-void purchase(Calc& c, std::string_view freight, Num cost, Num tax, Num paid)
+void purchase(Calc& c, std::string_view freight, const Num& cost, const Num& tax, const Num& paid)
 {
     c.text(freight);
     c.text("未入库");

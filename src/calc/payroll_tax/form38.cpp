@@ -30,8 +30,9 @@ extern const CalculatorDef form38{
 
             // Both modes book the same accrual: the cost centres' charges as
             // typed, the company's total and its six contributions.
-            auto accrual = [&c, d1, d2, d3, d4](std::string_view totalCaption, Num total, Num pension, Num unemployment,
-                                                Num medical, Num injury, Num maternity, Num housing) {
+            auto accrual = [&c, d1, d2, d3, d4](std::string_view totalCaption, const Num& total, const Num& pension,
+                                                const Num& unemployment, const Num& medical, const Num& injury,
+                                                const Num& maternity, const Num& housing) {
                 c.result("生产成本（借）", d1);
                 c.result("制造费用（借）", d2);
                 c.result("管理费用（借）", d3);

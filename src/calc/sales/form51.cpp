@@ -30,7 +30,7 @@ extern const CalculatorDef form51{
             c.blank();
 
             // The full return leaves no revenue to close into the year's profit.
-            Num net = P - P;
+            const Num net = 0;
             c.entry("结转业务收入", "主营业务收入/其他业务收入（借）", "本年利润（贷）", net);
         },
 };

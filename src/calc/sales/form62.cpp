@@ -9,7 +9,7 @@ namespace bk::calc {
 namespace {
 
 // Paying the payable less the discount, and closing the discount.
-void payWithDiscount(Calc& c, Num payable, Num Z, Num D)
+void payWithDiscount(Calc& c, const Num& payable, const Num& Z, const Num& D)
 {
     c.result("应付账款（借）", payable);
     c.result("银行存款（贷）", Z);

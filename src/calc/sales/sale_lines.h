@@ -9,7 +9,8 @@
 namespace bk::calc::sales {
 
 // The amount due (debit), the revenue and the output tax on it (credits).
-inline void saleWithTax(Calc& c, std::string_view debit, Num due, std::string_view revenue, Num price, Num tax)
+inline void saleWithTax(Calc& c, std::string_view debit, const Num& due, std::string_view revenue, const Num& price,
+                        const Num& tax)
 {
     c.result(debit, due);
     c.result(revenue, price);
@@ -18,7 +19,8 @@ inline void saleWithTax(Calc& c, std::string_view debit, Num due, std::string_vi
 
 // A sale at the price with its output tax, under the heading "确认收入":
 // the amount due, the revenue and the tax.
-inline void recogniseSale(Calc& c, std::string_view debit, Num due, std::string_view revenue, Num price, Num tax)
+inline void recogniseSale(Calc& c, std::string_view debit, const Num& due, std::string_view revenue, const Num& price,
+                          const Num& tax)
 {
     c.text("确认收入");
     saleWithTax(c, debit, due, revenue, price, tax);

@@ -24,7 +24,7 @@ extern const CalculatorDef form47{
             // 本年利润 holds the year's net profit alone: the opening balance and
             // the loss brought forward are already in 利润分配-未分配利润.
             c.text("结转净利润");
-            Num P = t1;
+            const Num& P = t1;
             if (P > 0) {
                 c.entry("本年利润（借）", "利润分配-未分配利润（贷）", P);
             }
