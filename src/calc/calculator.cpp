@@ -1,6 +1,7 @@
 #include "calc/calculator.h"
 
 #include <algorithm>
+#include <array>
 #include <set>
 
 #include "ui/number_text.h"
@@ -152,11 +153,17 @@ WindowSpec calculatorSpec(const CalculatorDef& def)
 
 FormId calculatorOpening(FormId form)
 {
+    // Looked up on every 退出: the links are gathered once.
+    static const auto openers = [] {
+        std::array<FormId, kLastForm + 1> o{};
+        for (FormId from = kFirstCalculator; from <= kLastForm; ++from)
+            for (const Item& item : calculatorDef(from).items)
+                if (item.opens >= kFirstCalculator && item.opens <= kLastForm && !o[static_cast<size_t>(item.opens)])
+                    o[static_cast<size_t>(item.opens)] = from;
+        return o;
+    }();
     if (form < kFirstCalculator || form > kLastForm) return 0;
-    for (FormId from = kFirstCalculator; from <= kLastForm; ++from)
-        for (const Item& item : calculatorDef(from).items)
-            if (item.opens == form) return from;
-    return 0;
+    return openers[static_cast<size_t>(form)];
 }
 
 }  // namespace bk::calc

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -76,10 +77,11 @@ struct KeyHint {
 };
 
 // What a window holds that its drawing shows: the texts of its boxes and
-// the lines printed since the last clear.
+// the lines printed since the last clear. It refers to what the program
+// holds, valid during the createWindow call: an adapter copies what it keeps.
 struct WindowContent {
-    std::map<int, std::string> texts;  // TextN -> its text
-    std::vector<std::string> lines;    // row 0 first
+    const std::map<int, std::string>& texts;  // TextN -> its text
+    std::span<const std::string> lines;       // row 0 first
 };
 
 // A window is drawn only while it is on screen: the program creates its

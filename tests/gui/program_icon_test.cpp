@@ -90,8 +90,9 @@ private slots:
 
     void everyWindowShowsIt()
     {
+        const std::map<int, std::string> none;
         for (bk::FormId form = bk::kFirstCalculator; form <= bk::kLastForm; ++form) {
-            toolkit_->createWindow(Application::windowSpec(form), {});
+            toolkit_->createWindow(Application::windowSpec(form), {none, {}});
             toolkit_->showWindow(form);
             QWidget* w = toolkit_->window(form);
             QVERIFY2(w && w->isVisible(), qPrintable(QString::number(form)));

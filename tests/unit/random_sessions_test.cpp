@@ -74,6 +74,7 @@ TEST(SessionCheckTest, FindsDrawingsKeptOrMadeWrong)
     std::ostringstream log;
     RecordingToolkit screen(log);
     const WindowSpec spec = Application::windowSpec(2);
+    const std::map<int, std::string> none;
     struct Case {
         const char* what;
         std::function<void(SessionCheck&)> told;
@@ -82,35 +83,35 @@ TEST(SessionCheckTest, FindsDrawingsKeptOrMadeWrong)
     const Case cases[] = {
         {"drawn and shown",
          [&](SessionCheck& c) {
-             c.createWindow(spec, {});
+             c.createWindow(spec, {none, {}});
              c.showWindow(2);
          },
          std::nullopt},
         {"shown undrawn", [&](SessionCheck& c) { c.showWindow(2); }, "Form2 was shown before it was drawn"},
         {"kept while hidden",
          [&](SessionCheck& c) {
-             c.createWindow(spec, {});
+             c.createWindow(spec, {none, {}});
              c.showWindow(2);
              c.hideWindow(2);
          },
          "Form2 is drawn while it is hidden"},
         {"let go while shown",
          [&](SessionCheck& c) {
-             c.createWindow(spec, {});
+             c.createWindow(spec, {none, {}});
              c.showWindow(2);
              c.destroyWindow(2);
          },
          "Form2's drawing was let go while it was shown"},
         {"drawn twice",
          [&](SessionCheck& c) {
-             c.createWindow(spec, {});
-             c.createWindow(spec, {});
+             c.createWindow(spec, {none, {}});
+             c.createWindow(spec, {none, {}});
          },
          "Form2 was drawn twice"},
         {"drawn without its lines",
          [&](SessionCheck& c) {
              c.printLine(2, 0, "甲");
-             c.createWindow(spec, {});
+             c.createWindow(spec, {none, {}});
              c.showWindow(2);
          },
          "Form2 was drawn without the lines printed on it"},

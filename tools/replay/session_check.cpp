@@ -12,12 +12,13 @@ void SessionCheck::createWindow(const WindowSpec& spec, const WindowContent& con
     std::optional<std::string> wrong;
     if (drawn_.at(slot(form)))
         wrong = " was drawn twice";
-    else if (content.lines != printed_.at(slot(form)))
+    else if (!std::ranges::equal(content.lines, printed_.at(slot(form))))
         wrong = " was drawn without the lines printed on it";
-    for (const auto& [where, text] : typed_) {
-        const auto given = content.texts.find(where.second);
-        if (where.first == form && (given == content.texts.end() || given->second != text))
-            wrong = " was drawn without what was typed into Text" + std::to_string(where.second);
+    // What was typed into this window, its entries in typed_ being together.
+    for (auto it = typed_.lower_bound({form, 0}); it != typed_.end() && it->first.first == form; ++it) {
+        const auto given = content.texts.find(it->first.second);
+        if (given == content.texts.end() || given->second != it->second)
+            wrong = " was drawn without what was typed into Text" + std::to_string(it->first.second);
     }
     if (wrong && !broken_) broken_ = formName(form) + *wrong;
     drawn_.at(slot(form)) = true;
