@@ -102,7 +102,9 @@ std::optional<std::string> Application::click(FormId form, ControlKind kind, int
         else
             pressCalculator(form, number);
     } else if (kind == ControlKind::Label) {
-        if (FormId target = labelLink(form, number)) windows_.show(target);
+        // A caption that links opens the window its layout names.
+        const ControlSpec* label = windows_.get(form).control(ControlKind::Label, number);
+        if (label && label->opens) windows_.show(label->opens);
     }
     return std::nullopt;
 }

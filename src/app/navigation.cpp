@@ -22,12 +22,4 @@ std::string windowTitle(FormId form)
     return formName(form);
 }
 
-FormId labelLink(FormId form, int labelNumber)
-{
-    if (form < kFirstCalculator || form > kLastForm) return 0;
-    for (const ControlSpec& c : calc::calculatorSpec(form).controls)
-        if (c.kind == ControlKind::Label && c.number == labelNumber) return c.opens;
-    return 0;
-}
-
 }  // namespace bk

@@ -17,7 +17,4 @@ FormId returnWindow(FormId calculator);
 // first key that opens it) and its window name, "应收账款 — Form4".
 std::string windowTitle(FormId form);
 
-// The window a click on that caption label opens, or 0 for an inert label.
-FormId labelLink(FormId form, int labelNumber);
-
 }  // namespace bk

@@ -207,8 +207,6 @@ TEST(CalculatorLayoutTest, LinkStaysOnItsCaptionWhenItemsMove)
         if (c.opens) linkLabel = c.number;
     }
     EXPECT_EQ(linkLabel, 1);
-    EXPECT_EQ(labelLink(79, 6), 25);
-    EXPECT_EQ(labelLink(79, 1), 0);
     EXPECT_EQ(returnWindow(25), 79);
 }
 
