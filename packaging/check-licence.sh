@@ -87,7 +87,7 @@ done
 program_files=(
   src/app/main.cpp
   src/ui/qt/qt_toolkit.cpp
-  src/calc/statements/form46.cpp
+  src/calc/windows/statements/period_end_closing.cpp
   "packaging/$id.desktop"
   packaging/man/bookkeeper.1
   packaging/debian/changelog

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "calc/calculator.h"
-#include "calc/equity/transfer_tax.h"
+#include "calc/windows/investments/transfer_tax.h"
 
 namespace bk::calc {
 

@@ -1,4 +1,4 @@
-#include "calc/payroll_tax/expense.h"
+#include "calc/windows/expenses/expense.h"
 
 #include "calc/entries.h"
 

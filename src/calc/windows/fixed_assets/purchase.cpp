@@ -5,7 +5,7 @@
 // 固定资产 with its VAT. Each group prints only when its amounts are
 // filled in (packing may stay empty); its totals are worked out first, so an amount too large stops
 // the press before any line of that group.
-#include "calc/assets/entries.h"
+#include "calc/entries.h"
 
 namespace bk::calc {
 

@@ -1,5 +1,5 @@
 // Form93: manufacturing overhead paid from the bank, with the input VAT on it.
-#include "calc/payroll_tax/expense.h"
+#include "calc/windows/expenses/expense.h"
 
 namespace bk::calc {
 

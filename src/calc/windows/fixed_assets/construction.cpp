@@ -3,7 +3,7 @@
 // general VAT payer (VAT deducted) and once for a small-scale payer (VAT part
 // of the cost). Every total is worked out just before its line, so an amount
 // too large leaves the lines above it.
-#include "calc/assets/entries.h"
+#include "calc/entries.h"
 
 namespace bk::calc {
 

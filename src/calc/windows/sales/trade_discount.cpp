@@ -1,7 +1,7 @@
 // Form49: a sale at a trade discount on the list price, paid within the
 // cash-discount term; the cash discount is taken on the receivable with its
 // tax and closed from 财务费用 into the year's profit.
-#include "calc/sales/sale_lines.h"
+#include "calc/windows/sales/sale_lines.h"
 
 namespace bk::calc {
 

@@ -2,7 +2,7 @@
 // statement: the goods leave stock, the sale is booked with 13% output tax,
 // the consignee's commission (with 6% input tax) is withheld from the
 // receivable and the rest comes into the bank.
-#include "calc/sales/sale_lines.h"
+#include "calc/windows/sales/sale_lines.h"
 
 namespace bk::calc {
 

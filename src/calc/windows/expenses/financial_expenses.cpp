@@ -1,6 +1,6 @@
 // Form94: financial expenses paid from the bank, with the input VAT on them,
 // and their closing to the year's profit.
-#include "calc/payroll_tax/expense.h"
+#include "calc/windows/expenses/expense.h"
 
 namespace bk::calc {
 

@@ -1,6 +1,6 @@
 // Form15: the value-added tax due on the transfer of a financial product.
 #include "calc/calculator.h"
-#include "calc/equity/transfer_tax.h"
+#include "calc/windows/investments/transfer_tax.h"
 
 namespace bk::calc {
 

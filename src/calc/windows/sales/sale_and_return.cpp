@@ -1,7 +1,7 @@
 // Form51: a sale of goods, materials or packaging, paid, and then returned in
 // full: the sale and its cost are reversed, the refund leaves the bank, and
 // the revenue closed into the year's profit is what is left of it, nothing.
-#include "calc/sales/sale_lines.h"
+#include "calc/windows/sales/sale_lines.h"
 
 namespace bk::calc {
 

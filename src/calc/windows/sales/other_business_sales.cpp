@@ -1,6 +1,6 @@
 // Form52: a sale of materials or other items outside the main business,
 // booked as 其他业务收入 with the materials' cost as 其他业务成本.
-#include "calc/sales/sale_lines.h"
+#include "calc/windows/sales/sale_lines.h"
 
 namespace bk::calc {
 

@@ -1,5 +1,5 @@
 // Form59: other expenses paid from the bank, with the input VAT on them.
-#include "calc/payroll_tax/expense.h"
+#include "calc/windows/expenses/expense.h"
 
 namespace bk::calc {
 

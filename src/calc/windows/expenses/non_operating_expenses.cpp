@@ -2,7 +2,7 @@
 // amounts are filled in: the scrapping of an intangible asset (its value not
 // yet amortised is a loss), a late-payment fine paid, and the closing of
 // 营业外支出 to the year's profit.
-#include "calc/assets/entries.h"
+#include "calc/entries.h"
 
 namespace bk::calc {
 

@@ -2,7 +2,7 @@
 // ways: the freight advanced for the customer as a receivable of its own, or
 // ("或") added to the receivable of the sale. Either way the freight leaves
 // the bank once.
-#include "calc/sales/sale_lines.h"
+#include "calc/windows/sales/sale_lines.h"
 
 namespace bk::calc {
 

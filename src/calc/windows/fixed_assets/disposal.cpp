@@ -2,7 +2,7 @@
 // proceeds of the remains with their output VAT, the disposal costs, and the
 // balance of 固定资产清理 closed as a loss (营业外支出) or a gain (资产处置损益).
 // A balance of exactly 0 needs no closing line.
-#include "calc/assets/entries.h"
+#include "calc/windows/fixed_assets/disposal_entries.h"
 
 namespace bk::calc {
 

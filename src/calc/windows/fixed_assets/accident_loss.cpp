@@ -2,7 +2,7 @@
 // salvage taken into stores, the clearing costs with their VAT, the insurance
 // claim booked and received, and what is left closed to 营业外支出-非常损失.
 // The loss is printed with its sign, negative when the claim exceeds it.
-#include "calc/assets/entries.h"
+#include "calc/windows/fixed_assets/disposal_entries.h"
 
 namespace bk::calc {
 
