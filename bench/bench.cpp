@@ -14,8 +14,8 @@
 #include "calc/calculator.h"
 #include "lookup/lookup_table.h"
 #include "replay.h"
-#include "ui/arith.h"
-#include "ui/number_text.h"
+#include "num/arith.h"
+#include "num/number_text.h"
 #include "ui/output_surface.h"
 #include "ui/recording_toolkit.h"
 

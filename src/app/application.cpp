@@ -7,8 +7,8 @@
 #include "lookup/completion.h"
 #include "lookup/key_hint.h"
 #include "lookup/lookup_table.h"
-#include "ui/arith.h"
-#include "ui/field_text.h"
+#include "num/arith.h"
+#include "num/field_text.h"
 
 namespace bk {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <set>
 
-#include "ui/number_text.h"
+#include "num/number_text.h"
 
 namespace bk::calc {
 

@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/arith.h"
+#include "num/arith.h"
 #include "ui/output_surface.h"
 #include "ui/toolkit.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/number_text.h"
+#include "num/number_text.h"
 
 namespace bk {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/arith.h"
+#include "num/arith.h"
 #include "ui/toolkit.h"
 
 namespace bk {

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "ui/arith.h"
-#include "ui/number_text.h"
+#include "num/arith.h"
+#include "num/number_text.h"
 
 namespace bk::fuzz {
 

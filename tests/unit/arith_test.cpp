@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "ui/arith.h"
+#include "num/arith.h"
 
 namespace bk {
 namespace {

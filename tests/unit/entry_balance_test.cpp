@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "calc/calculator.h"
-#include "ui/number_text.h"
+#include "num/number_text.h"
 #include "ui/output_surface.h"
 #include "ui/recording_toolkit.h"
 

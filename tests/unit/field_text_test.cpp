@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/field_text.h"
+#include "num/field_text.h"
 
 namespace bk {
 namespace {

@@ -1,8 +1,8 @@
 // Tests of the number text: formatNumber (amount -> printed text) and
 // readNumber (input-field text -> amount).
-#include "ui/number_text.h"
+#include "num/number_text.h"
 
-#include "ui/arith.h"
+#include "num/arith.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/arith.h"
+#include "num/arith.h"
 
 #include <cfloat>
 #include <cmath>

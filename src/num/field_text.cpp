@@ -1,7 +1,7 @@
-#include "ui/field_text.h"
+#include "num/field_text.h"
 
-#include "ui/arith.h"
-#include "ui/number_text.h"
+#include "num/arith.h"
+#include "num/number_text.h"
 
 namespace bk {
 

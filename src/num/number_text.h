@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/arith.h"
+#include "num/arith.h"
 
 namespace bk {
 

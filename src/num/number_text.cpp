@@ -1,6 +1,6 @@
-#include "ui/number_text.h"
+#include "num/number_text.h"
 
-#include "ui/arith.h"
+#include "num/arith.h"
 
 #include <algorithm>
 #include <cmath>
