@@ -16,7 +16,7 @@
 #include "replay.h"
 #include "num/arith.h"
 #include "num/number_text.h"
-#include "ui/output_surface.h"
+#include "window/output_surface.h"
 #include "ui/recording_toolkit.h"
 
 namespace {

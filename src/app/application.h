@@ -11,7 +11,7 @@
 
 #include "app/window_registry.h"
 #include "lookup/subjects.h"
-#include "ui/toolkit.h"
+#include "window/toolkit.h"
 
 namespace bk {
 

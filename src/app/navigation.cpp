@@ -2,7 +2,7 @@
 
 #include "calc/calculator.h"
 #include "lookup/lookup_table.h"
-#include "ui/ui_texts.h"
+#include "window/ui_texts.h"
 
 namespace bk {
 

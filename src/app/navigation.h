@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/toolkit.h"
+#include "window/toolkit.h"
 
 namespace bk {
 

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/output_surface.h"
-#include "ui/toolkit.h"
+#include "window/output_surface.h"
+#include "window/toolkit.h"
 
 namespace bk {
 

@@ -20,8 +20,8 @@
 #include <vector>
 
 #include "num/arith.h"
-#include "ui/output_surface.h"
-#include "ui/toolkit.h"
+#include "window/output_surface.h"
+#include "window/toolkit.h"
 
 namespace bk::calc {
 

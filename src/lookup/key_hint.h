@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/toolkit.h"
+#include "window/toolkit.h"
 
 namespace bk::lookup {
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "lookup/subjects.h"
-#include "ui/toolkit.h"
+#include "window/toolkit.h"
 
 namespace bk::lookup {
 

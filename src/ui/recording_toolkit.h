@@ -7,7 +7,7 @@
 
 #include <ostream>
 
-#include "ui/toolkit.h"
+#include "window/toolkit.h"
 
 namespace bk {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/toolkit.h"
+#include "window/toolkit.h"
 
 namespace bk {
 

@@ -9,8 +9,8 @@
 
 #include "app/application.h"
 #include "lookup/completion.h"
-#include "ui/output_surface.h"
-#include "ui/ui_texts.h"
+#include "window/output_surface.h"
+#include "window/ui_texts.h"
 #include "ui/web_toolkit.h"
 
 using emscripten::val;

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "calc/calculator.h"
-#include "ui/output_surface.h"
+#include "window/output_surface.h"
 #include "ui/recording_toolkit.h"
 
 namespace bk::calc {

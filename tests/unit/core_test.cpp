@@ -9,7 +9,7 @@
 #include "app/navigation.h"
 #include "calc/calculator.h"
 #include "lookup/lookup_table.h"
-#include "ui/output_surface.h"
+#include "window/output_surface.h"
 #include "ui/recording_toolkit.h"
 
 namespace bk {

@@ -17,7 +17,7 @@
 
 #include "calc/calculator.h"
 #include "num/number_text.h"
-#include "ui/output_surface.h"
+#include "window/output_surface.h"
 #include "ui/recording_toolkit.h"
 
 namespace bk::calc {

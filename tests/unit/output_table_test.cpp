@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "ui/output_surface.h"
+#include "window/output_surface.h"
 #include "ui/recording_toolkit.h"
 
 namespace bk {

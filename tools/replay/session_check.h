@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "app/application.h"
-#include "ui/toolkit.h"
+#include "window/toolkit.h"
 
 namespace bk {
 

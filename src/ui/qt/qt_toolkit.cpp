@@ -35,7 +35,7 @@
 
 #include "app/application.h"
 #include "lookup/completion.h"
-#include "ui/ui_texts.h"
+#include "window/ui_texts.h"
 
 namespace bk {
 

@@ -10,7 +10,7 @@
 #include <array>
 #include <vector>
 
-#include "ui/toolkit.h"
+#include "window/toolkit.h"
 
 namespace bk {
 

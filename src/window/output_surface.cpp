@@ -1,4 +1,4 @@
-#include "ui/output_surface.h"
+#include "window/output_surface.h"
 
 #include <algorithm>
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "num/arith.h"
-#include "ui/toolkit.h"
+#include "window/toolkit.h"
 
 namespace bk {
 

@@ -1,4 +1,4 @@
-#include "ui/toolkit.h"
+#include "window/toolkit.h"
 
 namespace bk {
 
