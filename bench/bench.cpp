@@ -13,11 +13,11 @@
 
 #include "calc/calculator.h"
 #include "lookup/lookup_table.h"
-#include "replay.h"
+#include "replay/replay.h"
 #include "num/arith.h"
 #include "num/number_text.h"
 #include "window/output_surface.h"
-#include "ui/recording_toolkit.h"
+#include "replay/recording_toolkit.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include "app/application.h"
 #include "lookup/lookup_table.h"
-#include "ui/qt/qt_toolkit.h"
+#include "qt/qt_toolkit.h"
 
 namespace {
 

@@ -85,8 +85,8 @@ done
 # --- agreement --------------------------------------------------------------
 # The sources of what the package installs, each under the project's licence.
 program_files=(
-  src/app/main.cpp
-  src/ui/qt/qt_toolkit.cpp
+  frontends/qt/main.cpp
+  frontends/qt/qt_toolkit.cpp
   src/calc/windows/statements/period_end_closing.cpp
   "packaging/$id.desktop"
   packaging/man/bookkeeper.1

@@ -16,8 +16,8 @@ cmake --build build-web/wasm --parallel "$(nproc)"
 site=build-web/site
 rm -rf "$site"
 mkdir -p "$site"
-web/node_modules/.bin/tsc -p web
-cp web/index.html web/style.css web/manifest.webmanifest build-web/wasm/bin/bookkeeper.js build-web/wasm/bin/bookkeeper.wasm "$site/"
+frontends/web/node_modules/.bin/tsc -p frontends/web
+cp frontends/web/index.html frontends/web/style.css frontends/web/manifest.webmanifest build-web/wasm/bin/bookkeeper.js build-web/wasm/bin/bookkeeper.wasm "$site/"
 cp packaging/icons/hicolor/scalable/apps/io.github.bookkeeper.Bookkeeper.svg "$site/icon.svg"
 cp packaging/icons/hicolor/256x256/apps/io.github.bookkeeper.Bookkeeper.png "$site/icon-256.png"
 # The licence and the notices of what the WebAssembly carries, linked from the page.
@@ -29,5 +29,5 @@ scripts/third-party-notices.sh >"$site/THIRD-PARTY-NOTICES.txt"
 files=$(cd "$site" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 version=$(cd "$site" && echo "$files" | xargs sha256sum | sha256sum | cut -c1-16)
 list=$(printf '"./"'; for f in $files; do printf ', "%s"' "$f"; done)
-sed -e "s|@VERSION@|$version|" -e "s|@FILES@|[$list]|" web/sw.js >"$site/sw.js"
+sed -e "s|@VERSION@|$version|" -e "s|@FILES@|[$list]|" frontends/web/sw.js >"$site/sw.js"
 echo "web edition: $site (version $version)"

@@ -38,8 +38,8 @@ case "$mode" in
       -DBOOKKEEPER_WERROR="${BOOKKEEPER_WERROR:-OFF}"
     cmake --build build --parallel "$(nproc)"
     # The page's npm packages, exactly as the lockfile pins them.
-    if [ ! -f web/node_modules/.package-lock.json ] || [ web/package-lock.json -nt web/node_modules/.package-lock.json ]; then
-      (cd web && npm ci --no-audit --no-fund)
+    if [ ! -f frontends/web/node_modules/.package-lock.json ] || [ frontends/web/package-lock.json -nt frontends/web/node_modules/.package-lock.json ]; then
+      (cd frontends/web && npm ci --no-audit --no-fund)
     fi
     scripts/build-web.sh
     ;;

@@ -9,7 +9,7 @@
 #include <streambuf>
 #include <string>
 
-#include "replay.h"
+#include "replay/replay.h"
 
 namespace {
 

@@ -27,7 +27,7 @@
 #include "lookup/key_hint.h"
 #include "lookup/lookup_table.h"
 #include "lookup/subjects.h"
-#include "ui/qt/qt_toolkit.h"
+#include "qt/qt_toolkit.h"
 
 using bk::Application;
 using bk::QtToolkit;

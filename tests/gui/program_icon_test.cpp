@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "app/application.h"
-#include "app/program_icon.h"
-#include "ui/qt/qt_toolkit.h"
+#include "qt/program_icon.h"
+#include "qt/qt_toolkit.h"
 
 using bk::Application;
 using bk::QtToolkit;

@@ -10,7 +10,7 @@
 #include "calc/calculator.h"
 #include "lookup/lookup_table.h"
 #include "window/output_surface.h"
-#include "ui/recording_toolkit.h"
+#include "replay/recording_toolkit.h"
 
 namespace bk {
 namespace {

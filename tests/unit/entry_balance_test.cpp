@@ -18,7 +18,7 @@
 #include "calc/calculator.h"
 #include "num/number_text.h"
 #include "window/output_surface.h"
-#include "ui/recording_toolkit.h"
+#include "replay/recording_toolkit.h"
 
 namespace bk::calc {
 namespace {

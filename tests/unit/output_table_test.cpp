@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "window/output_surface.h"
-#include "ui/recording_toolkit.h"
+#include "replay/recording_toolkit.h"
 
 namespace bk {
 namespace {

@@ -14,10 +14,10 @@
 
 #include "app/application.h"
 #include "lookup/lookup_table.h"
-#include "replay.h"
-#include "session_check.h"
-#include "session_maker.h"
-#include "ui/recording_toolkit.h"
+#include "replay/replay.h"
+#include "replay/session_check.h"
+#include "replay/session_maker.h"
+#include "replay/recording_toolkit.h"
 
 namespace bk {
 namespace {

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "replay.h"
+#include "replay/replay.h"
 
 namespace bk {
 namespace {

@@ -1,4 +1,4 @@
-#include "session_check.h"
+#include "replay/session_check.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/program_icon.h"
+#include "qt/program_icon.h"
 
 #include <QApplication>
 #include <QIcon>

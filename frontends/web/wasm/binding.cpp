@@ -11,7 +11,7 @@
 #include "lookup/completion.h"
 #include "window/output_surface.h"
 #include "window/ui_texts.h"
-#include "ui/web_toolkit.h"
+#include "web/wasm/web_toolkit.h"
 
 using emscripten::val;
 

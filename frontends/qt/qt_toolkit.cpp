@@ -1,4 +1,4 @@
-#include "ui/qt/qt_toolkit.h"
+#include "qt/qt_toolkit.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

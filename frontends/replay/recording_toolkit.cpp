@@ -1,4 +1,4 @@
-#include "ui/recording_toolkit.h"
+#include "replay/recording_toolkit.h"
 
 namespace bk {
 

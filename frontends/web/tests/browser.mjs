@@ -9,7 +9,7 @@ import { spawnSync } from "node:child_process";
 import { chromium } from "playwright-core";
 
 const here = dirname(fileURLToPath(import.meta.url));
-export const repo = resolve(here, "../..");
+export const repo = resolve(here, "../../..");
 export const site = process.env.BOOKKEEPER_SITE ?? join(repo, "build-web/site");
 
 const types = {

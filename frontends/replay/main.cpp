@@ -3,7 +3,7 @@
 #include <cstring>
 #include <iostream>
 
-#include "replay.h"
+#include "replay/replay.h"
 
 int main(int argc, char** argv)
 {

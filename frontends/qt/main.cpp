@@ -2,8 +2,8 @@
 #include <QApplication>
 
 #include "app/application.h"
-#include "app/program_icon.h"
-#include "ui/qt/qt_toolkit.h"
+#include "qt/program_icon.h"
+#include "qt/qt_toolkit.h"
 
 int main(int argc, char** argv)
 {

@@ -1,4 +1,4 @@
-#include "ui/web_toolkit.h"
+#include "web/wasm/web_toolkit.h"
 
 #include <utility>
 

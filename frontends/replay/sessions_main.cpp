@@ -4,7 +4,7 @@
 #include <cstring>
 #include <iostream>
 
-#include "session_maker.h"
+#include "replay/session_maker.h"
 
 int main(int argc, char** argv)
 {

@@ -1,4 +1,4 @@
-#include "replay.h"
+#include "replay/replay.h"
 
 #include <charconv>
 #include <optional>
@@ -7,8 +7,8 @@
 
 #include "app/application.h"
 #include "lookup/lookup_table.h"
-#include "session_check.h"
-#include "ui/recording_toolkit.h"
+#include "replay/session_check.h"
+#include "replay/recording_toolkit.h"
 
 namespace bk {
 
