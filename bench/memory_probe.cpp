@@ -71,9 +71,9 @@ int main(int argc, char** argv)
         app.start();
         showEveryWindow(app);
         int created = 0;
-        for (bk::FormId form = bk::kMainForm; form <= bk::kLastForm; ++form)
+        for (bk::FormId form = bk::kMainForm; form <= bk::Application::lastWindow(); ++form)
             created += app.windows().find(form) != nullptr;
-        if (created != bk::kLastForm) {
+        if (created != bk::Application::lastWindow()) {
             std::fprintf(stderr, "only %d windows were created\n", created);
             return 1;
         }

@@ -13,13 +13,15 @@ import subprocess
 import sys
 
 AMOUNTS = ['10000', '0.13', '12', '2500', '0.06', '3', '800', '1500.5', '36', '200']
-RETURNS_TO = {18: 19, 25: 79}
-
 
 def main():
     replay = sys.argv[1]
-    commands = 'rules\n' + ''.join(f'controls Form{f}\n' for f in range(2, 101))
-    answer = subprocess.run([replay], input=commands, capture_output=True, text=True, check=True).stdout
+    ask = lambda commands: subprocess.run([replay], input=commands, capture_output=True, text=True, check=True).stdout
+    # Every calculator, and the window its close box returns to.
+    returns = {int(f): int(r) for f, r in re.findall(r'^form Form(\d+) \[.*\] Form(\d+)$', ask('windows\n'), re.M)}
+    if not returns:
+        sys.exit(f'{replay} listed no windows')
+    answer = ask('rules\n' + ''.join(f'controls Form{f}\n' for f in sorted(returns)))
     keys = []
     opens = {}
     for n, key, windows in re.findall(r'^rule (\d+) \[(.*)\]((?: Form\d+)*)$', answer, re.M):
@@ -47,10 +49,13 @@ def main():
                 out += [f'set Form{form}.Text{t} {AMOUNTS[i % len(AMOUNTS)]}' for i, t in enumerate(fields[form])]
                 out.append(f'click Form{form}.Command1')
             out.append(f'close Form{form}')
-            if form in RETURNS_TO:
-                out.append(f'close Form{RETURNS_TO[form]}')
+            # Closing a linked window shows the one it was opened from.
+            back = returns[form]
+            while back in returns:
+                out.append(f'close Form{back}')
+                back = returns[back]
     out.append('state')
-    missing = set(range(2, 101)) - pressed
+    missing = set(returns) - pressed
     if missing:
         sys.exit(f'calculators never opened: {sorted(missing)}')
     print('\n'.join(out))

@@ -669,21 +669,21 @@ QtToolkit::QtToolkit() = default;
 
 QtToolkit::~QtToolkit()
 {
-    for (FormWindow* w : windows_) delete w;
+    for (const auto& [form, w] : windows_) delete w;
     for (const QPointer<FormWindow>& w : letGo_) delete w.data();
 }
 
 void QtToolkit::createWindow(const WindowSpec& spec, const WindowContent& content)
 {
-    if (windows_.at(static_cast<size_t>(spec.form))) destroyWindow(spec.form);
+    if (windows_[spec.form]) destroyWindow(spec.form);
     auto* w = new FormWindow(spec, app_);
     w->restore(content);
-    windows_.at(static_cast<size_t>(spec.form)) = w;
+    windows_[spec.form] = w;
 }
 
 void QtToolkit::destroyWindow(FormId form)
 {
-    FormWindow*& w = windows_.at(static_cast<size_t>(form));
+    FormWindow*& w = windows_[form];
     if (!w) return;
     // This may come from inside one of the window's own handlers (its 退出
     // button, its close box): it is deleted once that has returned, or with
@@ -696,13 +696,13 @@ void QtToolkit::destroyWindow(FormId form)
 
 QWidget* QtToolkit::window(FormId form) const
 {
-    if (form < kMainForm || form > kLastForm) return nullptr;
-    return windows_[static_cast<size_t>(form)];
+    const auto drawn = windows_.find(form);
+    return drawn == windows_.end() ? nullptr : drawn->second;
 }
 
 void QtToolkit::showWindow(FormId form)
 {
-    FormWindow* w = windows_.at(static_cast<size_t>(form));
+    FormWindow* w = windows_[form];
     if (!w) return;
     w->show();
     w->raise();
@@ -711,35 +711,35 @@ void QtToolkit::showWindow(FormId form)
 
 void QtToolkit::hideWindow(FormId form)
 {
-    if (FormWindow* w = windows_.at(static_cast<size_t>(form))) w->hide();
+    if (FormWindow* w = windows_[form]) w->hide();
 }
 
 // A window without a drawing shows its lines when it is drawn again.
 void QtToolkit::printLine(FormId form, int row, const std::string& text)
 {
-    if (FormWindow* w = windows_.at(static_cast<size_t>(form))) w->printLine(row, QString::fromStdString(text));
+    if (FormWindow* w = windows_[form]) w->printLine(row, QString::fromStdString(text));
 }
 
 void QtToolkit::clearOutput(FormId form)
 {
-    if (FormWindow* w = windows_.at(static_cast<size_t>(form))) w->clearOutput();
+    if (FormWindow* w = windows_[form]) w->clearOutput();
 }
 
 void QtToolkit::showHint(FormId form, const KeyHint& hint)
 {
-    if (FormWindow* w = windows_.at(static_cast<size_t>(form))) w->showHint(hint);
+    if (FormWindow* w = windows_[form]) w->showHint(hint);
 }
 
 void QtToolkit::showFault(FormId form, int /*code*/, const std::string& message)
 {
     QMessageBox box(QMessageBox::Critical, fromCore(ui_texts::kFaultTitle), QString::fromStdString(message),
-                    QMessageBox::Ok, windows_.at(static_cast<size_t>(form)));
+                    QMessageBox::Ok, windows_[form]);
     box.exec();
 }
 
 void QtToolkit::quit()
 {
-    for (FormWindow* w : windows_)
+    for (const auto& [form, w] : windows_)
         if (w) w->hide();
     QCoreApplication::quit();
 }

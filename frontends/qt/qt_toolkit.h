@@ -7,7 +7,7 @@
 
 #include <QPointer>
 #include <QWidget>
-#include <array>
+#include <map>
 #include <vector>
 
 #include "window/toolkit.h"
@@ -40,7 +40,7 @@ public:
 
 private:
     Application* app_ = nullptr;
-    std::array<FormWindow*, kLastForm + 1> windows_{};  // the windows drawn, by form
+    std::map<FormId, FormWindow*> windows_;  // the windows drawn (or none), by form
     std::vector<QPointer<FormWindow>> letGo_;           // destroyed, to be deleted
 };
 

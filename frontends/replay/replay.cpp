@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/application.h"
+#include "app/navigation.h"
 #include "lookup/lookup_table.h"
 #include "replay/session_check.h"
 #include "replay/recording_toolkit.h"
@@ -37,7 +38,7 @@ std::optional<FormId> parseForm(std::string_view s)
 {
     if (!s.starts_with("Form")) return std::nullopt;
     auto n = parseCount(s.substr(4));
-    if (!n || *n < kMainForm || *n > kLastForm) return std::nullopt;
+    if (!n || *n < kMainForm || *n > Application::lastWindow()) return std::nullopt;
     return *n;
 }
 
@@ -100,6 +101,16 @@ public:
                 log_ << "rule " << rule.number << " [" << rule.key << ']';
                 for (const lookup::RuleAction& a : rule.actions)
                     if (a.kind == lookup::RuleAction::Kind::OpenWindow) log_ << ' ' << formName(a.window);
+                log_ << '\n';
+            }
+            return true;
+        }
+        if (verb == "windows" && space == std::string_view::npos) {
+            log_ << "> " << line << '\n';
+            for (FormId f = kMainForm; f <= Application::lastWindow(); ++f)
+            {
+                log_ << "form " << formName(f) << " [" << windowTitle(f) << ']';
+                if (f != kMainForm) log_ << ' ' << formName(returnWindow(f));
                 log_ << '\n';
             }
             return true;

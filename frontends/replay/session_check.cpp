@@ -94,7 +94,7 @@ std::optional<std::string> SessionCheck::verify(const Application& app) const
     if (!app.ended()) {
         const auto& visible = windows.visibleFrontFirst();
         if (visible.empty()) return std::string("no window is visible");
-        for (FormId form = kMainForm; form <= kLastForm; ++form) {
+        for (FormId form = kMainForm; form <= Application::lastWindow(); ++form) {
             const bool thought = std::find(visible.begin(), visible.end(), form) != visible.end();
             if (thought != shown_[slot(form)])
                 return formName(form) +
@@ -102,7 +102,7 @@ std::optional<std::string> SessionCheck::verify(const Application& app) const
             if (drawn_[slot(form)] != shown_[slot(form)]) return formName(form) + " is drawn while it is hidden";
         }
     }
-    for (FormId form = kMainForm; form <= kLastForm; ++form) {
+    for (FormId form = kMainForm; form <= Application::lastWindow(); ++form) {
         const Window* w = windows.find(form);
         if (!w) {
             if (!printed_[slot(form)].empty()) return formName(form) + " printed before it existed";

@@ -10,7 +10,6 @@
 //     again shows the lines and texts the window holds.
 #pragma once
 
-#include <array>
 #include <map>
 #include <optional>
 #include <string>
@@ -26,7 +25,10 @@ namespace bk {
 // screen was told.
 class SessionCheck : public Toolkit {
 public:
-    explicit SessionCheck(Toolkit& screen) : screen_(screen) {}
+    explicit SessionCheck(Toolkit& screen)
+        : screen_(screen), drawn_(slots()), shown_(slots()), printed_(slots())
+    {
+    }
 
     void createWindow(const WindowSpec& spec, const WindowContent& content) override;
     void destroyWindow(FormId form) override;
@@ -46,11 +48,12 @@ public:
 
 private:
     static size_t slot(FormId form) { return static_cast<size_t>(form); }
+    static size_t slots() { return slot(Application::lastWindow()) + 1; }
 
     Toolkit& screen_;
-    std::array<bool, kLastForm + 1> drawn_{};
-    std::array<bool, kLastForm + 1> shown_{};
-    std::array<std::vector<std::string>, kLastForm + 1> printed_;
+    std::vector<bool> drawn_;  // by window number
+    std::vector<bool> shown_;
+    std::vector<std::vector<std::string>> printed_;
     std::map<std::pair<FormId, int>, std::string> typed_;
     bool quit_ = false;
     std::optional<std::string> broken_;  // a fault seen while it happened

@@ -25,7 +25,7 @@ public:
                 if (action.kind == lookup::RuleAction::Kind::OpenWindow)
                     routes_.push_back({std::string(rule.key), action.window});
         }
-        for (FormId form = kMainForm; form <= kLastForm; ++form) specs_.push_back(Application::windowSpec(form));
+        for (FormId form = kMainForm; form <= Application::lastWindow(); ++form) specs_.push_back(Application::windowSpec(form));
     }
 
     // One session: a few calculators opened by their keys and worked, with
@@ -130,7 +130,7 @@ private:
     // A command on any window, visible or not, with controls it may lack.
     std::string stray()
     {
-        const std::string name = "Form" + std::to_string(pick(1, 100));
+        const std::string name = "Form" + std::to_string(pick(1, Application::lastWindow()));
         switch (pick(0, 6)) {
         case 0: return "set " + name + ".Text" + std::to_string(pick(1, 20)) + " " + text() + "\n";
         case 1: return "click " + name + ".Command" + std::to_string(pick(1, 4)) + "\n";

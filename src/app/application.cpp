@@ -75,7 +75,12 @@ WindowSpec Application::windowSpec(FormId form)
     return spec;
 }
 
-Application::Application(Toolkit& toolkit) : toolkit_(toolkit), windows_(toolkit, &Application::windowSpec) {}
+FormId Application::lastWindow() { return calc::lastCalculator(); }
+
+Application::Application(Toolkit& toolkit)
+    : toolkit_(toolkit), windows_(toolkit, &Application::windowSpec, lastWindow())
+{
+}
 
 void Application::start() { windows_.show(kMainForm); }
 

@@ -49,6 +49,8 @@ public:
 
     // The description of any window, laid out in twips.
     static WindowSpec windowSpec(FormId form);
+    // The largest window number: windows are Form1 (the main window) to this.
+    static FormId lastWindow();
 
 private:
     std::optional<std::string> refusal(FormId form, ControlKind kind, int number) const;

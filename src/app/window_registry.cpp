@@ -26,13 +26,14 @@ const std::string& Window::text(int textNumber) const
 
 void Window::setText(int textNumber, std::string text) { texts_[textNumber] = std::move(text); }
 
-WindowRegistry::WindowRegistry(Toolkit& toolkit, SpecFactory specFor) : toolkit_(toolkit), specFor_(std::move(specFor))
+WindowRegistry::WindowRegistry(Toolkit& toolkit, SpecFactory specFor, FormId lastForm)
+    : toolkit_(toolkit), specFor_(std::move(specFor)), slots_(static_cast<size_t>(lastForm) + 1)
 {
 }
 
 Window& WindowRegistry::get(FormId form)
 {
-    assert(form >= kMainForm && form <= kLastForm);
+    assert(form >= kMainForm && static_cast<size_t>(form) < slots_.size());
     auto& slot = slots_.at(static_cast<size_t>(form));
     if (!slot) slot = std::make_unique<Window>(toolkit_, specFor_(form));
     return *slot;
@@ -40,7 +41,7 @@ Window& WindowRegistry::get(FormId form)
 
 Window* WindowRegistry::find(FormId form)
 {
-    if (form < kMainForm || form > kLastForm) return nullptr;
+    if (form < kMainForm || static_cast<size_t>(form) >= slots_.size()) return nullptr;
     return slots_[static_cast<size_t>(form)].get();
 }
 

@@ -1,4 +1,4 @@
-// The single instances of the 100 windows.
+// The single instances of the windows, one for each window number.
 //
 // A slot is empty until its window is first used; every operation that names
 // a window creates it (hidden, fields empty) if need be. Windows are never
@@ -52,9 +52,10 @@ private:
 class WindowRegistry {
 public:
     using SpecFactory = std::function<WindowSpec(FormId)>;
-    WindowRegistry(Toolkit& toolkit, SpecFactory specFor);
+    // Windows 1 to `lastForm`.
+    WindowRegistry(Toolkit& toolkit, SpecFactory specFor, FormId lastForm);
 
-    // The window, created hidden on first use. `form` must be 1..100.
+    // The window, created hidden on first use. `form` must be 1..lastForm.
     Window& get(FormId form);
     // The window if it exists already, else nullptr.
     Window* find(FormId form);
@@ -72,7 +73,7 @@ public:
 private:
     Toolkit& toolkit_;
     SpecFactory specFor_;
-    std::array<std::unique_ptr<Window>, kLastForm + 1> slots_;
+    std::vector<std::unique_ptr<Window>> slots_;  // by window number; 0 unused
     std::vector<FormId> zOrder_;
 };
 

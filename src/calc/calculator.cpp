@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 #include <set>
 
 #include "num/number_text.h"
@@ -155,14 +156,15 @@ FormId calculatorOpening(FormId form)
 {
     // Looked up on every 退出: the links are gathered once.
     static const auto openers = [] {
-        std::array<FormId, kLastForm + 1> o{};
-        for (FormId from = kFirstCalculator; from <= kLastForm; ++from)
+        const FormId last = lastCalculator();
+        std::vector<FormId> o(static_cast<size_t>(last) + 1);
+        for (FormId from = kFirstCalculator; from <= last; ++from)
             for (const Item& item : calculatorDef(from).items)
-                if (item.opens >= kFirstCalculator && item.opens <= kLastForm && !o[static_cast<size_t>(item.opens)])
+                if (item.opens >= kFirstCalculator && item.opens <= last && !o[static_cast<size_t>(item.opens)])
                     o[static_cast<size_t>(item.opens)] = from;
         return o;
     }();
-    if (form < kFirstCalculator || form > kLastForm) return 0;
+    if (form < kFirstCalculator || static_cast<size_t>(form) >= openers.size()) return 0;
     return openers[static_cast<size_t>(form)];
 }
 

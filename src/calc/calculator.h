@@ -112,8 +112,12 @@ struct CalculatorDef {
     Compute compute = nullptr;
 };
 
-// The definition of calculator window `form`, 2 to 100: every calculator has
-// one, with its compute function.
+// The largest calculator window number: the catalogue numbers its windows
+// from kFirstCalculator to this one without a gap.
+FormId lastCalculator();
+
+// The definition of calculator window `form`, kFirstCalculator to
+// lastCalculator(): every calculator has one, with its compute function.
 const CalculatorDef& calculatorDef(FormId form);
 
 // The window a calculator is drawn as: its controls laid out in twips, each

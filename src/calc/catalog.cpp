@@ -1,9 +1,11 @@
 // Every calculator window, registered in one place: each number below is a
-// window FormN whose definition `formN` one file under src/calc/ gives.
-#include <array>
+// window FormN whose definition `formN` one file under src/calc/windows/
+// gives. The numbers run from 2 without a gap; the largest is the last window.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <vector>
 
 #include "calc/calculator.h"
 
@@ -26,40 +28,59 @@ namespace bk::calc {
 BK_CALCULATOR_WINDOWS(BK_DECLARE_CALCULATOR)
 #undef BK_DECLARE_CALCULATOR
 
-const CalculatorDef& calculatorDef(FormId form)
+namespace {
+
+// The catalogue by window number, checked once: a calculator left out of the
+// list above, a definition under another window's name or a gap in the
+// numbers is a build mistake that no user must meet as a dead 确定 button or
+// the wrong window; a link needs a caption to click, and a window opened
+// from two places would not know which one its 退出 returns to.
+const std::vector<const CalculatorDef*>& catalogue()
 {
     static const auto table = [] {
-        std::array<const CalculatorDef*, kLastForm + 1> t{};
-#define BK_REGISTER_CALCULATOR(n) t.at(n) = &form##n;
-        BK_CALCULATOR_WINDOWS(BK_REGISTER_CALCULATOR)
-#undef BK_REGISTER_CALCULATOR
-        // A calculator left out of the list above, or a definition under
-        // another window's name, is a build mistake that no user must meet
-        // as a dead 确定 button or the wrong window.
-        for (FormId f = kFirstCalculator; f <= kLastForm; ++f) {
-            const CalculatorDef* def = t[static_cast<size_t>(f)];
-            if (!def || def->form != f || !def->compute) {
-                std::fprintf(stderr, "calculator Form%d is not registered\n", f);
-                std::abort();
-            }
+        const CalculatorDef* const listed[] = {
+#define BK_LIST_CALCULATOR(n) &form##n,
+            BK_CALCULATOR_WINDOWS(BK_LIST_CALCULATOR)
+#undef BK_LIST_CALCULATOR
+        };
+        const auto fail = [](const char* what, FormId form) {
+            std::fprintf(stderr, "calculator Form%d %s\n", form, what);
+            std::abort();
+        };
+        FormId last = kFirstCalculator - 1;
+        for (const CalculatorDef* def : listed) last = std::max(last, def->form);
+        std::vector<const CalculatorDef*> t(static_cast<size_t>(last) + 1);
+        for (const CalculatorDef* def : listed) {
+            if (def->form < kFirstCalculator || !def->compute || t[static_cast<size_t>(def->form)])
+                fail("is registered wrongly", def->form);
+            t[static_cast<size_t>(def->form)] = def;
         }
-        // A link needs a caption to click, and a window opened from two
-        // places would not know which one its 退出 returns to.
-        std::array<bool, kLastForm + 1> opened{};
-        for (FormId f = kFirstCalculator; f <= kLastForm; ++f) {
+        for (FormId f = kFirstCalculator; f <= last; ++f)
+            if (!t[static_cast<size_t>(f)]) fail("is not registered", f);
+        std::vector<bool> opened(t.size());
+        for (FormId f = kFirstCalculator; f <= last; ++f) {
             for (const Item& item : t[static_cast<size_t>(f)]->items) {
                 if (!item.opens) continue;
-                if (item.caption.empty() || item.opens < kFirstCalculator || item.opens > kLastForm ||
-                    opened.at(static_cast<size_t>(item.opens))) {
-                    std::fprintf(stderr, "calculator Form%d has a link that cannot work\n", f);
-                    std::abort();
-                }
-                opened.at(static_cast<size_t>(item.opens)) = true;
+                if (item.caption.empty() || item.opens < kFirstCalculator || item.opens > last ||
+                    opened[static_cast<size_t>(item.opens)])
+                    fail("has a link that cannot work", f);
+                opened[static_cast<size_t>(item.opens)] = true;
             }
         }
         return t;
     }();
-    if (form < kFirstCalculator || form > kLastForm) throw std::out_of_range("not a calculator window");
+    return table;
+}
+
+}  // namespace
+
+FormId lastCalculator() { return static_cast<FormId>(catalogue().size()) - 1; }
+
+const CalculatorDef& calculatorDef(FormId form)
+{
+    const auto& table = catalogue();
+    if (form < kFirstCalculator || static_cast<size_t>(form) >= table.size())
+        throw std::out_of_range("not a calculator window");
     return *table[static_cast<size_t>(form)];
 }
 

@@ -17,11 +17,12 @@
 
 namespace bk {
 
-// Window numbers 1..100 name Form1..Form100.
+// Window number N names FormN: 1 is the main window, the calculators follow
+// from 2 on. How many there are is the calculator catalogue's to say
+// (Application::lastWindow()), not the toolkit's.
 using FormId = int;
 constexpr FormId kMainForm = 1;
 constexpr FormId kFirstCalculator = 2;
-constexpr FormId kLastForm = 100;
 
 std::string formName(FormId form);  // "Form7"
 

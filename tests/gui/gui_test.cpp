@@ -761,7 +761,7 @@ private slots:
 
     void everyCalculatorLaysOutCleanly()
     {
-        for (int form = 2; form <= 100; ++form) {
+        for (int form = bk::kFirstCalculator; form <= Application::lastWindow(); ++form) {
             const bk::WindowSpec spec = Application::windowSpec(form);
             const QRect client(0, 0, spec.widthTwips, spec.heightTwips);
             for (size_t i = 0; i < spec.controls.size(); ++i) {

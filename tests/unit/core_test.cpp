@@ -83,12 +83,12 @@ TEST(LookupTableTest, RouteBlockAndClearRule)
                 ++opens;
                 EXPECT_GE(rule.number, 347);
                 EXPECT_GE(a.window, kFirstCalculator);
-                EXPECT_LE(a.window, kLastForm);
+                EXPECT_LE(a.window, Application::lastWindow());
             }
     EXPECT_EQ(opens, 139);
     EXPECT_EQ(rules.back().number, 485);
     // Every calculator window is reached by some key.
-    for (FormId form = kFirstCalculator; form <= kLastForm; ++form) {
+    for (FormId form = kFirstCalculator; form <= Application::lastWindow(); ++form) {
         bool reached = false;
         for (const auto& rule : rules)
             for (const auto& a : rule.actions) reached |= a.window == form;
@@ -128,7 +128,7 @@ TEST(BrowseOnDownTest, OnlyInTheEmptyKeyBox)
     EXPECT_TRUE(app.downOpensBrowse(kMainForm, 1, false));
     EXPECT_FALSE(app.downOpensBrowse(kMainForm, 1, true));
     EXPECT_FALSE(app.downOpensBrowse(kMainForm, 2, false));
-    EXPECT_FALSE(app.downOpensBrowse(kLastForm + 1, 1, false));
+    EXPECT_FALSE(app.downOpensBrowse(Application::lastWindow() + 1, 1, false));
     for (const char* typed : {"应", " "}) {
         app.setText(kMainForm, 1, typed);
         EXPECT_FALSE(app.downOpensBrowse(kMainForm, 1, false)) << "[" << typed << "]";
@@ -148,7 +148,7 @@ TEST(BrowseOnDownTest, OnlyInTheEmptyKeyBox)
 
 TEST(CalculatorLayoutTest, WindowsStayWithinTheirSizeRange)
 {
-    for (FormId form = kFirstCalculator; form <= kLastForm; ++form) {
+    for (FormId form = kFirstCalculator; form <= Application::lastWindow(); ++form) {
         const WindowSpec spec = Application::windowSpec(form);
         EXPECT_GE(spec.widthTwips, 7935) << formName(form);
         EXPECT_LE(spec.widthTwips, 14025) << formName(form);
@@ -215,7 +215,7 @@ TEST(WindowTitleTest, NamesWhatTheWindowIsAbout)
     EXPECT_EQ(Application::windowSpec(kMainForm).title, "记账助手");
     EXPECT_EQ(Application::windowSpec(4).title, "应收账款 — Form4");
     const auto& table = lookup::LookupTable::instance();
-    for (FormId form = kFirstCalculator; form <= kLastForm; ++form) {
+    for (FormId form = kFirstCalculator; form <= Application::lastWindow(); ++form) {
         const std::string title = Application::windowSpec(form).title;
         const std::string suffix = " — " + formName(form);
         ASSERT_TRUE(title.ends_with(suffix)) << title;

@@ -59,7 +59,7 @@ std::optional<ControlKind> kindOf(const std::string& name)
     return std::nullopt;
 }
 
-bool validForm(int form) { return form >= kMainForm && form <= kLastForm; }
+bool validForm(int form) { return form >= kMainForm && form <= Application::lastWindow(); }
 
 val rect(const Rect& r)
 {
@@ -266,7 +266,7 @@ val uiTexts()
     out.set("close", std::string(ui_texts::kClose));
     out.set("ended", std::string(ui_texts::kEnded));
     out.set("restart", std::string(ui_texts::kRestart));
-    out.set("lastForm", kLastForm);
+    out.set("lastForm", Application::lastWindow());
     return out;
 }
 

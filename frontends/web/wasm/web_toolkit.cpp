@@ -11,7 +11,7 @@ void WebToolkit::add(WebEvent::Kind kind, FormId form, int row, std::string text
 
 void WebToolkit::createWindow(const WindowSpec& spec, const WindowContent&)
 {
-    if (std::exchange(made_.at(static_cast<size_t>(spec.form)), true)) return;
+    if (!made_.insert(spec.form).second) return;
     add(WebEvent::Kind::Create, spec.form);
 }
 void WebToolkit::showWindow(FormId form) { add(WebEvent::Kind::Show, form); }

@@ -4,7 +4,7 @@
 // (src/web/binding.cpp) hands the events to the page's script.
 #pragma once
 
-#include <array>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -44,7 +44,7 @@ public:
 private:
     void add(WebEvent::Kind kind, FormId form, int row = 0, std::string text = {}, std::vector<std::string> keys = {});
     std::vector<WebEvent> events_;
-    std::array<bool, kLastForm + 1> made_{};
+    std::set<FormId> made_;  // the windows the page has made
 };
 
 }  // namespace bk
