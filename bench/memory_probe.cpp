@@ -41,7 +41,7 @@ void showEveryWindow(bk::Application& app)
         for (const auto& action : rule.actions) {
             if (action.kind != bk::lookup::RuleAction::Kind::OpenWindow) continue;
             app.setText(bk::kMainForm, 1, std::string(rule.key));
-            app.click(bk::kMainForm, bk::ControlKind::Button, 1);
+            app.click(bk::kMainForm, bk::ControlKind::Button, static_cast<int>(bk::MainButton::LookUp));
             settle();
             for (bk::FormId open : std::vector<bk::FormId>(app.windows().visibleFrontFirst()))
                 if (open != bk::kMainForm) app.close(open);

@@ -36,13 +36,20 @@ WindowSpec mainWindowSpec()
     spec.form = kMainForm;
     spec.widthTwips = 11415 + shift;
     spec.heightTwips = 7785;
+    auto button = [](MainButton b) { return static_cast<int>(b); };
     spec.controls = {
-        {ControlKind::TextBox, 1, {}, at(7680, 1680, 2535, 495), false, true, true},
-        {ControlKind::Button, 1, "确定", at(6720, 2640, 1935, 495)},
-        {ControlKind::Button, 3, "取消", at(9240, 2640, 1935, 495)},
-        {ControlKind::Button, 2, "退出", at(7800, 3720, 1935, 495)},
-        {ControlKind::Label, 1, "财务报表填写事项", at(8160, 960, 1695, 495), false, false, false, 1},
+        {.kind = ControlKind::TextBox, .number = 1, .caption = {}, .rect = at(7680, 1680, 2535, 495), .completes = true,
+         .browses = true},
+        {.kind = ControlKind::Button, .number = button(MainButton::LookUp), .caption = "确定",
+         .rect = at(6720, 2640, 1935, 495)},
+        {.kind = ControlKind::Button, .number = button(MainButton::Clear), .caption = "取消",
+         .rect = at(9240, 2640, 1935, 495)},
+        {.kind = ControlKind::Button, .number = button(MainButton::Exit), .caption = "退出",
+         .rect = at(7800, 3720, 1935, 495)},
+        {.kind = ControlKind::Label, .number = 1, .caption = "财务报表填写事项", .rect = at(8160, 960, 1695, 495),
+         .buddy = 1},
     };
+    spec.enterPresses = button(MainButton::LookUp);
     spec.title = windowTitle(kMainForm);
     spec.printArea = {0, 0, printWidth, spec.heightTwips};
     spec.hintArea = at(6720, 3720 + 495 + kGap, 11175 - 6720, 7785 - (3720 + 495 + 2 * kGap));
@@ -103,9 +110,9 @@ std::optional<std::string> Application::click(FormId form, ControlKind kind, int
     if (auto why = refusal(form, kind, number)) return why;
     if (kind == ControlKind::Button) {
         if (form == kMainForm)
-            pressMain(number);
+            pressMain(static_cast<MainButton>(number));
         else
-            pressCalculator(form, number);
+            pressCalculator(form, static_cast<calc::CalcButton>(number));
     } else if (kind == ControlKind::Label) {
         // A caption that links opens the window its layout names.
         const ControlSpec* label = windows_.get(form).control(ControlKind::Label, number);
@@ -142,7 +149,8 @@ std::optional<std::string> Application::close(FormId form)
     if (ended_) return "the program has ended";
     const Window* w = windows_.find(form);
     if (!w || !w->visible()) return formName(form) + " is not visible";
-    return click(form, ControlKind::Button, form == kMainForm ? 2 : 3);
+    const int exit = form == kMainForm ? static_cast<int>(MainButton::Exit) : static_cast<int>(calc::CalcButton::Exit);
+    return click(form, ControlKind::Button, exit);
 }
 
 void Application::activated(FormId form) { windows_.noteActivated(form); }
@@ -170,10 +178,10 @@ bool Application::downOpensBrowse(FormId form, int textNumber, bool completionsO
            !browseSubjects(form, textNumber).empty();
 }
 
-void Application::pressMain(int command)
+void Application::pressMain(MainButton button)
 {
-    switch (command) {
-    case 1: {
+    switch (button) {
+    case MainButton::LookUp: {
         MainWindowEffects effects(windows_);
         // The key is read once: no action changes the text box. Spaces
         // around it are no part of any key; a text of spaces alone is not
@@ -189,16 +197,16 @@ void Application::pressMain(int command)
         table.lookup(key, effects);
         break;
     }
-    case 2: end(); break;
-    case 3: windows_.clearOutput(kMainForm); break;
+    case MainButton::Exit: end(); break;
+    case MainButton::Clear: windows_.clearOutput(kMainForm); break;
     }
 }
 
-void Application::pressCalculator(FormId form, int command)
+void Application::pressCalculator(FormId form, calc::CalcButton button)
 {
     Window& w = windows_.get(form);
-    switch (command) {
-    case 1: {
+    switch (button) {
+    case calc::CalcButton::Compute: {
         calc::Calc calc(w.texts(), w.output());
         try {
             calc::calculatorDef(form).compute(calc);
@@ -209,8 +217,8 @@ void Application::pressCalculator(FormId form, int command)
         }
         break;
     }
-    case 2: windows_.clearOutput(form); break;
-    case 3:
+    case calc::CalcButton::Clear: windows_.clearOutput(form); break;
+    case calc::CalcButton::Exit:
         windows_.hide(form);
         windows_.show(returnWindow(form));
         break;

@@ -10,10 +10,19 @@
 #include <vector>
 
 #include "app/window_registry.h"
+#include "calc/calculator.h"
 #include "lookup/subjects.h"
 #include "window/toolkit.h"
 
 namespace bk {
+
+// The main window's buttons, by their CommandN number. Its 退出 and 取消 are
+// numbered the other way round from a calculator's (see calc::CalcButton).
+enum class MainButton : int {
+    LookUp = 1,  // 确定: prints what the typed key names, or opens its windows
+    Exit = 2,    // 退出: ends the program
+    Clear = 3,   // 取消: clears the printed lines
+};
 
 class Application {
 public:
@@ -54,8 +63,8 @@ public:
 
 private:
     std::optional<std::string> refusal(FormId form, ControlKind kind, int number) const;
-    void pressMain(int command);
-    void pressCalculator(FormId form, int command);
+    void pressMain(MainButton button);
+    void pressCalculator(FormId form, calc::CalcButton button);
     void end();
     void showHint(const KeyHint& hint);
 

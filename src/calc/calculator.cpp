@@ -133,16 +133,21 @@ WindowSpec calculatorSpec(const CalculatorDef& def)
     // 确定 and 取消 side by side below the fields, 退出 under 取消.
     const int buttonsLeft = kPrintAreaWidth;
     const int secondLeft = buttonsLeft + kButtonWidth + kButtonGap;
+    auto button = [](CalcButton b) { return static_cast<int>(b); };
     const std::vector<ControlSpec> buttons = {
-        {ControlKind::Button, 1, "确定", {buttonsLeft, rowTop(rows), kButtonWidth, kButtonHeight}},
-        {ControlKind::Button, 2, "取消", {secondLeft, rowTop(rows), kButtonWidth, kButtonHeight}},
-        {ControlKind::Button, 3, "退出", {secondLeft, rowTop(rows + 1), kButtonWidth, kButtonHeight}},
+        {.kind = ControlKind::Button, .number = button(CalcButton::Compute), .caption = "确定",
+         .rect = {buttonsLeft, rowTop(rows), kButtonWidth, kButtonHeight}},
+        {.kind = ControlKind::Button, .number = button(CalcButton::Clear), .caption = "取消",
+         .rect = {secondLeft, rowTop(rows), kButtonWidth, kButtonHeight}},
+        {.kind = ControlKind::Button, .number = button(CalcButton::Exit), .caption = "退出",
+         .rect = {secondLeft, rowTop(rows + 1), kButtonWidth, kButtonHeight}},
     };
 
     // Text boxes first (tab order: fields in screen order, then the buttons).
     spec.controls = texts;
     spec.controls.insert(spec.controls.end(), buttons.begin(), buttons.end());
     spec.controls.insert(spec.controls.end(), labels.begin(), labels.end());
+    spec.enterPresses = button(CalcButton::Compute);
 
     const int contentRight = std::max(left - kColumnGap, secondLeft + kButtonWidth);
     spec.widthTwips = std::max(kMinWidth, contentRight + kMargin);

@@ -25,6 +25,13 @@
 
 namespace bk::calc {
 
+// A calculator window's buttons, by their CommandN number.
+enum class CalcButton : int {
+    Compute = 1,  // 确定: works the figures out and prints them; Enter in a field presses it
+    Clear = 2,    // 取消: clears the printed lines
+    Exit = 3,     // 退出: back to the window it was opened from
+};
+
 // What a compute function sees of its window during one press of 确定.
 class Calc {
 public:
