@@ -101,16 +101,16 @@ export async function runScript(page, script, { check = false } = {}) {
       return printed === wanted || miss(`[${lines[row]}]`);
     };
     const kinds = { Text: "text", Label: "label", Command: "button" };
-    let number = 0;
+    let lineNumber = 0;
     for (let line of script.split("\n")) {
-      ++number;
+      ++lineNumber;
       if (app.session.ended()) break;
       if (line.endsWith("\r")) line = line.slice(0, -1);
       if (line === "" || line.startsWith("#")) continue;
       if (line.startsWith("expect ")) {
         const met = expect(line.slice("expect ".length));
-        if (met === false) throw new Error(`line ${number}: cannot read "${line}"`);
-        if (met !== true) unmet.push(`line ${number}: ${met}`);
+        if (met === false) throw new Error(`line ${lineNumber}: cannot read "${line}"`);
+        if (met !== true) unmet.push(`line ${lineNumber}: ${met}`);
         continue;
       }
       log.push(`> ${line}`);
