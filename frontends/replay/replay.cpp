@@ -1,13 +1,17 @@
 #include "replay/replay.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "app/application.h"
 #include "app/navigation.h"
 #include "lookup/lookup_table.h"
+#include "num/number_text.h"
 #include "replay/session_check.h"
 #include "replay/recording_toolkit.h"
 
@@ -73,6 +77,8 @@ public:
     bool ended() const { return app_.ended(); }
     // What the session so far broke of the program's promises to its user.
     std::optional<std::string> broken() const { return check_.verify(app_); }
+    // What the last line expected and the print area did not hold.
+    std::optional<std::string> takeUnmet() { return std::exchange(unmet_, std::nullopt); }
 
     // Runs one script line; false if it is malformed.
     bool run(std::string_view line)
@@ -125,6 +131,7 @@ public:
             if (!report(app_.setText(t->form, t->number, text))) check_.typed(t->form, t->number, std::move(text));
             return true;
         }
+        if (verb == "expect") return expect(rest);
         auto t = parseTarget(rest);
         if (!t || rest.find(' ') != std::string_view::npos) return false;
         if (verb == "click" && t->hasControl && t->kind != ControlKind::TextBox) {
@@ -155,6 +162,63 @@ public:
     }
 
 private:
+    // "FormN [TEXT]": some line of the print area is exactly TEXT.
+    // "FormN CAPTION AMOUNT": the last result line with that caption prints
+    // an amount equal to AMOUNT, a decimal number, as an exact number
+    // ("1000", "1000.00" and "1E+3" all match " 1000 "); AMOUNT "-" means
+    // the caption alone, a value never assigned. Nothing is logged; a miss is kept for takeUnmet.
+    bool expect(std::string_view rest)
+    {
+        const size_t gap = rest.find(' ');
+        auto t = parseTarget(rest.substr(0, gap));
+        if (!t || t->hasControl || gap == std::string_view::npos) return false;
+        const std::string_view what = rest.substr(gap + 1);
+        static const std::vector<std::string> none;
+        const Window* w = app_.windows().find(t->form);
+        const std::vector<std::string>& lines = w ? w->output().lines() : none;
+
+        if (what.size() >= 2 && what.front() == '[' && what.back() == ']') {
+            const std::string_view text = what.substr(1, what.size() - 2);
+            if (std::find(lines.begin(), lines.end(), text) == lines.end())
+                unmet_ = "expected " + std::string(rest) + ", printed no such line";
+            return true;
+        }
+
+        const size_t last = what.rfind(' ');
+        if (last == std::string_view::npos) return false;
+        const std::string_view caption = what.substr(0, last);
+        const std::string_view amountText = what.substr(last + 1);
+        std::optional<Num> amount;  // none: the caption alone
+        if (amountText != "-") {
+            // A plain decimal number: digits, a point, a sign, an exponent.
+            if (amountText.find_first_not_of("0123456789.+-Ee") != std::string_view::npos) return false;
+            try {
+                const FieldNumber field = readField(amountText);
+                if (!field.found || !field.whole) return false;
+                amount = field.value;
+            } catch (const ArithmeticFault&) {
+                return false;
+            }
+        }
+
+        std::vector<std::vector<std::string>> rows;  // a result line: its caption and its bare amount
+        if (w) rows = w->output().tableRows(0, lines.size());
+        std::optional<size_t> found;
+        for (size_t row = rows.size(); row-- > 0;)
+            if (rows[row].size() == 2 && rows[row][0] == caption) {
+                found = row;
+                break;
+            }
+        if (!found) {
+            unmet_ = "expected " + std::string(rest) + ", printed no such line";
+            return true;
+        }
+        const std::string& printed = rows[*found][1];
+        const bool met = amount ? !printed.empty() && readNumber(printed) == *amount : printed.empty();
+        if (!met) unmet_ = "expected " + std::string(rest) + ", printed [" + lines[*found] + "]";
+        return true;
+    }
+
     // The window as drawn: its client size, then each control in tab order
     // with its twip rectangle and caption (and its tooltip, if it has one),
     // then any two controls that overlap and any control that reaches
@@ -197,6 +261,7 @@ private:
     RecordingToolkit toolkit_;
     SessionCheck check_;
     Application app_;
+    std::optional<std::string> unmet_;
 };
 
 }  // namespace
@@ -204,6 +269,7 @@ private:
 int runReplay(std::istream& script, std::ostream& log, std::ostream& errors, ReplayOptions options)
 {
     Session session(log);
+    bool unmet = false;
     std::string line;
     for (long number = 1; !session.ended() && std::getline(script, line); ++number) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -213,6 +279,11 @@ int runReplay(std::istream& script, std::ostream& log, std::ostream& errors, Rep
             errors << "bookkeeper-replay: line " << number << ": cannot read \"" << line << "\"\n";
             return 2;
         }
+        if (auto miss = session.takeUnmet()) {
+            log.flush();
+            errors << "bookkeeper-replay: line " << number << ": " << *miss << '\n';
+            unmet = true;
+        }
         if (options.check) {
             if (auto broken = session.broken()) {
                 log.flush();
@@ -221,7 +292,7 @@ int runReplay(std::istream& script, std::ostream& log, std::ostream& errors, Rep
             }
         }
     }
-    return 0;
+    return unmet ? 1 : 0;
 }
 
 }  // namespace bk

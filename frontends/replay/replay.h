@@ -13,8 +13,10 @@ struct ReplayOptions {
 };
 
 // Reads the script from `script`, writes the event log to `log` and any
-// script error to `errors`. Returns the process exit status: 0, 2 for a
-// malformed script line, 3 for a broken promise found by the check.
+// script error or unmet expectation to `errors`. Returns the process exit
+// status: 0, 1 when some `expect` line was not met (the script still runs to
+// its end), 2 for a malformed script line, 3 for a broken promise found by
+// the check.
 int runReplay(std::istream& script, std::ostream& log, std::ostream& errors, ReplayOptions options = {});
 
 }  // namespace bk

@@ -50,6 +50,12 @@ TEST(ReplayScriptTest, MalformedLinesStopWithTheLineNumber)
                                   "rules Form1",
                                   "click form1.Command1",
                                   "click Form1.Command-1",
+                                  "expect Form1",
+                                  "expect Form1 1000",
+                                  "expect Form1 合计 x",
+                                  "expect Form1 合计 1000x",
+                                  "expect Form1 合计 ¥1000",
+                                  "expect Form1.Text1 [x]",
                                   " state"}) {
         const Outcome r = replay("# header\n\nstate\n" + bad + "\nstate\n");
         EXPECT_EQ(r.status, 2) << bad;
@@ -103,6 +109,50 @@ TEST(ReplayScriptTest, ControlsOfEveryWindowFitWithoutOverlap)
     }
     // The command opens nothing.
     EXPECT_EQ(replay("controls Form18\nstate\n").log.find("show Form18"), std::string::npos);
+}
+
+// An expect line checks the print area and logs nothing: a miss is reported
+// with its line number and what was printed, the script runs on, and the
+// tool exits 1.
+TEST(ReplayScriptTest, ExpectChecksThePrintAreaWithoutLogging)
+{
+    // Two presses: 1000 a month, then 100000 / 3 / 12 below it.
+    const std::string presses = "set Form1.Text1 累计摊销\nclick Form1.Command1\n"
+                                "set Form28.Text1 120000\nset Form28.Text2 10\nclick Form28.Command1\n"
+                                "set Form28.Text1 100000\nset Form28.Text2 3\nclick Form28.Command1\n";
+    const std::string after = "set Form28.Text2 4\nclick Form28.Command1\nstate\n";
+    struct Case {
+        std::string line;
+        std::string error;  // empty: met
+    };
+    const Case cases[] = {
+        {"expect Form28 累计摊销（年） 33333.3333333333", ""},
+        {"expect Form28 累计摊销（月） 2777.77777777778", ""},
+        {"expect Form28 累计摊销（月） 2777.777777777780", ""},
+        {"expect Form28 累计摊销（月） 2.77777777777778E+3", ""},
+        {"expect Form28 [累计摊销（月） 1000 ]", ""},
+        // The last line with the caption counts, not an earlier one.
+        {"expect Form28 累计摊销（月） 1000", "line 9: expected Form28 累计摊销（月） 1000, printed [累计摊销（月） "
+                                              "2777.77777777778 ]\n"},
+        {"expect Form28 累计摊销（月） 2777.7777777777", "printed [累计摊销（月） 2777.77777777778 ]"},
+        {"expect Form28 累计摊销（月） -", "printed [累计摊销（月） 2777.77777777778 ]"},
+        {"expect Form28 累计摊销 1000", "line 9: expected Form28 累计摊销 1000, printed no such line\n"},
+        {"expect Form28 [累计摊销（月） 1000]", "expected Form28 [累计摊销（月） 1000], printed no such line"},
+        {"expect Form29 累计摊销（月） 1000", "printed no such line"},
+    };
+    const Outcome plain = replay(presses + after);
+    ASSERT_EQ(plain.status, 0);
+    for (const Case& c : cases) {
+        const Outcome r = replay(presses + c.line + "\n" + after);
+        EXPECT_EQ(r.log, plain.log) << c.line;
+        if (c.error.empty()) {
+            EXPECT_EQ(r.status, 0) << c.line;
+            EXPECT_EQ(r.errors, "") << c.line;
+        } else {
+            EXPECT_EQ(r.status, 1) << c.line;
+            EXPECT_NE(r.errors.find(c.error), std::string::npos) << c.line << ": " << r.errors;
+        }
+    }
 }
 
 TEST(ReplayScriptTest, EndStopsTheScript)

@@ -57,11 +57,62 @@ export async function runScript(page, script, { check = false } = {}) {
       if (!view || view.root.hidden) return undefined;
       return control ? view.control(control) : view.root;
     };
+    // An amount as an exact decimal, "-25E-1" for -2.5; undefined if the
+    // text is not a plain decimal number.
+    const exact = (text) => {
+      const m = /^([+-]?)(\d*)(?:\.(\d*))?(?:[Ee]([+-]?\d+))?$/.exec(text);
+      if (!m || m[2] + (m[3] ?? "") === "") return undefined;
+      let digits = (m[2] + (m[3] ?? "")).replace(/^0+/, "");
+      let exponent = BigInt(m[4] ?? 0) - BigInt((m[3] ?? "").length);
+      if (digits === "") return "0";
+      for (; digits.endsWith("0"); ++exponent) digits = digits.slice(0, -1);
+      return `${m[1] === "-" ? "-" : ""}${digits}E${exponent}`;
+    };
+    // The print area's lines as drawn, and the core's reading of them: a
+    // result line is [caption, bare amount].
+    const drawnLines = (n) => {
+      const view = app.views.get(n);
+      return view ? [...view.root.querySelectorAll(".print-area .line")].map((l) => l.textContent) : [];
+    };
+    const unmet = [];
+    // Checks "FormN [TEXT]" or "FormN CAPTION AMOUNT" (docs/replay.md); false
+    // if the line is malformed.
+    const expect = (rest) => {
+      const gap = rest.indexOf(" ");
+      const [, n] = /^Form([1-9]\d*)$/.exec(gap < 0 ? rest : rest.slice(0, gap)) ?? [];
+      if (!n || gap < 0) return false;
+      const what = rest.slice(gap + 1);
+      const lines = drawnLines(+n);
+      const miss = (printed) => `expected ${rest}, printed ${printed}`;
+      if (what.length >= 2 && what.startsWith("[") && what.endsWith("]")) {
+        if (!lines.includes(what.slice(1, -1))) return miss("no such line");
+        return true;
+      }
+      const last = what.lastIndexOf(" ");
+      if (last < 0) return false;
+      const caption = what.slice(0, last), amount = what.slice(last + 1);
+      const wanted = amount === "-" ? "" : exact(amount);
+      if (wanted === undefined) return false;
+      const rows = app.session.table(+n, null).rows;
+      let row = rows.length - 1;
+      while (row >= 0 && !(rows[row].length === 2 && rows[row][0] === caption)) --row;
+      if (row < 0) return miss("no such line");
+      const printed = rows[row][1] === "" ? "" : exact(rows[row][1]);
+      return printed === wanted || miss(`[${lines[row]}]`);
+    };
     const kinds = { Text: "text", Label: "label", Command: "button" };
+    let number = 0;
     for (let line of script.split("\n")) {
+      ++number;
       if (app.session.ended()) break;
       if (line.endsWith("\r")) line = line.slice(0, -1);
       if (line === "" || line.startsWith("#")) continue;
+      if (line.startsWith("expect ")) {
+        const met = expect(line.slice("expect ".length));
+        if (met === false) throw new Error(`line ${number}: cannot read "${line}"`);
+        if (met !== true) unmet.push(`line ${number}: ${met}`);
+        continue;
+      }
       log.push(`> ${line}`);
       const [verb, target = ""] = line.split(" ", 2);
       const [, n, control = ""] = /^Form(\d+)\.?(.*)$/.exec(target) ?? [];
@@ -97,6 +148,7 @@ export async function runScript(page, script, { check = false } = {}) {
       drain();
       if (check) verify(line);
     }
+    if (unmet.length) throw new Error(unmet.join("\n"));
     return log.map((l) => `${l}\n`).join("");
   }, { script, check });
 }
