@@ -14,6 +14,7 @@
 
 #include "app/application.h"
 #include "lookup/lookup_table.h"
+#include "qt/chinese_ui.h"
 #include "qt/qt_toolkit.h"
 
 namespace {

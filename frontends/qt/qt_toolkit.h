@@ -44,7 +44,4 @@ private:
     std::vector<QPointer<FormWindow>> letGo_;           // destroyed, to be deleted
 };
 
-// Sets the program-wide look: the Chinese font and Qt's own texts in Chinese.
-void setUpChineseUi();
-
 }  // namespace bk

@@ -27,6 +27,7 @@
 #include "lookup/key_hint.h"
 #include "lookup/lookup_table.h"
 #include "lookup/subjects.h"
+#include "qt/chinese_ui.h"
 #include "qt/qt_toolkit.h"
 
 using bk::Application;

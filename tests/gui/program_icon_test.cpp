@@ -10,6 +10,7 @@
 
 #include "app/application.h"
 #include "qt/program_icon.h"
+#include "qt/chinese_ui.h"
 #include "qt/qt_toolkit.h"
 
 using bk::Application;

@@ -1,0 +1,91 @@
+#include "qt/qt_toolkit.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+#include "qt/core_text.h"
+#include "qt/form_window.h"
+#include "window/ui_texts.h"
+
+namespace bk {
+
+QtToolkit::QtToolkit() = default;
+
+QtToolkit::~QtToolkit()
+{
+    for (const auto& [form, w] : windows_) delete w;
+    for (const QPointer<FormWindow>& w : letGo_) delete w.data();
+}
+
+void QtToolkit::createWindow(const WindowSpec& spec, const WindowContent& content)
+{
+    if (windows_[spec.form]) destroyWindow(spec.form);
+    auto* w = new FormWindow(spec, app_);
+    w->restore(content);
+    windows_[spec.form] = w;
+}
+
+void QtToolkit::destroyWindow(FormId form)
+{
+    FormWindow*& w = windows_[form];
+    if (!w) return;
+    // This may come from inside one of the window's own handlers (its 退出
+    // button, its close box): it is deleted once that has returned, or with
+    // the toolkit if the event loop never gets to it.
+    std::erase_if(letGo_, [](const QPointer<FormWindow>& old) { return old.isNull(); });
+    letGo_.emplace_back(w);
+    w->deleteLater();
+    w = nullptr;
+}
+
+QWidget* QtToolkit::window(FormId form) const
+{
+    const auto drawn = windows_.find(form);
+    return drawn == windows_.end() ? nullptr : drawn->second;
+}
+
+void QtToolkit::showWindow(FormId form)
+{
+    FormWindow* w = windows_[form];
+    if (!w) return;
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void QtToolkit::hideWindow(FormId form)
+{
+    if (FormWindow* w = windows_[form]) w->hide();
+}
+
+// A window without a drawing shows its lines when it is drawn again.
+void QtToolkit::printLine(FormId form, int row, const std::string& text)
+{
+    if (FormWindow* w = windows_[form]) w->printLine(row, QString::fromStdString(text));
+}
+
+void QtToolkit::clearOutput(FormId form)
+{
+    if (FormWindow* w = windows_[form]) w->clearOutput();
+}
+
+void QtToolkit::showHint(FormId form, const KeyHint& hint)
+{
+    if (FormWindow* w = windows_[form]) w->showHint(hint);
+}
+
+void QtToolkit::showFault(FormId form, int /*code*/, const std::string& message)
+{
+    QMessageBox box(QMessageBox::Critical, fromCore(ui_texts::kFaultTitle), QString::fromStdString(message),
+                    QMessageBox::Ok, windows_[form]);
+    box.exec();
+}
+
+void QtToolkit::quit()
+{
+    for (const auto& [form, w] : windows_)
+        if (w) w->hide();
+    QCoreApplication::quit();
+}
+
+}  // namespace bk
