@@ -67,8 +67,7 @@ int main(int argc, char** argv)
     bk::setUpChineseUi();
     if (all) {
         bk::QtToolkit toolkit;
-        bk::Application app(toolkit);
-        toolkit.attach(&app);
+        bk::Application& app = toolkit.application();
         app.start();
         showEveryWindow(app);
         int created = 0;

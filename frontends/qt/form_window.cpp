@@ -43,26 +43,13 @@ constexpr int kNarrowestPrintArea = 200;
 
 }  // namespace
 
-// The client area of a window, which tells when its size changed.
-class Page : public QWidget {
-public:
-    std::function<void()> resized;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override
-    {
-        QWidget::resizeEvent(event);
-        if (resized) resized();
-    }
-};
-
-FormWindow::FormWindow(const WindowSpec& spec, Application*& app) : form_(spec.form), app_(app)
+FormWindow::FormWindow(const WindowSpec& spec, Application& app) : form_(spec.form), app_(app)
 {
     const QString title = QString::fromStdString(spec.title.empty() ? formName(spec.form) : spec.title);
     setWindowTitle(title);
     setAccessibleName(title);
 
-    page_ = new Page;
+    page_ = new QWidget;
     page_->setObjectName(QStringLiteral("page"));
     natural_ = QSize(px(spec.widthTwips), px(spec.heightTwips));
     page_->resize(natural_);
@@ -77,7 +64,7 @@ FormWindow::FormWindow(const WindowSpec& spec, Application*& app) : form_(spec.f
     layout->addWidget(view);
 
     area_ = new PrintArea(page_, [this](const std::optional<LineSelection>& selection) {
-        const Window* held = app_ ? app_->windows().find(form_) : nullptr;
+        const Window* held = app_.windows().find(form_);
         return held ? held->output().copiedRows(selection) : std::vector<std::vector<std::string>>{};
     });
     const Rect printArea = spec.printArea.width > 0 ? spec.printArea : Rect{0, 0, spec.widthTwips, spec.heightTwips};
@@ -184,11 +171,11 @@ void FormWindow::closeEvent(QCloseEvent* event)
 {
     // The close box is this window's 退出; the Application decides.
     event->ignore();
-    if (app_) app_->close(form_);
+    app_.close(form_);
 }
 void FormWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && app_) app_->activated(form_);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) app_.activated(form_);
     QWidget::changeEvent(event);
 }
 bool FormWindow::eventFilter(QObject* watched, QEvent* event)
@@ -206,6 +193,8 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
+    // The page of a window that scrolls changed its size.
+    if (event->type() == QEvent::Resize && watched == page_) placeBesidePrintArea();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -224,7 +213,7 @@ void FormWindow::fitToScreen()
     const int giveUp = rightOfPrint_.empty() ? 0 : std::max(0, printRect_.width() - kNarrowestPrintArea);
     page_->setMinimumSize(page.width() - giveUp, page.height());
     page_->setMaximumSize(page);
-    page_->resized = [this] { placeBesidePrintArea(); };
+    page_->installEventFilter(this);  // its size changes move the controls beside the print area
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const QSize most(page.width() + bar, page.height() + bar);
     setMinimumSize(std::min(page.width(), 200), std::min(page.height(), 150));
@@ -245,25 +234,21 @@ QWidget* FormWindow::makeControl(const ControlSpec& c, int enterPresses)
 {
     const QString caption = QString::fromStdString(c.caption);
     const int number = c.number;
-    auto press = [this](int button) {
-        return [this, button] {
-            if (app_) app_->click(form_, ControlKind::Button, button);
-        };
-    };
+    auto press = [this](int button) { return [this, button] { app_.click(form_, ControlKind::Button, button); }; };
     switch (c.kind) {
     case ControlKind::TextBox: {
         QLineEdit* edit = nullptr;
-        if (c.browses && app_) {
+        if (c.browses) {
             auto downBrowses = [this, number](bool completionsOpen) {
-                return app_ && app_->downOpensBrowse(form_, number, completionsOpen);
+                return app_.downOpensBrowse(form_, number, completionsOpen);
             };
-            edit = new KeyBox(page_, app_->browseSubjects(form_, number), downBrowses, press(enterPresses));
+            edit = new KeyBox(page_, app_.browseSubjects(form_, number), downBrowses, press(enterPresses));
         } else {
             edit = new QLineEdit(page_);
             QObject::connect(edit, &QLineEdit::returnPressed, edit, press(enterPresses));
         }
         QObject::connect(edit, &QLineEdit::textChanged, edit, [this, number](const QString& text) {
-            if (app_) app_->setText(form_, number, text.toStdString());
+            app_.setText(form_, number, text.toStdString());
             markField(number);
         });
         edits_[number] = edit;
@@ -284,9 +269,7 @@ QWidget* FormWindow::makeControl(const ControlSpec& c, int enterPresses)
     }
     case ControlKind::Label: break;
     }
-    auto open = [this, number] {
-        if (app_) app_->click(form_, ControlKind::Label, number);
-    };
+    auto open = [this, number] { app_.click(form_, ControlKind::Label, number); };
     QLabel* label = c.opens ? new LinkLabel(caption, page_, open) : new QLabel(caption, page_);
     label->setWordWrap(true);
     return label;
@@ -297,9 +280,9 @@ QWidget* FormWindow::makeControl(const ControlSpec& c, int enterPresses)
 void FormWindow::markField(int number)
 {
     auto it = edits_.find(number);
-    if (it == edits_.end() || !app_) return;
+    if (it == edits_.end()) return;
     QLineEdit* edit = it->second;
-    const std::optional<std::string> note = app_->fieldNote(form_, number);
+    const std::optional<std::string> note = app_.fieldNote(form_, number);
     QAction*& mark = marks_[number];
     if (!note) {
         if (mark) edit->removeAction(mark);
@@ -352,9 +335,8 @@ void FormWindow::addCompleter(QLineEdit* edit, int number)
     popup_->installEventFilter(this);
     QObject::connect(edit, &QLineEdit::textEdited, edit, [this, number, model, completer](const QString& text) {
         QStringList keys;
-        if (app_)
-            for (const std::string& key : app_->completions(form_, number, text.toStdString()))
-                keys << QString::fromStdString(key);
+        for (const std::string& key : app_.completions(form_, number, text.toStdString()))
+            keys << QString::fromStdString(key);
         model->setStringList(keys);
         if (keys.isEmpty())
             completer->popup()->hide();

@@ -20,12 +20,12 @@ class QLineEdit;
 namespace bk {
 
 class Application;
-class Page;
 class PrintArea;
 
 class FormWindow : public QWidget {
 public:
-    FormWindow(const WindowSpec& spec, Application*& app);
+    // The window's controls report the user's actions to `app`.
+    FormWindow(const WindowSpec& spec, Application& app);
 
     void printLine(int row, const QString& text);
     void clearOutput();
@@ -51,8 +51,8 @@ private:
     void addCompleter(QLineEdit* edit, int number);
 
     FormId form_;
-    Application*& app_;
-    Page* page_ = nullptr;
+    Application& app_;
+    QWidget* page_ = nullptr;                                // the client area
     QSize natural_;                                          // the page at the window's own size
     QRect printRect_;                                        // the print area at that size
     std::vector<std::pair<QWidget*, QPoint>> rightOfPrint_;  // and where each control right of it stands
