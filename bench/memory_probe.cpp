@@ -14,6 +14,7 @@
 
 #include "app/application.h"
 #include "lookup/lookup_table.h"
+#include "qt/chinese_ui.h"
 #include "qt/qt_toolkit.h"
 
 namespace {
@@ -66,8 +67,7 @@ int main(int argc, char** argv)
     bk::setUpChineseUi();
     if (all) {
         bk::QtToolkit toolkit;
-        bk::Application app(toolkit);
-        toolkit.attach(&app);
+        bk::Application& app = toolkit.application();
         app.start();
         showEveryWindow(app);
         int created = 0;

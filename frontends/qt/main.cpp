@@ -1,7 +1,7 @@
 // The desktop program: the main window and its calculators on Qt Widgets.
 #include <QApplication>
 
-#include "app/application.h"
+#include "qt/chinese_ui.h"
 #include "qt/program_icon.h"
 #include "qt/qt_toolkit.h"
 
@@ -12,8 +12,6 @@ int main(int argc, char** argv)
     bk::setUpProgramIcon();
 
     bk::QtToolkit toolkit;
-    bk::Application app(toolkit);
-    toolkit.attach(&app);
-    app.start();
+    toolkit.application().start();
     return QApplication::exec();
 }

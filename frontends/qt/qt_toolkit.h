@@ -1,8 +1,10 @@
 // The Qt Widgets adapter: real top-level windows for the program.
 //
-// It draws what the Application decides (windows, controls, printed lines,
-// the fault message) and passes the user's clicks, text edits and close-box
-// presses back to it. It holds no behaviour of its own.
+// It holds the program's Application, made with this toolkit to draw on, and
+// draws what the Application decides (windows, controls, printed lines, the
+// fault message); each window it makes passes the user's clicks, text edits
+// and close-box presses back to that Application. It holds no behaviour of
+// its own.
 #pragma once
 
 #include <QPointer>
@@ -10,20 +12,22 @@
 #include <map>
 #include <vector>
 
+#include "app/application.h"
 #include "window/toolkit.h"
 
 namespace bk {
 
-class Application;
 class FormWindow;
 
 class QtToolkit : public Toolkit {
 public:
     QtToolkit();
     ~QtToolkit() override;
+    QtToolkit(const QtToolkit&) = delete;
+    QtToolkit& operator=(const QtToolkit&) = delete;
 
-    // The Application to report user actions to; set before it starts.
-    void attach(Application* app) { app_ = app; }
+    // The program behind the windows; its start() shows the main window.
+    Application& application() { return app_; }
 
     void createWindow(const WindowSpec& spec, const WindowContent& content) override;
     void destroyWindow(FormId form) override;
@@ -39,12 +43,11 @@ public:
     QWidget* window(FormId form) const;
 
 private:
-    Application* app_ = nullptr;
-    std::map<FormId, FormWindow*> windows_;  // the windows drawn (or none), by form
-    std::vector<QPointer<FormWindow>> letGo_;           // destroyed, to be deleted
+    std::map<FormId, FormWindow*> windows_;    // the windows drawn (or none), by form
+    std::vector<QPointer<FormWindow>> letGo_;  // destroyed, to be deleted
+    // Made last, once the toolkit it draws on is whole; it draws nothing
+    // before start().
+    Application app_{*this};
 };
-
-// Sets the program-wide look: the Chinese font and Qt's own texts in Chinese.
-void setUpChineseUi();
 
 }  // namespace bk

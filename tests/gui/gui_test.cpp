@@ -27,6 +27,7 @@
 #include "lookup/key_hint.h"
 #include "lookup/lookup_table.h"
 #include "lookup/subjects.h"
+#include "qt/chinese_ui.h"
 #include "qt/qt_toolkit.h"
 
 using bk::Application;
@@ -37,7 +38,7 @@ class GuiTest : public QObject {
 
 private:
     std::unique_ptr<QtToolkit> toolkit_;
-    std::unique_ptr<Application> app_;
+    Application* app_ = nullptr;  // the toolkit's
 
     QWidget* window(int form) const { return toolkit_->window(form); }
     template <class T>
@@ -129,13 +130,12 @@ private slots:
     void init()
     {
         toolkit_ = std::make_unique<QtToolkit>();
-        app_ = std::make_unique<Application>(*toolkit_);
-        toolkit_->attach(app_.get());
+        app_ = &toolkit_->application();
         app_->start();
     }
     void cleanup()
     {
-        app_.reset();
+        app_ = nullptr;
         toolkit_.reset();
     }
 

@@ -10,6 +10,7 @@
 
 #include "app/application.h"
 #include "qt/program_icon.h"
+#include "qt/chinese_ui.h"
 #include "qt/qt_toolkit.h"
 
 using bk::Application;
@@ -38,7 +39,7 @@ class ProgramIconTest : public QObject {
 
 private:
     std::unique_ptr<QtToolkit> toolkit_;
-    std::unique_ptr<Application> app_;
+    Application* app_ = nullptr;  // the toolkit's
 
     // What the window system is given for the window: the icon of its
     // native window.
@@ -48,13 +49,12 @@ private slots:
     void init()
     {
         toolkit_ = std::make_unique<QtToolkit>();
-        app_ = std::make_unique<Application>(*toolkit_);
-        toolkit_->attach(app_.get());
+        app_ = &toolkit_->application();
         app_->start();
     }
     void cleanup()
     {
-        app_.reset();
+        app_ = nullptr;
         toolkit_.reset();
     }
 

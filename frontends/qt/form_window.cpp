@@ -1,0 +1,348 @@
+#include "qt/form_window.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCompleter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QStringListModel>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "app/application.h"
+#include "lookup/completion.h"
+#include "qt/core_text.h"
+#include "qt/key_box.h"
+#include "qt/link_label.h"
+#include "qt/print_area.h"
+#include "window/ui_texts.h"
+
+namespace bk {
+
+namespace {
+
+// Fixed positions are in twips; Qt's device-independent pixels are 1/96
+// inch, 15 twips each, and Qt scales them for high-dpi screens itself.
+int px(int twips) { return (twips + 7) / 15; }
+QRect toPixels(const Rect& r) { return QRect(px(r.left), px(r.top), px(r.width), px(r.height)); }
+
+// The narrowest a print area with controls to its right is made on a small
+// screen; its lines then scroll sideways.
+constexpr int kNarrowestPrintArea = 200;
+
+}  // namespace
+
+FormWindow::FormWindow(const WindowSpec& spec, Application& app) : form_(spec.form), app_(app)
+{
+    const QString title = QString::fromStdString(spec.title.empty() ? formName(spec.form) : spec.title);
+    setWindowTitle(title);
+    setAccessibleName(title);
+
+    page_ = new QWidget;
+    page_->setObjectName(QStringLiteral("page"));
+    natural_ = QSize(px(spec.widthTwips), px(spec.heightTwips));
+    page_->resize(natural_);
+    auto* view = new QScrollArea(this);
+    view->setObjectName(QStringLiteral("view"));
+    view->setFrameShape(QFrame::NoFrame);
+    view->setWidgetResizable(true);
+    view->setWidget(page_);
+    view->setFocusPolicy(Qt::NoFocus);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view);
+
+    area_ = new PrintArea(page_, [this](const std::optional<LineSelection>& selection) {
+        const Window* held = app_.windows().find(form_);
+        return held ? held->output().copiedRows(selection) : std::vector<std::vector<std::string>>{};
+    });
+    const Rect printArea = spec.printArea.width > 0 ? spec.printArea : Rect{0, 0, spec.widthTwips, spec.heightTwips};
+    printRect_ = toPixels(printArea);
+    area_->setGeometry(printRect_);
+
+    QWidget* first = nullptr;
+    QWidget* previous = nullptr;
+    auto chain = [&first, &previous](QWidget* w) {
+        if (previous) setTabOrder(previous, w);
+        if (!first) first = w;
+        previous = w;
+    };
+    std::vector<std::pair<const ControlSpec*, QLabel*>> buddies;
+    for (const ControlSpec& c : spec.controls) {
+        QWidget* w = makeControl(c, spec.enterPresses);
+        w->setGeometry(toPixels(c.rect));
+        if (w->x() >= printRect_.right()) rightOfPrint_.emplace_back(w, w->pos());
+        w->setObjectName(QString::fromStdString(controlName(c)));
+        if (w->focusPolicy() != Qt::NoFocus) chain(w);
+        if (c.buddy) buddies.emplace_back(&c, static_cast<QLabel*>(w));
+    }
+    if (spec.hintArea.width > 0) {
+        hint_ = new QWidget(page_);
+        hint_->setObjectName(QStringLiteral("keyHint"));
+        hint_->setGeometry(toPixels(spec.hintArea));
+        if (hint_->x() >= printRect_.right()) rightOfPrint_.emplace_back(hint_, hint_->pos());
+        auto* lines = new QVBoxLayout(hint_);
+        lines->setContentsMargins(0, 0, 0, 0);
+        lines->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        auto* message = new QLabel(hint_);
+        message->setObjectName(QStringLiteral("hintMessage"));
+        message->setWordWrap(true);
+        lines->addWidget(message);
+        hint_->hide();
+        beforeHint_ = previous;
+    }
+    chain(area_);
+    first->setFocus(Qt::OtherFocusReason);  // when the window is first active
+    // A text box is known by the caption that names it, also to a
+    // screen reader.
+    for (const auto& [c, label] : buddies) {
+        if (auto it = edits_.find(c->buddy); it != edits_.end()) {
+            label->setBuddy(it->second);
+            label->setToolTip(it->second->toolTip());  // the caption explains as its box does
+            it->second->setAccessibleName(QString::fromStdString(c->caption));
+        }
+    }
+    fitToScreen();
+}
+
+void FormWindow::printLine(int /*row*/, const QString& text) { area_->addLine(text); }
+void FormWindow::clearOutput() { area_->clearLines(); }
+
+void FormWindow::showHint(const KeyHint& hint)
+{
+    if (!hint_) return;
+    const bool hadFocus = hint_->isAncestorOf(QApplication::focusWidget());
+    for (QLabel* old : hint_->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^hintKey")))) {
+        old->hide();
+        old->deleteLater();
+    }
+    if (hint.message.empty()) {
+        hint_->hide();
+        if (hadFocus) focusKeyBox();
+        return;
+    }
+    const QString message = QString::fromStdString(hint.message);
+    hint_->findChild<QLabel*>(QStringLiteral("hintMessage"))->setText(message);
+    QString spoken = message;
+    QWidget* previous = beforeHint_;
+    for (size_t i = 0; i < hint.keys.size(); ++i) {
+        const QString key = QString::fromStdString(hint.keys[i]);
+        auto* link = new LinkLabel(key, hint_, [this, key] { chooseHintKey(key); });
+        link->setObjectName(QStringLiteral("hintKey%1").arg(i + 1));
+        link->setAccessibleDescription(fromCore(ui_texts::kHintKeyAction));
+        hint_->layout()->addWidget(link);
+        if (previous) setTabOrder(previous, link);
+        previous = link;
+        spoken += (i == 0 ? QString() : QStringLiteral("、")) + key;
+    }
+    if (previous) setTabOrder(previous, area_);
+    hint_->setAccessibleName(spoken);
+    hint_->show();
+    // A screen reader reads it out as it appears.
+    QAccessibleEvent appeared(hint_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&appeared);
+}
+
+void FormWindow::restore(const WindowContent& content)
+{
+    for (const auto& [number, text] : content.texts) {
+        if (auto it = edits_.find(number); it != edits_.end()) {
+            const QSignalBlocker quiet(it->second);  // not typed by the user
+            it->second->setText(QString::fromStdString(text));
+            markField(number);
+        }
+    }
+    for (size_t row = 0; row < content.lines.size(); ++row)
+        printLine(static_cast<int>(row), QString::fromStdString(content.lines[row]));
+}
+
+void FormWindow::closeEvent(QCloseEvent* event)
+{
+    // The close box is this window's 退出; the Application decides.
+    event->ignore();
+    app_.close(form_);
+}
+void FormWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) app_.activated(form_);
+    QWidget::changeEvent(event);
+}
+bool FormWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A press outside the completer's list closes it; on a button of this
+    // window it also presses the button, so one click always acts.
+    if (event->type() == QEvent::MouseButtonPress && popup_ && watched == popup_) {
+        auto* press = static_cast<QMouseEvent*>(event);
+        const QPoint global = press->globalPosition().toPoint();
+        if (!popup_->rect().contains(popup_->mapFromGlobal(global))) {
+            QWidget* under = page_->childAt(page_->mapFromGlobal(global));
+            auto* button = qobject_cast<QPushButton*>(under);
+            popup_->hide();
+            if (button && press->button() == Qt::LeftButton && button->isEnabled()) button->click();
+            return true;
+        }
+    }
+    // The page of a window that scrolls changed its size.
+    if (event->type() == QEvent::Resize && watched == page_) placeBesidePrintArea();
+    return QWidget::eventFilter(watched, event);
+}
+
+// The window as large as its page, or as much of it as the screen holds.
+void FormWindow::fitToScreen()
+{
+    const QSize page = natural_;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    // The window frame and title bar take room of their own.
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) : page;
+    if (page.width() <= room.width() && page.height() <= room.height()) {
+        page_->setFixedSize(page);
+        setFixedSize(page);
+        return;
+    }
+    const int giveUp = rightOfPrint_.empty() ? 0 : std::max(0, printRect_.width() - kNarrowestPrintArea);
+    page_->setMinimumSize(page.width() - giveUp, page.height());
+    page_->setMaximumSize(page);
+    page_->installEventFilter(this);  // its size changes move the controls beside the print area
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize most(page.width() + bar, page.height() + bar);
+    setMinimumSize(std::min(page.width(), 200), std::min(page.height(), 150));
+    setMaximumSize(most);
+    resize(std::min(most.width(), room.width()), std::min(most.height(), room.height()));
+}
+
+// The page narrower than the window's own size: the print area gives up
+// the width, the controls right of it move left with it.
+void FormWindow::placeBesidePrintArea()
+{
+    const int short_ = std::max(0, natural_.width() - page_->width());
+    area_->setGeometry(printRect_.adjusted(0, 0, -short_, 0));
+    for (const auto& [w, at] : rightOfPrint_) w->move(at - QPoint(short_, 0));
+}
+
+QWidget* FormWindow::makeControl(const ControlSpec& c, int enterPresses)
+{
+    const QString caption = QString::fromStdString(c.caption);
+    const int number = c.number;
+    auto press = [this](int button) { return [this, button] { app_.click(form_, ControlKind::Button, button); }; };
+    switch (c.kind) {
+    case ControlKind::TextBox: {
+        QLineEdit* edit = nullptr;
+        if (c.browses) {
+            auto downBrowses = [this, number](bool completionsOpen) {
+                return app_.downOpensBrowse(form_, number, completionsOpen);
+            };
+            edit = new KeyBox(page_, app_.browseSubjects(form_, number), downBrowses, press(enterPresses));
+        } else {
+            edit = new QLineEdit(page_);
+            QObject::connect(edit, &QLineEdit::returnPressed, edit, press(enterPresses));
+        }
+        QObject::connect(edit, &QLineEdit::textChanged, edit, [this, number](const QString& text) {
+            app_.setText(form_, number, text.toStdString());
+            markField(number);
+        });
+        edits_[number] = edit;
+        if (!c.tip.empty()) {
+            tips_[number] = QString::fromStdString(c.tip);
+            edit->setToolTip(tips_[number]);
+            edit->setAccessibleDescription(edit->toolTip());
+        }
+        if (c.completes) addCompleter(edit, number);
+        return edit;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(caption, page_);
+        // Enter on a focused button presses it, as Space does.
+        button->setAutoDefault(true);
+        QObject::connect(button, &QPushButton::clicked, button, press(number));
+        return button;
+    }
+    case ControlKind::Label: break;
+    }
+    auto open = [this, number] { app_.click(form_, ControlKind::Label, number); };
+    QLabel* label = c.opens ? new LinkLabel(caption, page_, open) : new QLabel(caption, page_);
+    label->setWordWrap(true);
+    return label;
+}
+
+// A text box whose text is not wholly a number is marked, and says which
+// number was used.
+void FormWindow::markField(int number)
+{
+    auto it = edits_.find(number);
+    if (it == edits_.end()) return;
+    QLineEdit* edit = it->second;
+    const std::optional<std::string> note = app_.fieldNote(form_, number);
+    QAction*& mark = marks_[number];
+    if (!note) {
+        if (mark) edit->removeAction(mark);
+        delete mark;
+        mark = nullptr;
+        edit->setToolTip(tips_[number]);
+        edit->setAccessibleDescription(tips_[number]);
+        return;
+    }
+    const QString text = QString::fromStdString(*note);
+    // The note first, then what the field is for, when it says.
+    const QString full = tips_[number].isEmpty() ? text : text + QLatin1Char('\n') + tips_[number];
+    if (!mark) {
+        mark = new QAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), text, edit);
+        mark->setObjectName(QStringLiteral("partlyRead"));
+        edit->addAction(mark, QLineEdit::TrailingPosition);
+    }
+    mark->setToolTip(text);
+    mark->setText(text);
+    edit->setToolTip(full);
+    edit->setAccessibleDescription(full);
+}
+
+void FormWindow::focusKeyBox()
+{
+    if (auto it = edits_.find(1); it != edits_.end()) it->second->setFocus(Qt::OtherFocusReason);
+}
+
+// A key of the hint goes into the key box, ready for 确定.
+void FormWindow::chooseHintKey(const QString& key)
+{
+    if (auto it = edits_.find(1); it != edits_.end()) {
+        it->second->setText(key);
+        it->second->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// A popup list of what the Application offers for the text typed so far;
+// picking an entry puts it into the box. Text an input method is still
+// composing is not typed yet, so the list follows committed text only.
+void FormWindow::addCompleter(QLineEdit* edit, int number)
+{
+    auto* model = new QStringListModel(edit);
+    auto* completer = new QCompleter(model, edit);
+    completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    completer->setMaxVisibleItems(static_cast<int>(lookup::kMaxCompletions));
+    edit->setCompleter(completer);
+    // Watched after the completer's own filter is in place, so first.
+    popup_ = completer->popup();
+    popup_->installEventFilter(this);
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [this, number, model, completer](const QString& text) {
+        QStringList keys;
+        for (const std::string& key : app_.completions(form_, number, text.toStdString()))
+            keys << QString::fromStdString(key);
+        model->setStringList(keys);
+        if (keys.isEmpty())
+            completer->popup()->hide();
+        else
+            completer->complete();
+    });
+}
+
+}  // namespace bk

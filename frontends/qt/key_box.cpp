@@ -1,0 +1,82 @@
+#include "qt/key_box.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include "qt/core_text.h"
+#include "window/ui_texts.h"
+
+namespace bk {
+
+namespace {
+
+// Menu texts take "&" as a shortcut mark; a key's own "&" is doubled.
+QString menuText(std::string_view s) { return fromCore(s).replace(QLatin1Char('&'), QStringLiteral("&&")); }
+
+}  // namespace
+
+KeyBox::KeyBox(QWidget* parent, const std::vector<lookup::Subject>& subjects, DownBrowses downBrowses,
+               std::function<void()> onEnter)
+    : QLineEdit(parent), tree_(subjects), downBrowses_(std::move(downBrowses)), onEnter_(std::move(onEnter))
+{
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu* menu = createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        QAction* first = menu->actions().value(0);
+        menu->insertMenu(first, subjectMenu());
+        menu->insertSeparator(first);
+        menu->popup(mapToGlobal(at));
+    });
+}
+
+void KeyBox::browse()
+{
+    QMenu* menu = subjectMenu();
+    menu->popup(mapToGlobal(QPoint(0, height())));
+    if (!menu->actions().isEmpty()) menu->setActiveAction(menu->actions().first());
+}
+
+void KeyBox::keyPressEvent(QKeyEvent* event)
+{
+    const bool completing = completer() && completer()->popup()->isVisible();
+    if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier && downBrowses_(completing)) {
+        browse();
+        return;
+    }
+    // With the list open and a key highlighted, the completer takes the
+    // Enter and picks it; with none highlighted, the list has nothing
+    // to pick and Enter looks up what was typed.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (!completing || !completer()->popup()->selectionModel()->hasSelection())) {
+        if (completing) completer()->popup()->hide();
+        event->accept();
+        onEnter_();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// The menu of subjects, made the first time it is wanted: most sessions
+// never open it, and its 400-odd entries would cost every start.
+QMenu* KeyBox::subjectMenu()
+{
+    if (subjects_) return subjects_;
+    subjects_ = new QMenu(fromCore(ui_texts::kBrowse), this);
+    subjects_->setObjectName(QStringLiteral("subjectMenu"));
+    for (const lookup::Subject& subject : tree_) {
+        QMenu* keys = subjects_->addMenu(menuText(subject.name));
+        for (const lookup::BrowseItem& item : subject.items) {
+            const QString text = fromCore(item.keys.front());
+            QObject::connect(keys->addAction(menuText(item.label)), &QAction::triggered, this, [this, text] {
+                setText(text);
+                setFocus(Qt::PopupFocusReason);
+            });
+        }
+    }
+    return subjects_;
+}
+
+}  // namespace bk
