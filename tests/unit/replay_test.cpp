@@ -155,6 +155,19 @@ TEST(ReplayScriptTest, ExpectChecksThePrintAreaWithoutLogging)
     }
 }
 
+// The largest double prints rounded up beyond itself; checking that line
+// fails like any other miss.
+TEST(ReplayScriptTest, ExpectOnTheLargestAmountFailsWithoutACrash)
+{
+    const Outcome r = replay("set Form1.Text1 货币资金\nclick Form1.Command1\n"
+                             "set Form2.Text1 1.7976931348623157e308\nclick Form2.Command1\n"
+                             "expect Form2 货币资金 1.7976931348623157E+308\nstate\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.errors, "bookkeeper-replay: line 5: expected Form2 货币资金 1.7976931348623157E+308, printed [货币资金 "
+                        "1.79769313486232E+308 ]\n");
+    EXPECT_TRUE(r.log.ends_with("> state\nvisible: Form2\n")) << r.log;
+}
+
 TEST(ReplayScriptTest, EndStopsTheScript)
 {
     const Outcome r = replay("click Form1.Command2\nstate\nnonsense\n");
