@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/calculator.h"
+#include "calc/rates.h"
 
 namespace bk::calc {
 
@@ -10,7 +11,8 @@ namespace bk::calc {
 // out of it. A sale below the purchase price gives a negative tax.
 inline Num transferTax(const Num& salePrice, const Num& purchasePrice)
 {
-    return ((salePrice - purchasePrice) / 1.06) * 0.06;
+    const Num rate = rates::kVatFinancialTransfer;
+    return ((salePrice - purchasePrice) / (1 + rate)) * rate;
 }
 
 }  // namespace bk::calc

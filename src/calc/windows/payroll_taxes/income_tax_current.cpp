@@ -2,6 +2,7 @@
 // wage-linked deduction limits of staff welfare, union dues and staff
 // education and for tax fines, taxed at 25%.
 #include "calc/calculator.h"
+#include "calc/rates.h"
 
 namespace bk::calc {
 
@@ -15,17 +16,17 @@ extern const CalculatorDef form70{
             // Welfare, union dues and staff education are deductible up to
             // 14%, 2% and 8% of the wages: only spending over its limit is
             // added back. Fines are never deductible.
-            Num u = U - 0.02 * W;
+            Num u = U - rates::kUnionDuesDeductionLimit * W;
             if (u < 0) u = 0;
-            Num b = B - 0.14 * W;
+            Num b = B - rates::kWelfareDeductionLimit * W;
             if (b < 0) b = 0;
-            Num d = D - 0.08 * W;
+            Num d = D - rates::kStaffEducationDeductionLimit * W;
             if (d < 0) d = 0;
             Num A = ((u + b) + d) + F;
             Num T = P + A;
             // A loss owes no tax; it is carried forward.
             Num Q = 0;
-            if (T > 0) Q = T * 0.25;
+            if (T > 0) Q = T * rates::kIncomeTax;
             c.result("纳税调整增加额", A);
             c.result("应纳税所得额", T);
             c.result("当期应交所得税（不含国债）", Q);

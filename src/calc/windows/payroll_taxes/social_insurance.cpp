@@ -3,6 +3,7 @@
 // rates; without one the entry is booked from the company amounts typed in.
 // The charges to the cost centres are printed as typed in either case.
 #include "calc/calculator.h"
+#include "calc/rates.h"
 
 namespace bk::calc {
 
@@ -21,10 +22,13 @@ extern const CalculatorDef form38{
             Num A = a1 + a2 + a3 + a4 + a5 + a6;
             // The company's share: pension, unemployment, medical, work
             // injury, maternity, housing fund.
-            Num c1 = 0.2 * W, c2 = 0.015 * W, c3 = 0.08 * W, c4 = 0.005 * W, c5 = 0.008 * W, c6 = 0.105 * W;
+            Num c1 = rates::kPensionCompany * W, c2 = rates::kUnemploymentCompany * W, c3 = rates::kMedicalCompany * W,
+                c4 = rates::kWorkInjuryCompany * W, c5 = rates::kMaternityCompany * W,
+                c6 = rates::kHousingFundCompany * W;
             Num CT = c1 + c2 + c3 + c4 + c5 + c6;
             // The employee pays no work-injury or maternity insurance.
-            Num p1 = 0.08 * W, p2 = 0.005 * W, p3 = 0.02 * W, p4 = 0, p5 = 0, p6 = 0.105 * W;
+            Num p1 = rates::kPensionEmployee * W, p2 = rates::kUnemploymentEmployee * W, p3 = rates::kMedicalEmployee * W,
+                p4 = 0, p5 = 0, p6 = rates::kHousingFundEmployee * W;
             Num PT = p1 + p2 + p3 + p4 + p5 + p6;
             Num G = CT + PT;
 

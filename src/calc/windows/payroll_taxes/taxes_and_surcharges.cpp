@@ -3,6 +3,7 @@
 // out from the value-added and consumption tax, for comparison with the
 // amounts typed.
 #include "calc/calculator.h"
+#include "calc/rates.h"
 
 namespace bk::calc {
 
@@ -44,8 +45,8 @@ extern const CalculatorDef form58{
             // Both surcharges are levied on the value-added plus consumption
             // tax; worked out here, after the entries, so a sum too large
             // leaves the entries on the window.
-            c.result("城市维护建设税", (v + t1) * 0.07);
-            c.result("教育费附加", (v + t1) * 0.03);
+            c.result("城市维护建设税", (v + t1) * rates::kUrbanMaintenanceCity);
+            c.result("教育费附加", (v + t1) * rates::kEducationSurcharge);
         },
 };
 

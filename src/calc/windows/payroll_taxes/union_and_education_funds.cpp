@@ -1,6 +1,7 @@
 // Form9: union dues and the staff-education fund on the wages of the four
 // cost centres, and the combined charge to each centre.
 #include "calc/calculator.h"
+#include "calc/rates.h"
 
 namespace bk::calc {
 
@@ -11,11 +12,12 @@ extern const CalculatorDef form9{
         [](Calc& c) {
             Num g1 = c.read(1), g2 = c.read(2), g3 = c.read(3), g4 = c.read(4);
             Num T = g2 + g1 + g3 + g4;
-            Num U = 0.02 * T;  // union dues
-            Num E = 0.08 * T;  // staff education
+            Num U = rates::kUnionDues * T;
+            Num E = rates::kStaffEducationFund * T;
             Num F = U + E;
             // Each centre bears both funds on its own wages.
-            Num f1 = 0.1 * g1, f2 = 0.1 * g2, f3 = 0.1 * g3, f4 = 0.1 * g4;
+            const Num both = Num(rates::kUnionDues) + rates::kStaffEducationFund;
+            Num f1 = both * g1, f2 = both * g2, f3 = both * g3, f4 = both * g4;
             c.result("应付职工薪酬(贷)", T);
             c.result("应付职工薪酬-工会经费", U);
             c.result("应付职工薪酬-职工教育经费", E);

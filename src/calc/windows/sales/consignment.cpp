@@ -2,6 +2,7 @@
 // statement: the goods leave stock, the sale is booked with 13% output tax,
 // the consignee's commission (with 6% input tax) is withheld from the
 // receivable and the rest comes into the bank.
+#include "calc/rates.h"
 #include "calc/windows/sales/sale_lines.h"
 
 namespace bk::calc {
@@ -21,7 +22,7 @@ extern const CalculatorDef form48{
 
             c.text("收到清单");
             Num S = U * N;
-            Num X = S * 0.13;
+            Num X = S * rates::kVatGoods;
             Num Y = S + X;
             saleWithTax(c, "应收账款（借）", Y, "主营业务收入（贷）", S, X);
             c.blank();
@@ -29,7 +30,7 @@ extern const CalculatorDef form48{
 
             // The commission and its input tax, withheld by the consignee.
             Num H = S * f;
-            Num J = H * 0.06;
+            Num J = H * rates::kVatServices;
             Num W = H + J;
             c.blank();
             c.result("销售费用（借）", H);

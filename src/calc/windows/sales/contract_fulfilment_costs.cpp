@@ -2,6 +2,7 @@
 // on a contract are collected in 合同履约成本; the revenue is then recognised,
 // its 6% VAT split off, and the collected cost released to 主营业务成本.
 #include "calc/calculator.h"
+#include "calc/rates.h"
 
 namespace bk::calc {
 
@@ -19,7 +20,7 @@ extern const CalculatorDef form56{
             c.blank();
 
             // The revenue including VAT at 6%: without VAT it is 1/1.06 of it.
-            Num R = g / 1.06;
+            Num R = g / (Num(1) + rates::kVatServices);
             Num T = g - R;
             c.text("确认摊销合同履约成本");
             c.result("银行存款（借）", g);
