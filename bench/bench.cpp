@@ -13,11 +13,11 @@
 
 #include "calc/calculator.h"
 #include "lookup/lookup_table.h"
-#include "replay/replay.h"
 #include "num/arith.h"
 #include "num/number_text.h"
-#include "window/output_surface.h"
 #include "replay/recording_toolkit.h"
+#include "replay/replay.h"
+#include "window/output_surface.h"
 
 namespace {
 
@@ -177,7 +177,7 @@ long probePeak(const char* mode)
     return pclose(out) == 0 ? kilobytes : -1;
 }
 
-// Peak memory of the Qt program with all 100 windows created and shown once,
+// Peak memory of the Qt program with all its windows created and shown once,
 // against a bare Qt window with one text box and one button, measured in
 // the same run. Target: the program at most 1.5 times the bare window.
 void BM_QtPeakMemory(benchmark::State& state)

@@ -1,5 +1,5 @@
 // Peak memory of the Qt program, for the memory benchmark: started with
-// "all", it opens the program and creates and shows every one of its 100
+// "all", it opens the program and creates and shows every one of its
 // windows once; with "bare", a bare Qt window with one text box and one
 // button, in the same font. Either way it prints its peak resident set in
 // kilobytes and exits. Run it with QT_QPA_PLATFORM=offscreen.

@@ -2,7 +2,7 @@
 // how it is found by its pinyin initials and under which subject it is
 // browsed.
 //
-// 486 rules in a fixed order, numbered from 0 by their place. Each rule has a
+// Rules in a fixed order, numbered from 0 by their place. Each rule has a
 // key and an ordered list of actions; "确定" on the main window runs the
 // actions of every rule whose key equals the typed text exactly, in table
 // order. A key's first row also carries its initials and its subject; later

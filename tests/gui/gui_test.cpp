@@ -29,6 +29,7 @@
 #include "lookup/subjects.h"
 #include "qt/chinese_ui.h"
 #include "qt/qt_toolkit.h"
+#include "support/test_support.h"
 
 using bk::Application;
 using bk::QtToolkit;
@@ -605,13 +606,13 @@ private slots:
         }
         QVERIFY(!area->horizontalScrollBar()->isVisible());
         // Every line the lookup can print, each once.
-        const auto& table = bk::lookup::LookupTable::instance();
-        for (const auto& rule : table.rules()) {
-            bool printsOnly = !rule.key.empty();
-            for (const auto* same : table.match(rule.key))
-                for (const auto& a : same->actions) printsOnly &= a.kind == bk::lookup::RuleAction::Kind::PrintLine;
-            if (!printsOnly || table.match(rule.key).front() != &rule) continue;
-            typeKey(QString::fromUtf8(rule.key.data(), static_cast<qsizetype>(rule.key.size())));
+        for (const auto& [key, rules] : bk::test::rulesByKey()) {
+            bool printsOnly = !key.empty();
+            for (int n : rules)
+                for (const auto& a : bk::test::rules()[static_cast<size_t>(n)].actions)
+                    printsOnly &= a.kind == bk::lookup::RuleAction::Kind::PrintLine;
+            if (!printsOnly) continue;
+            typeKey(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
             click(1, "Command1");
         }
         QVERIFY(visible(1));

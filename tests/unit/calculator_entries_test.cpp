@@ -6,30 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "calc/calculator.h"
-#include "window/output_surface.h"
-#include "replay/recording_toolkit.h"
+#include "support/test_support.h"
 
 namespace bk::calc {
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
-
-// One press of 确定 on `form` with these field texts: the printed lines as
-// caption and amount (a text line is its text alone).
-Rows press(FormId form, const Calc::Texts& texts)
-{
-    std::ostringstream log;
-    RecordingToolkit toolkit(log);
-    OutputSurface out(toolkit, form);
-    Calc c(texts, out);
-    calculatorDef(form).compute(c);
-    return out.tableRows(0, out.lines().size());
-}
+using test::press;
+using test::Rows;
 
 // The amounts are read back from the printed text, so they agree to the
 // digits printed.

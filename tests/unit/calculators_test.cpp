@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "calc/calculator.h"
-#include "lookup/lookup_table.h"
+#include "support/test_support.h"
 
 namespace bk::calc {
 namespace {
@@ -47,11 +47,9 @@ TEST(Calculators, EveryFieldHasItsOwnLabel)
 
 TEST(Calculators, EachIsOpenedByAKey)
 {
-    std::set<FormId> opened;
-    for (const auto& rule : lookup::LookupTable::instance().rules())
-        for (const auto& action : rule.actions)
-            if (action.kind == lookup::RuleAction::Kind::OpenWindow) opened.insert(action.window);
-    for (FormId form = kFirstCalculator; form <= lastCalculator(); ++form) EXPECT_TRUE(opened.count(form)) << "Form" << form;
+    const auto opened = test::keysOpening();
+    for (FormId form = kFirstCalculator; form <= lastCalculator(); ++form)
+        EXPECT_TRUE(opened.count(form)) << "Form" << form;
 }
 
 }  // namespace

@@ -3,23 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 #include "app/application.h"
 #include "app/navigation.h"
 #include "calc/calculator.h"
 #include "lookup/lookup_table.h"
+#include "support/test_support.h"
 #include "window/output_surface.h"
-#include "replay/recording_toolkit.h"
 
 namespace bk {
 namespace {
 
 TEST(OutputSurfaceTest, PrintFormsAndClear)
 {
-    std::ostringstream log;
-    RecordingToolkit toolkit(log);
-    OutputSurface out(toolkit, 7);
+    test::Recording screen;
+    OutputSurface out(screen.toolkit, 7);
     out.printText("结转收入");
     out.printNumber("货币资金", 1500);
     out.printNumber("差额", -0.5);
@@ -30,7 +28,7 @@ TEST(OutputSurfaceTest, PrintFormsAndClear)
     out.clear();
     EXPECT_EQ(out.printRow(), 0);
     out.printText("再次");
-    EXPECT_EQ(log.str(),
+    EXPECT_EQ(screen.log(),
               "print Form7 0 [结转收入]\n"
               "print Form7 1 [货币资金 1500 ]\n"
               "print Form7 2 [差额-.5 ]\n"
@@ -40,14 +38,6 @@ TEST(OutputSurfaceTest, PrintFormsAndClear)
               "clear Form7\n"
               "print Form7 0 [再次]\n");
 }
-
-class Recorder : public lookup::LookupEffects {
-public:
-    void printLine(std::string_view text) override { log += "print " + std::string(text) + "\n"; }
-    void clearOutput() override { log += "clear\n"; }
-    void openWindow(FormId w) override { log += "open " + std::to_string(w) + "\n"; }
-    std::string log;
-};
 
 TEST(LookupEngineTest, RunsEveryRuleOfTheKeyInTableOrder)
 {
@@ -67,44 +57,14 @@ TEST(LookupEngineTest, RunsEveryRuleOfTheKeyInTableOrder)
     };
     for (const Case& c : {Case{"甲", "print 一\nprint \nopen 9\nprint 二\nopen 3\n"}, Case{"乙", "open 5\n"},
                           Case{"", "clear\n"}, Case{"甲 ", ""}, Case{" 甲", ""}, Case{"丙", ""}}) {
-        Recorder r;
-        table.lookup(c.key, r);
-        EXPECT_EQ(r.log, c.expected) << "key [" << c.key << "]";
+        EXPECT_EQ(test::lookupLog(table, c.key), c.expected) << "key [" << c.key << "]";
     }
-}
-
-TEST(LookupTableTest, RouteBlockAndClearRule)
-{
-    const auto& rules = lookup::LookupTable::instance().rules();
-    int opens = 0;
-    for (const auto& rule : rules)
-        for (const auto& a : rule.actions)
-            if (a.kind == lookup::RuleAction::Kind::OpenWindow) {
-                ++opens;
-                EXPECT_GE(rule.number, 347);
-                EXPECT_GE(a.window, kFirstCalculator);
-                EXPECT_LE(a.window, Application::lastWindow());
-            }
-    EXPECT_EQ(opens, 139);
-    EXPECT_EQ(rules.back().number, 485);
-    // Every calculator window is reached by some key.
-    for (FormId form = kFirstCalculator; form <= Application::lastWindow(); ++form) {
-        bool reached = false;
-        for (const auto& rule : rules)
-            for (const auto& a : rule.actions) reached |= a.window == form;
-        EXPECT_TRUE(reached) << formName(form);
-    }
-    const auto empty = lookup::LookupTable::instance().match("");
-    ASSERT_EQ(empty.size(), 1u);
-    EXPECT_EQ(empty[0]->number, 48);
-    EXPECT_EQ(empty[0]->actions[0].kind, lookup::RuleAction::Kind::ClearOutput);
 }
 
 TEST(CalcTest, ReadsFieldsAndFaultsMidway)
 {
-    std::ostringstream log;
-    RecordingToolkit toolkit(log);
-    OutputSurface out(toolkit, 9);
+    test::Recording screen;
+    OutputSurface out(screen.toolkit, 9);
     const calc::Calc::Texts texts{{1, "12abc"}, {2, " 3.5 "}, {5, "abc"}};
     calc::Calc c(texts, out);
     EXPECT_TRUE(c.read(1) == 12);
@@ -113,16 +73,15 @@ TEST(CalcTest, ReadsFieldsAndFaultsMidway)
     EXPECT_TRUE(c.read(5) == 0);
     c.result("甲", c.read(1) + c.read(2));
     EXPECT_THROW(c.result("乙", c.read(1) / c.read(5)), ArithmeticFault);
-    EXPECT_EQ(log.str(), "print Form9 0 [甲 15.5 ]\n");
+    EXPECT_EQ(screen.log(), "print Form9 0 [甲 15.5 ]\n");
 }
 
 // The Down arrow opens the keys by subject only in the empty key box with
 // no list of completions open.
 TEST(BrowseOnDownTest, OnlyInTheEmptyKeyBox)
 {
-    std::ostringstream log;
-    RecordingToolkit toolkit(log);
-    Application app(toolkit);
+    test::Recording screen;
+    Application app(screen.toolkit);
     EXPECT_FALSE(app.downOpensBrowse(kMainForm, 1, false));  // not shown yet
     app.start();
     EXPECT_TRUE(app.downOpensBrowse(kMainForm, 1, false));
@@ -146,14 +105,26 @@ TEST(BrowseOnDownTest, OnlyInTheEmptyKeyBox)
     EXPECT_FALSE(app.downOpensBrowse(kMainForm, 1, false));
 }
 
-TEST(CalculatorLayoutTest, WindowsStayWithinTheirSizeRange)
+// A calculator is at least its smallest size, and beyond it no larger than
+// its controls need: a margin right of the rightmost and under the lowest.
+TEST(CalculatorLayoutTest, WindowsAreAsLargeAsTheirControlsNeed)
 {
+    constexpr int kMostMargin = 720;
     for (FormId form = kFirstCalculator; form <= Application::lastWindow(); ++form) {
         const WindowSpec spec = Application::windowSpec(form);
         EXPECT_GE(spec.widthTwips, 7935) << formName(form);
-        EXPECT_LE(spec.widthTwips, 14025) << formName(form);
         EXPECT_GE(spec.heightTwips, 6225) << formName(form);
-        EXPECT_LE(spec.heightTwips, 13395) << formName(form);
+        int right = 0, bottom = 0;
+        for (const ControlSpec& c : spec.controls) {
+            right = std::max(right, c.rect.left + c.rect.width);
+            bottom = std::max(bottom, c.rect.top + c.rect.height);
+        }
+        if (spec.widthTwips > 7935) {
+            EXPECT_LE(spec.widthTwips - right, kMostMargin) << formName(form);
+        }
+        if (spec.heightTwips > 6225) {
+            EXPECT_LE(spec.heightTwips - bottom, kMostMargin) << formName(form);
+        }
         int buttons = 0;
         for (const ControlSpec& c : spec.controls) {
             if (c.kind != ControlKind::Button) continue;
@@ -191,8 +162,6 @@ TEST(CalculatorLayoutTest, LabelsNumberedInOrderBesideTheirFields)
 namespace bk {
 namespace {
 
-// Each window's title says what it is: the program on the main window, on a
-// calculator a key that opens it and the window's name.
 // A link belongs to its caption, not to a label number: laid out in another
 // order, Form79 still opens Form25 from "累计折旧" and from no other label,
 // and a click on that label, whatever its number, is what navigation follows.
@@ -210,6 +179,8 @@ TEST(CalculatorLayoutTest, LinkStaysOnItsCaptionWhenItemsMove)
     EXPECT_EQ(returnWindow(25), 79);
 }
 
+// Each window's title says what it is: the program on the main window, on a
+// calculator a key that opens it and the window's name.
 TEST(WindowTitleTest, NamesWhatTheWindowIsAbout)
 {
     EXPECT_EQ(Application::windowSpec(kMainForm).title, "记账助手");

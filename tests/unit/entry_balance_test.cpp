@@ -10,15 +10,13 @@
 #include <optional>
 #include <random>
 #include <set>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calc/calculator.h"
 #include "num/number_text.h"
-#include "window/output_surface.h"
-#include "replay/recording_toolkit.h"
+#include "support/test_support.h"
 
 namespace bk::calc {
 namespace {
@@ -93,16 +91,10 @@ Rational rounding(const Num& printed)
 // The entries of one press of 确定 with these field texts.
 std::vector<Entry> press(FormId form, const Calc::Texts& texts)
 {
-    std::ostringstream log;
-    RecordingToolkit toolkit(log);
-    OutputSurface out(toolkit, form);
-    Calc c(texts, out);
-    calculatorDef(form).compute(c);
-
     std::vector<Entry> entries;
     std::string heading;
     bool open = false;  // the next line with a side belongs to the last entry
-    for (const auto& row : out.tableRows(0, out.lines().size())) {
+    for (const auto& row : test::press(form, texts)) {
         if (row.size() < 2) {  // a heading or a blank line
             heading = row.empty() ? "" : row[0];
             open = false;

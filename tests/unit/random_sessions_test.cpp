@@ -8,16 +8,13 @@
 
 #include <functional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/application.h"
-#include "lookup/lookup_table.h"
-#include "replay/replay.h"
 #include "replay/session_check.h"
 #include "replay/session_maker.h"
-#include "replay/recording_toolkit.h"
+#include "support/test_support.h"
 
 namespace bk {
 namespace {
@@ -28,26 +25,23 @@ TEST(RandomSessions, KeepEveryWindowLineAndText)
     std::set<FormId> pressed;  // calculators that printed or faulted
     for (int n = 0; n < 5000; ++n) {
         const std::string script = maker.session();
-        std::istringstream in(script);
-        std::ostringstream log, errors;
-        const int status = runReplay(in, log, errors, {.check = true});
-        ASSERT_EQ(status, 0) << errors.str() << "session " << n << ":\n" << script;
-        std::istringstream events(log.str());
-        for (std::string line; std::getline(events, line);) {
+        const test::Outcome r = test::replay(script, {.check = true});
+        ASSERT_EQ(r.status, 0) << r.errors << "session " << n << ":\n" << script;
+        for (const std::string& line : test::lines(r.log)) {
             for (const char* kind : {"print Form", "fault Form"})
                 if (line.starts_with(kind)) pressed.insert(std::stoi(line.substr(std::string_view(kind).size())));
         }
     }
     // Every calculator was driven to print or to fault.
-    for (FormId form = kFirstCalculator; form <= Application::lastWindow(); ++form) EXPECT_TRUE(pressed.count(form)) << "Form" << form;
+    for (FormId form = kFirstCalculator; form <= Application::lastWindow(); ++form)
+        EXPECT_TRUE(pressed.count(form)) << "Form" << form;
 }
 
 // The check itself finds what it is there to find.
 TEST(SessionCheckTest, FindsLostWindowsLinesAndTexts)
 {
-    std::ostringstream log;
-    RecordingToolkit screen(log);
-    SessionCheck check(screen);
+    test::Recording screen;
+    SessionCheck check(screen.toolkit);
     Application app(check);
     EXPECT_EQ(check.verify(app), "no window is visible");
     app.start();
@@ -71,8 +65,7 @@ TEST(SessionCheckTest, FindsLostWindowsLinesAndTexts)
 // holds; the check finds a toolkit told otherwise.
 TEST(SessionCheckTest, FindsDrawingsKeptOrMadeWrong)
 {
-    std::ostringstream log;
-    RecordingToolkit screen(log);
+    test::Recording screen;
     const WindowSpec spec = Application::windowSpec(2);
     const std::map<int, std::string> none;
     struct Case {
@@ -124,7 +117,7 @@ TEST(SessionCheckTest, FindsDrawingsKeptOrMadeWrong)
          "Form2 was drawn without what was typed into Text1"},
     };
     for (const Case& c : cases) {
-        SessionCheck check(screen);
+        SessionCheck check(screen.toolkit);
         Application app(check);
         app.start();
         c.told(check);
