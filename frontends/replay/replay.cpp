@@ -12,8 +12,8 @@
 #include "app/navigation.h"
 #include "lookup/lookup_table.h"
 #include "num/number_text.h"
-#include "replay/session_check.h"
 #include "replay/recording_toolkit.h"
+#include "replay/session_check.h"
 
 namespace bk {
 
@@ -113,8 +113,7 @@ public:
         }
         if (verb == "windows" && space == std::string_view::npos) {
             log_ << "> " << line << '\n';
-            for (FormId f = kMainForm; f <= Application::lastWindow(); ++f)
-            {
+            for (FormId f = kMainForm; f <= Application::lastWindow(); ++f) {
                 log_ << "form " << formName(f) << " [" << windowTitle(f) << ']';
                 if (f != kMainForm) log_ << ' ' << formName(returnWindow(f));
                 log_ << '\n';

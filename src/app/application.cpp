@@ -38,15 +38,28 @@ WindowSpec mainWindowSpec()
     spec.heightTwips = 7785;
     auto button = [](MainButton b) { return static_cast<int>(b); };
     spec.controls = {
-        {.kind = ControlKind::TextBox, .number = 1, .caption = {}, .rect = at(7680, 1680, 2535, 495), .completes = true,
+        {.kind = ControlKind::TextBox,
+         .number = 1,
+         .caption = {},
+         .rect = at(7680, 1680, 2535, 495),
+         .completes = true,
          .browses = true},
-        {.kind = ControlKind::Button, .number = button(MainButton::LookUp), .caption = "确定",
+        {.kind = ControlKind::Button,
+         .number = button(MainButton::LookUp),
+         .caption = "确定",
          .rect = at(6720, 2640, 1935, 495)},
-        {.kind = ControlKind::Button, .number = button(MainButton::Clear), .caption = "取消",
+        {.kind = ControlKind::Button,
+         .number = button(MainButton::Clear),
+         .caption = "取消",
          .rect = at(9240, 2640, 1935, 495)},
-        {.kind = ControlKind::Button, .number = button(MainButton::Exit), .caption = "退出",
+        {.kind = ControlKind::Button,
+         .number = button(MainButton::Exit),
+         .caption = "退出",
          .rect = at(7800, 3720, 1935, 495)},
-        {.kind = ControlKind::Label, .number = 1, .caption = "财务报表填写事项", .rect = at(8160, 960, 1695, 495),
+        {.kind = ControlKind::Label,
+         .number = 1,
+         .caption = "财务报表填写事项",
+         .rect = at(8160, 960, 1695, 495),
          .buddy = 1},
     };
     spec.enterPresses = button(MainButton::LookUp);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
 #include <set>
+#include <vector>
 
 #include "num/number_text.h"
 
@@ -135,11 +135,17 @@ WindowSpec calculatorSpec(const CalculatorDef& def)
     const int secondLeft = buttonsLeft + kButtonWidth + kButtonGap;
     auto button = [](CalcButton b) { return static_cast<int>(b); };
     const std::vector<ControlSpec> buttons = {
-        {.kind = ControlKind::Button, .number = button(CalcButton::Compute), .caption = "确定",
+        {.kind = ControlKind::Button,
+         .number = button(CalcButton::Compute),
+         .caption = "确定",
          .rect = {buttonsLeft, rowTop(rows), kButtonWidth, kButtonHeight}},
-        {.kind = ControlKind::Button, .number = button(CalcButton::Clear), .caption = "取消",
+        {.kind = ControlKind::Button,
+         .number = button(CalcButton::Clear),
+         .caption = "取消",
          .rect = {secondLeft, rowTop(rows), kButtonWidth, kButtonHeight}},
-        {.kind = ControlKind::Button, .number = button(CalcButton::Exit), .caption = "退出",
+        {.kind = ControlKind::Button,
+         .number = button(CalcButton::Exit),
+         .caption = "退出",
          .rect = {secondLeft, rowTop(rows + 1), kButtonWidth, kButtonHeight}},
     };
 

@@ -27,8 +27,8 @@ extern const CalculatorDef form38{
                 c6 = rates::kHousingFundCompany * W;
             Num CT = c1 + c2 + c3 + c4 + c5 + c6;
             // The employee pays no work-injury or maternity insurance.
-            Num p1 = rates::kPensionEmployee * W, p2 = rates::kUnemploymentEmployee * W, p3 = rates::kMedicalEmployee * W,
-                p4 = 0, p5 = 0, p6 = rates::kHousingFundEmployee * W;
+            Num p1 = rates::kPensionEmployee * W, p2 = rates::kUnemploymentEmployee * W,
+                p3 = rates::kMedicalEmployee * W, p4 = 0, p5 = 0, p6 = rates::kHousingFundEmployee * W;
             Num PT = p1 + p2 + p3 + p4 + p5 + p6;
             Num G = CT + PT;
 
