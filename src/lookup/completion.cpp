@@ -4,6 +4,7 @@
 #include <string>
 
 #include "lookup/lookup_table.h"
+#include "num/text.h"
 
 namespace bk::lookup {
 
@@ -14,15 +15,7 @@ std::vector<std::string_view> completions(std::string_view typed, std::size_t li
     if (typed.empty()) return starting;
 
     // Initials are matched for Latin letters typed in either case.
-    std::string letters;
-    for (char ch : typed) {
-        const char lower = static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
-        if (lower < 'a' || lower > 'z') {
-            letters.clear();
-            break;
-        }
-        letters += lower;
-    }
+    const std::string letters = text::lowerLetters(text::decode(typed));
 
     for (const KeyEntry& k : LookupTable::instance().keys()) {
         const bool starts = k.key.starts_with(typed) || (!letters.empty() && k.initials.starts_with(letters));

@@ -5,32 +5,11 @@
 #include <tuple>
 
 #include "lookup/lookup_table.h"
+#include "num/text.h"
 
 namespace bk::lookup {
 
 namespace {
-
-// One code point of UTF-8 text; an invalid byte stands for itself.
-std::u32string decode(std::string_view s)
-{
-    std::u32string out;
-    for (size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        const size_t len = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 1;
-        if (len == 1 || i + len > s.size()) {
-            out += b;
-            ++i;
-            continue;
-        }
-        char32_t c = b & (0x7F >> len);
-        for (size_t k = 1; k < len; ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-        out += c;
-        i += len;
-    }
-    return out;
-}
-
-bool isSpace(char32_t c) { return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' || c == 0xA0 || c == 0x3000; }
 
 // The same word in the form the keys use: 帐 (and its traditional forms) is
 // 账 in every key, 其它 is 其他, 缴 is 交 (应缴税金), brackets are full-width.
@@ -38,7 +17,7 @@ bool isSpace(char32_t c) { return c == U' ' || c == U'\t' || c == U'\n' || c == 
 std::u32string folded(std::string_view text)
 {
     std::u32string out;
-    for (char32_t c : decode(text)) {
+    for (char32_t c : text::decode(text)) {
         switch (c) {
         case U'帐':
         case U'帳':
@@ -49,7 +28,7 @@ std::u32string folded(std::string_view text)
         case U')': c = U'）'; break;
         default: break;
         }
-        if (!isSpace(c)) out += c;
+        if (!text::isBlank(c)) out += c;
     }
     return out;
 }
@@ -81,7 +60,7 @@ const std::map<char32_t, char>& initialOf()
         std::map<char32_t, char> m;
         for (const KeyEntry& k : LookupTable::instance().keys()) {
             size_t next = 0;
-            for (char32_t c : decode(k.key))
+            for (char32_t c : text::decode(k.key))
                 if (isHan(c) && next < k.initials.size()) m.emplace(c, k.initials[next++]);
         }
         return m;
@@ -102,53 +81,18 @@ std::string initialsOf(const std::u32string& text)
     return out;
 }
 
-std::string lowerLetters(const std::u32string& text)
-{
-    std::string out;
-    for (char32_t c : text) {
-        if (c >= U'A' && c <= U'Z') c += U'a' - U'A';
-        if (c < U'a' || c > U'z') return {};
-        out += static_cast<char>(c);
-    }
-    return out;
-}
-
 // A long text, as the hint repeats it: its first characters and "…".
 std::string shortened(std::string_view text)
 {
     constexpr size_t kShown = 20;
-    size_t at = 0;
-    for (size_t shown = 0; at < text.size() && shown < kShown; ++shown) {
-        const auto b = static_cast<unsigned char>(text[at]);
-        at += b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 1;
-    }
+    const size_t at = text::prefixBytes(text, kShown);
     if (at >= text.size()) return std::string(text);
     return std::string(text.substr(0, at)) + "…";
 }
 
 }  // namespace
 
-std::string_view trimKey(std::string_view typed)
-{
-    // Bytes of the spaces that may stand around a key.
-    auto leadingSpace = [](std::string_view s) -> size_t {
-        if (s.empty()) return 0;
-        if (s[0] == ' ' || s[0] == '\t' || s[0] == '\n' || s[0] == '\r') return 1;
-        if (s.starts_with("\xE3\x80\x80") || s.starts_with("\xC2\xA0")) return s[0] == '\xC2' ? 2 : 3;
-        return 0;
-    };
-    auto trailingSpace = [](std::string_view s) -> size_t {
-        if (s.empty()) return 0;
-        const char last = s.back();
-        if (last == ' ' || last == '\t' || last == '\n' || last == '\r') return 1;
-        if (s.ends_with("\xE3\x80\x80")) return 3;
-        if (s.ends_with("\xC2\xA0")) return 2;
-        return 0;
-    };
-    for (size_t n = leadingSpace(typed); n > 0; n = leadingSpace(typed)) typed.remove_prefix(n);
-    for (size_t n = trailingSpace(typed); n > 0; n = trailingSpace(typed)) typed.remove_suffix(n);
-    return typed;
-}
+std::string_view trimKey(std::string_view typed) { return text::trimBlanks(typed); }
 
 std::vector<std::string_view> nearestKeys(std::string_view typed, std::size_t limit)
 {
@@ -157,7 +101,7 @@ std::vector<std::string_view> nearestKeys(std::string_view typed, std::size_t li
     constexpr size_t kLongest = 64;
     if (want.empty() || want.size() > kLongest) return {};
     // Letters only: pinyin initials typed as a mnemonic code.
-    const std::string letters = lowerLetters(want);
+    const std::string letters = text::lowerLetters(want);
     const std::string wantInitials = initialsOf(want);
 
     struct Candidate {

@@ -1,6 +1,7 @@
 #include "num/number_text.h"
 
 #include "num/arith.h"
+#include "num/text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -63,12 +64,12 @@ namespace {
 constexpr char kCurrency = '\x02';
 
 // Walks the field text one character at a time for the number reader.
-// Blanks (space, tab, line feed, the full-width space) are skipped wherever
-// they stand. The full-width digits, point, comma and signs that a Chinese
-// input method types are handed on as their ASCII forms, the two yuan signs
-// as kCurrency (the control character it is stands for nothing). Every other character outside ASCII, and every byte that is
-// not valid UTF-8, reads as '\0', which no part of a number accepts, so it
-// ends the number.
+// Blanks (text::isBlank) are skipped wherever they stand. The full-width
+// digits, point, comma and signs that a Chinese input method types are
+// handed on as their ASCII forms, the two yuan signs as kCurrency (the
+// control character it is stands for nothing). Every other character outside
+// ASCII, and every byte that is not valid UTF-8, reads as '\0', which no part
+// of a number accepts, so it ends the number.
 class FieldReader {
 public:
     explicit FieldReader(std::string_view text) : text_(text) {}
@@ -100,27 +101,27 @@ private:
 
     Char decode() const
     {
-        const std::size_t left = text_.size() - pos_;
-        if (left == 0) return {'\0', 0};
-        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text_[pos_ + k]); };
-        if (byte(0) < 0x80) return {byte(0) == kCurrency ? '\0' : static_cast<char>(byte(0)), 1};
-        if (left >= 2 && byte(0) == 0xC2 && byte(1) == 0xA5) return {kCurrency, 2};                     // ¥ U+00A5
-        if (left >= 3 && byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) return {' ', 3};        // U+3000
-        if (left >= 3 && byte(0) == 0xEF && byte(1) == 0xBF && byte(2) == 0xA5) return {kCurrency, 3};  // ￥ U+FFE5
-        if (left >= 3 && byte(0) == 0xEF && byte(1) == 0xBC) {  // U+FF00..U+FF3F
-            const unsigned char last = byte(2);
-            if (last >= 0x90 && last <= 0x99) return {static_cast<char>('0' + (last - 0x90)), 3};  // ０..９
-            if (last == 0x8E) return {'.', 3};                                                     // ．
-            if (last == 0x8C) return {',', 3};                                                     // ，
-            if (last == 0x8B) return {'+', 3};                                                     // ＋
-            if (last == 0x8D) return {'-', 3};                                                     // －
+        const text::Char c = text::charAt(text_, pos_);
+        if (c.size == 0) return {'\0', 0};
+        if (text::isBlank(c.code)) return {' ', c.size};
+        if (c.code < 0x80)
+            return {c.code == static_cast<unsigned char>(kCurrency) ? '\0' : static_cast<char>(c.code), 1};
+        switch (c.code) {
+        case U'¥':
+        case U'￥': return {kCurrency, c.size};
+        case U'．': return {'.', c.size};
+        case U'，': return {',', c.size};
+        case U'＋': return {'+', c.size};
+        case U'－': return {'-', c.size};
+        default: break;
         }
-        return {'\0', 1};
+        if (c.code >= U'０' && c.code <= U'９') return {static_cast<char>('0' + (c.code - U'０')), c.size};
+        return {'\0', c.size};
     }
 
     void skipBlanks()
     {
-        for (Char c = decode(); c.ch == ' ' || c.ch == '\t' || c.ch == '\n'; c = decode()) pos_ += c.len;
+        for (Char c = decode(); c.ch == ' '; c = decode()) pos_ += c.len;
     }
 
     std::string_view text_;

@@ -1,5 +1,7 @@
 #include "window/toolkit.h"
 
+#include "num/text.h"
+
 namespace bk {
 
 std::string formName(FormId form) { return "Form" + std::to_string(form); }
@@ -19,12 +21,7 @@ namespace bk {
 int textWidth(std::string_view utf8)
 {
     int width = 0;
-    for (size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const size_t len = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        width += len >= 3 ? 200 : 105;
-        i += len;
-    }
+    text::forEachChar(utf8, [&width](text::Char c) { width += c.code >= 0x800 ? 200 : 105; });
     return width;
 }
 

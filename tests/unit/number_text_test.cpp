@@ -183,7 +183,8 @@ INSTANTIATE_TEST_SUITE_P(DocumentedExamples, ReadNumber,
 INSTANTIATE_TEST_SUITE_P(Blanks, ReadNumber,
                          testing::Values(ReadCase{"\t1\n2 3", 123}, ReadCase{"  - 5", -5}, ReadCase{"1 . 2 5", 1.25},
                                          ReadCase{"1 e 3", 1000}, ReadCase{"2E - 2", 0.02}, ReadCase{" \t\n ", 0},
-                                         ReadCase{"1\r2", 1},  // a carriage return is not a blank
+                                         // the blanks of a key too: a pasted line end, the no-break space
+                                         ReadCase{"1\r\n", 1}, ReadCase{"1\r2", 12}, ReadCase{"1\xC2\xA0" "500", 1500},
                                          ReadCase{"1\v2", 1}, ReadCase{"1\f2", 1}));
 
 INSTANTIATE_TEST_SUITE_P(
@@ -388,7 +389,7 @@ std::string junk(std::mt19937& random, std::size_t size)
     static const std::string pieces[] = {
         "\x01",
         "\x07",
-        "\x0D",
+        "\x0C",
         "\x1B",
         "\x7F",
         std::string(1, '\0'),
