@@ -184,7 +184,10 @@ INSTANTIATE_TEST_SUITE_P(Blanks, ReadNumber,
                          testing::Values(ReadCase{"\t1\n2 3", 123}, ReadCase{"  - 5", -5}, ReadCase{"1 . 2 5", 1.25},
                                          ReadCase{"1 e 3", 1000}, ReadCase{"2E - 2", 0.02}, ReadCase{" \t\n ", 0},
                                          // the blanks of a key too: a pasted line end, the no-break space
-                                         ReadCase{"1\r\n", 1}, ReadCase{"1\r2", 12}, ReadCase{"1\xC2\xA0" "500", 1500},
+                                         ReadCase{"1\r\n", 1}, ReadCase{"1\r2", 12},
+                                         ReadCase{"1\xC2\xA0"
+                                                  "500",
+                                                  1500},
                                          ReadCase{"1\v2", 1}, ReadCase{"1\f2", 1}));
 
 INSTANTIATE_TEST_SUITE_P(
