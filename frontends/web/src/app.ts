@@ -61,11 +61,8 @@ export class App implements FormOwner {
   }
 
   async copyAsTable(form: number, selection: LineSelection | null): Promise<void> {
-    const { rows, tsv } = this.session.table(form, selection);
+    const { rows, tsv, html } = this.session.table(form, selection);
     if (!rows.length) return;
-    const escape = (s: string) =>
-      s.replace(/[&<>"]/g, (ch) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[ch] ?? ch);
-    const html = `<table>${rows.map((r) => `<tr>${r.map((c) => `<td>${escape(c)}</td>`).join("")}</tr>`).join("")}</table>`;
     try {
       await navigator.clipboard.write([
         new ClipboardItem({

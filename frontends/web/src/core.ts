@@ -1,4 +1,4 @@
-// The shapes of what the WebAssembly core hands the page (src/web/binding.cpp).
+// The shapes of what the WebAssembly core hands the page (frontends/web/wasm/binding.cpp).
 
 export type ControlKind = "label" | "text" | "button";
 
@@ -70,6 +70,14 @@ export interface LineSelection {
   endColumn: number;
 }
 
+// The rows copy as table puts on the clipboard, as tab-separated text and
+// as an HTML table.
+export interface CopiedTable {
+  rows: string[][];
+  tsv: string;
+  html: string;
+}
+
 export interface Session {
   start(): ActionResult;
   click(form: number, kind: ControlKind, number: number): ActionResult;
@@ -86,7 +94,7 @@ export interface Session {
   lines(form: number): string[];
   texts(form: number): Record<string, string>;
   // The lines that copy as table takes for the selection (null: none).
-  table(form: number, selection: LineSelection | null): { rows: string[][]; tsv: string };
+  table(form: number, selection: LineSelection | null): CopiedTable;
   delete(): void;  // frees the C++ object
 }
 
