@@ -1,4 +1,5 @@
-// The shapes of what the WebAssembly core hands the page (frontends/web/wasm/binding.cpp).
+// The shapes of what the WebAssembly core hands the page (frontends/web/wasm/binding.cpp);
+// tests/binding.test.mjs checks them against the binding and what it returns.
 
 export type ControlKind = "label" | "text" | "button";
 
