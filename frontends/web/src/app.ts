@@ -88,7 +88,9 @@ export class App implements FormOwner {
   private draw(e: CoreEvent): void {
     switch (e.kind) {
       case "create": {
-        const view = new FormView(this.core.windowSpec(e.form), this, this.placement(e.form));
+        const spec = this.core.windowSpec(e.form);
+        if (!spec) break;  // never: the core creates only windows it has
+        const view = new FormView(spec, this, this.placement(e.form));
         this.views.set(e.form, view);
         this.desktop.append(view.root);
         break;

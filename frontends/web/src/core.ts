@@ -117,7 +117,7 @@ export interface UiTexts {
 
 export interface Core {
   Session: new () => Session;
-  windowSpec(form: number): WindowSpec;
+  windowSpec(form: number): WindowSpec | null;  // null: no such window
   uiTexts(): UiTexts;
 }
 

@@ -136,7 +136,7 @@ test("every value the core returns has its declared shape", async () => {
     };
     const s = new core.Session();
     const texts = call(core, "uiTexts");
-    for (let form = 1; form <= texts.lastForm; ++form) call(core, "windowSpec", form);
+    for (let form = 0; form <= texts.lastForm + 1; ++form) call(core, "windowSpec", form);
     call(s, "start");
     call(s, "completions", 1, 1, "应");
     call(s, "subjects", 1, 1);
@@ -193,6 +193,7 @@ test("every value the core returns has its declared shape", async () => {
   assert.ok(calls.some((c) => c.result?.refused), "no action was refused");
   assert.ok(calls.some((c) => c.method === "table" && c.result.rows.some((r) => r.length === 2)), "no table was copied");
   assert.ok(lastForm > 1);
+  assert.ok(calls.some((c) => c.method === "windowSpec" && c.result === null), "no window was missing");
   assert.deepEqual(problems, []);
   await page.close();
 });
