@@ -86,4 +86,28 @@ std::string tabSeparated(const std::vector<std::vector<std::string>>& rows)
     return text;
 }
 
+std::string tableHtml(const std::vector<std::vector<std::string>>& rows)
+{
+    std::string html = "<table>";
+    for (const auto& row : rows) {
+        html += "<tr>";
+        for (const std::string& cell : row) {
+            html += "<td>";
+            for (const char c : cell) {
+                switch (c) {
+                case '&': html += "&amp;"; break;
+                case '<': html += "&lt;"; break;
+                case '>': html += "&gt;"; break;
+                case '"': html += "&quot;"; break;
+                default: html += c;
+                }
+            }
+            html += "</td>";
+        }
+        html += "</tr>";
+    }
+    html += "</table>";
+    return html;
+}
+
 }  // namespace bk

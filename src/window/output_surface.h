@@ -82,5 +82,9 @@ private:
 
 // Rows as tab-separated text, one row a line, each ending in "\n".
 std::string tabSeparated(const std::vector<std::vector<std::string>>& rows);
+// The same rows as the HTML fragment a spreadsheet pastes as cells:
+// "<table><tr><td>cell</td>…</tr>…</table>" with & < > " of each cell written
+// as entities; an empty row is "<tr></tr>".
+std::string tableHtml(const std::vector<std::vector<std::string>>& rows);
 
 }  // namespace bk

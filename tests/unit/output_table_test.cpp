@@ -67,6 +67,27 @@ TEST(OutputTable, RangesAreClippedToWhatIsPrinted)
     EXPECT_EQ(out.tableRows(0, 10), Rows{{"x"}});
 }
 
+// The HTML table 复制为表格 puts beside the tab-separated text: each cell's
+// & < > " written as entities (nothing else), a blank line an empty row, an
+// amount never assigned an empty cell.
+TEST(OutputTable, HtmlTableEscapesEachCell)
+{
+    std::ostringstream log;
+    RecordingToolkit toolkit(log);
+    OutputSurface out(toolkit, 46);
+    out.printText("R&D <研发> \"支出\" 'a'&amp;");
+    out.printBlank();
+    out.printNumber("应交税费（贷）", -2.5);
+    out.printVariant("差异率", Var());
+    EXPECT_EQ(tableHtml(out.tableRows(0, 4)),
+              "<table><tr><td>R&amp;D &lt;研发&gt; &quot;支出&quot; 'a'&amp;amp;</td></tr>"
+              "<tr></tr>"
+              "<tr><td>应交税费（贷）</td><td>-2.5</td></tr>"
+              "<tr><td>差异率</td><td></td></tr></table>");
+    EXPECT_EQ(tableHtml({}), "<table></table>");
+    EXPECT_EQ(tableHtml({{}, {""}}), "<table><tr></tr><tr><td></td></tr></table>");
+}
+
 // Which printed lines 复制为表格 takes for a selection of them.
 TEST(OutputTable, CopiesTheLinesASelectionTouches)
 {

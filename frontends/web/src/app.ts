@@ -61,11 +61,8 @@ export class App implements FormOwner {
   }
 
   async copyAsTable(form: number, selection: LineSelection | null): Promise<void> {
-    const { rows, tsv } = this.session.table(form, selection);
+    const { rows, tsv, html } = this.session.table(form, selection);
     if (!rows.length) return;
-    const escape = (s: string) =>
-      s.replace(/[&<>"]/g, (ch) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[ch] ?? ch);
-    const html = `<table>${rows.map((r) => `<tr>${r.map((c) => `<td>${escape(c)}</td>`).join("")}</tr>`).join("")}</table>`;
     try {
       await navigator.clipboard.write([
         new ClipboardItem({
@@ -91,7 +88,9 @@ export class App implements FormOwner {
   private draw(e: CoreEvent): void {
     switch (e.kind) {
       case "create": {
-        const view = new FormView(this.core.windowSpec(e.form), this, this.placement(e.form));
+        const spec = this.core.windowSpec(e.form);
+        if (!spec) break;  // never: the core creates only windows it has
+        const view = new FormView(spec, this, this.placement(e.form));
         this.views.set(e.form, view);
         this.desktop.append(view.root);
         break;

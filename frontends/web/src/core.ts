@@ -1,4 +1,5 @@
-// The shapes of what the WebAssembly core hands the page (src/web/binding.cpp).
+// The shapes of what the WebAssembly core hands the page (frontends/web/wasm/binding.cpp);
+// tests/binding.test.mjs checks them against the binding and what it returns.
 
 export type ControlKind = "label" | "text" | "button";
 
@@ -70,6 +71,14 @@ export interface LineSelection {
   endColumn: number;
 }
 
+// The rows copy as table puts on the clipboard, as tab-separated text and
+// as an HTML table.
+export interface CopiedTable {
+  rows: string[][];
+  tsv: string;
+  html: string;
+}
+
 export interface Session {
   start(): ActionResult;
   click(form: number, kind: ControlKind, number: number): ActionResult;
@@ -86,7 +95,7 @@ export interface Session {
   lines(form: number): string[];
   texts(form: number): Record<string, string>;
   // The lines that copy as table takes for the selection (null: none).
-  table(form: number, selection: LineSelection | null): { rows: string[][]; tsv: string };
+  table(form: number, selection: LineSelection | null): CopiedTable;
   delete(): void;  // frees the C++ object
 }
 
@@ -108,7 +117,7 @@ export interface UiTexts {
 
 export interface Core {
   Session: new () => Session;
-  windowSpec(form: number): WindowSpec;
+  windowSpec(form: number): WindowSpec | null;  // null: no such window
   uiTexts(): UiTexts;
 }
 

@@ -409,7 +409,7 @@ export class FormView {
     };
     // A subject's items; an item of keys that do the same puts its first key in the box.
     const openKeys = () => {
-      const at = subjects.element.querySelector("li.active") as HTMLElement | null;
+      const at = subjects.element.querySelector<HTMLElement>("li.active");
       const subject = tree?.[Number(at?.dataset.index ?? -1)];
       if (!subject) return;
       const b = below();
@@ -443,7 +443,7 @@ export class FormView {
         return;
       }
       if (e.key === "ArrowDown" || e.key === "ArrowUp") list.move(e.key === "ArrowDown" ? 1 : -1);
-      else if (e.key === "Escape") list === keys ? keys.hide() : list.hide();
+      else if (e.key === "Escape") list.hide();
       else if (list === subjects && (e.key === "ArrowRight" || e.key === "Enter")) openKeys();
       else if (list === keys && e.key === "ArrowLeft") keys.hide();
       else if (e.key === "Enter" && list.highlighted !== undefined) pick(list.highlighted);

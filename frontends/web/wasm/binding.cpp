@@ -162,7 +162,8 @@ public:
     }
     // The printed lines that 复制为表格 copies for a selection of them
     // ({anchorLine, anchorColumn, endLine, endColumn}, or null for none) as
-    // spreadsheet rows, and the same rows as tab-separated text.
+    // spreadsheet rows, and the same rows as tab-separated text and as an
+    // HTML table.
     val table(int form, val selection) const
     {
         val out = val::object();
@@ -180,6 +181,7 @@ public:
         for (const auto& row : rows) cells.call<void>("push", strings(row));
         out.set("rows", cells);
         out.set("tsv", tabSeparated(rows));
+        out.set("html", tableHtml(rows));
         return out;
     }
 
