@@ -20,20 +20,6 @@ namespace {
 // The printed lines start a few pixels in from the window's edge.
 constexpr int kInset = 3;
 
-// The copied rows as the HTML table that a spreadsheet pastes as cells.
-QString htmlTable(const std::vector<std::vector<std::string>>& rows)
-{
-    QString html = QStringLiteral("<table>");
-    for (const auto& row : rows) {
-        html += QStringLiteral("<tr>");
-        for (const std::string& cell : row)
-            html += QStringLiteral("<td>") + QString::fromStdString(cell).toHtmlEscaped() + QStringLiteral("</td>");
-        html += QStringLiteral("</tr>");
-    }
-    html += QStringLiteral("</table>");
-    return html;
-}
-
 }  // namespace
 
 PrintArea::PrintArea(QWidget* parent, Table table) : QPlainTextEdit(parent), table_(std::move(table))
@@ -89,7 +75,7 @@ void PrintArea::copyAsTable()
     const std::string tabbed = tabSeparated(rows);
     auto* mime = new QMimeData;
     mime->setText(QString::fromStdString(tabbed));
-    mime->setHtml(htmlTable(rows));
+    mime->setHtml(QString::fromStdString(tableHtml(rows)));
     mime->setData(QStringLiteral("text/tab-separated-values"), QByteArray::fromStdString(tabbed));
     QGuiApplication::clipboard()->setMimeData(mime);
 }
