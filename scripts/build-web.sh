@@ -9,9 +9,8 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 # Debian's emscripten finds its JavaScript optimizer among Debian's node modules.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-[ -f build-web/wasm/build.ninja ] ||
-  emcmake cmake -S . -B build-web/wasm -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-web/wasm --parallel "$(nproc)"
+[ -f build-web/wasm/build.ninja ] || emcmake cmake --preset web >/dev/null
+cmake --build --preset web --parallel "$(nproc)"
 
 site=build-web/site
 rm -rf "$site"

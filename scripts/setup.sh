@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need and is missing, then configures
-# and builds bookkeeper. Called by run.sh, test.sh and the fuzz runner.
+# and builds bookkeeper. Called by run.sh, test.sh and the fuzz runner. The
+# builds are the configure presets in CMakePresets.json; warnings are errors
+# when BOOKKEEPER_WERROR=ON is in the environment.
 #   scripts/setup.sh             Release build in build/, and the web edition in build-web/site/
 #   scripts/setup.sh --sanitize  AddressSanitizer and UndefinedBehaviorSanitizer build in build-sanitize/
 #   scripts/setup.sh --fuzz      clang, for the libFuzzer targets (built by tests/fuzz/run.sh)
@@ -34,9 +36,8 @@ fi
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 case "$mode" in
   "")
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBOOKKEEPER_WEB=ON \
-      -DBOOKKEEPER_WERROR="${BOOKKEEPER_WERROR:-OFF}"
-    cmake --build build --parallel "$(nproc)"
+    cmake --preset release
+    cmake --build --preset release --parallel "$(nproc)"
     # The page's npm packages, exactly as the lockfile pins them.
     if [ ! -f frontends/web/node_modules/.package-lock.json ] || [ frontends/web/package-lock.json -nt frontends/web/node_modules/.package-lock.json ]; then
       (cd frontends/web && npm ci --no-audit --no-fund)
@@ -44,11 +45,8 @@ case "$mode" in
     scripts/build-web.sh
     ;;
   --sanitize)
-    flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DBOOKKEEPER_WERROR="${BOOKKEEPER_WERROR:-OFF}" \
-      -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags"
-    cmake --build build-sanitize --parallel "$(nproc)"
+    cmake --preset sanitize
+    cmake --build --preset sanitize --parallel "$(nproc)"
     ;;
   --fuzz)
     ;;

@@ -1,13 +1,21 @@
 #include "num/arith.h"
 
+#include "num/rational.h"
+
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <type_traits>
 #include <vector>
 
 namespace bk {
+
+static_assert(sizeof(Rational) <= Num::kSize, "Num::kSize is too small for the exact value");
+static_assert(Num::kAlign % alignof(Rational) == 0, "Num::kAlign is too weak for the exact value");
+static_assert(std::is_nothrow_move_constructible_v<Rational> && std::is_nothrow_move_assignable_v<Rational>,
+              "Num moves without throwing");
 
 std::string faultDescription(FaultCode code)
 {
@@ -125,7 +133,29 @@ Rounded roundToDigits(const Rational& v, unsigned digits)
     return {q.str(), e};
 }
 
-Num::Num(double v)
+Num::Num() noexcept { ::new (static_cast<void*>(value_)) Rational(); }
+Num::Num(long long v, Whole) { ::new (static_cast<void*>(value_)) Rational(v); }
+Num::Num(unsigned long long v, Whole) { ::new (static_cast<void*>(value_)) Rational(v); }
+Num::Num(const Num& other) { ::new (static_cast<void*>(value_)) Rational(exact(other)); }
+Num::Num(Num&& other) noexcept { ::new (static_cast<void*>(value_)) Rational(std::move(*NumAccess::value(other))); }
+Num& Num::operator=(const Num& other)
+{
+    if (this != &other) *NumAccess::value(*this) = exact(other);
+    return *this;
+}
+Num& Num::operator=(Num&& other) noexcept
+{
+    *NumAccess::value(*this) = std::move(*NumAccess::value(other));
+    return *this;
+}
+Num::~Num() { NumAccess::value(*this)->~Rational(); }
+
+int Num::sign() const { return exact(*this).sign(); }
+
+bool operator==(const Num& a, const Num& b) { return exact(a) == exact(b); }
+bool operator<(const Num& a, const Num& b) { return exact(a) < exact(b); }
+
+Num::Num(double v) : Num()
 {
     if (!std::isfinite(v)) raise(FaultCode::Overflow);
     if (v == 0) return;
@@ -149,24 +179,30 @@ Num::Num(double v)
     const std::size_t kept = digits.find_last_not_of('0') + 1;
     exponent += static_cast<long>(digits.size() - kept);
     digits.resize(kept);
-    Rational exact = decimalValue(Integer(digits), exponent);
-    v_ = inRange(v < 0 ? Rational(-exact) : exact);
+    Rational value = decimalValue(Integer(digits), exponent);
+    *NumAccess::value(*this) = inRange(v < 0 ? Rational(-value) : value);
 }
 
-Num Num::exactly(Rational v) { return Num(inRange(std::move(v)), Checked{}); }
+Num exactly(Rational v)
+{
+    Num n;
+    *NumAccess::value(n) = inRange(std::move(v));
+    return n;
+}
 
 double Num::toDouble() const
 {
-    if (v_.sign() == 0) return 0.0;
-    const Rounded r = roundToDigits(v_, 17);
-    const std::string text = (v_.sign() < 0 ? "-" : "") + r.digits + "e" + std::to_string(r.exponent - 16);
+    const Rational& v = exact(*this);
+    if (v.sign() == 0) return 0.0;
+    const Rounded r = roundToDigits(v, 17);
+    const std::string text = (v.sign() < 0 ? "-" : "") + r.digits + "e" + std::to_string(r.exponent - 16);
     return std::strtod(text.c_str(), nullptr);
 }
 
-Num operator+(const Num& a, const Num& b) { return Num::exactly(a.exact() + b.exact()); }
-Num operator-(const Num& a, const Num& b) { return Num::exactly(a.exact() - b.exact()); }
-Num operator*(const Num& a, const Num& b) { return Num::exactly(a.exact() * b.exact()); }
-Num operator-(const Num& a) { return Num::exactly(-a.exact()); }
+Num operator+(const Num& a, const Num& b) { return exactly(exact(a) + exact(b)); }
+Num operator-(const Num& a, const Num& b) { return exactly(exact(a) - exact(b)); }
+Num operator*(const Num& a, const Num& b) { return exactly(exact(a) * exact(b)); }
+Num operator-(const Num& a) { return exactly(-exact(a)); }
 
 Num operator/(const Num& a, const Num& b)
 {
@@ -174,13 +210,13 @@ Num operator/(const Num& a, const Num& b)
         // 0/0 is an invalid operation, which reports as overflow.
         raise(a.sign() == 0 ? FaultCode::Overflow : FaultCode::DivisionByZero);
     }
-    return Num::exactly(a.exact() / b.exact());
+    return exactly(exact(a) / exact(b));
 }
 
 Num power(const Num& base, const Num& exponent)
 {
-    const Rational& b = base.exact();
-    const Rational& e = exponent.exact();
+    const Rational& b = exact(base);
+    const Rational& e = exact(exponent);
     const bool whole = denominator(e) == 1;
     if (b.sign() < 0 && !whole) raise(FaultCode::InvalidCall);
     if (b.sign() == 0) {
@@ -196,9 +232,9 @@ Num power(const Num& base, const Num& exponent)
             const auto times = k.convert_to<unsigned>();
             const Integer pn = pow(n, times);
             const Integer pd = pow(d, times);
-            if (e.sign() >= 0) return Num::exactly(Rational(pn, pd));
+            if (e.sign() >= 0) return exactly(Rational(pn, pd));
             // The reciprocal; its sign goes to the numerator.
-            return Num::exactly(pn.sign() < 0 ? Rational(Integer(-pd), Integer(-pn)) : Rational(pd, pn));
+            return exactly(pn.sign() < 0 ? Rational(Integer(-pd), Integer(-pn)) : Rational(pd, pn));
         }
     }
     const double r = std::pow(base.toDouble(), exponent.toDouble());

@@ -12,13 +12,17 @@
 // Numbers keep a double's range: a result larger in magnitude than the
 // largest double is an overflow, a non-zero result smaller in magnitude than
 // the smallest positive double becomes 0.
+//
+// Num is opaque here: its exact value (a Boost.Multiprecision rational) is
+// kept in place, and only the code that needs the value itself includes
+// num/rational.h. So the calculator windows compile without Boost.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <type_traits>
-
-#include <boost/multiprecision/cpp_int.hpp>
+#include <utility>
 
 namespace bk {
 
@@ -39,9 +43,6 @@ std::string faultMessage(FaultCode code);
 
 [[noreturn]] void raise(FaultCode code);
 
-using Integer = boost::multiprecision::cpp_int;
-using Rational = boost::multiprecision::cpp_rational;
-
 // An exact amount whose arithmetic raises ArithmeticFault instead of leaving
 // the range of amounts. Implicitly built from plain numbers, so formulas read
 // like their written form: `(a + b) - k`, `r * 0.07`. A number written in a
@@ -49,28 +50,37 @@ using Rational = boost::multiprecision::cpp_rational;
 // 106/100, not the binary fractions nearest them.
 class Num {
 public:
-    Num() = default;
+    Num() noexcept;  // 0
     template <class I, std::enable_if_t<std::is_integral_v<I>, int> = 0>
-    Num(I v) : v_(v)
+    Num(I v)  // NOLINT(google-explicit-constructor)
+        : Num(static_cast<std::conditional_t<std::is_signed_v<I>, long long, unsigned long long>>(v), Whole{})
     {
-    }  // NOLINT(google-explicit-constructor)
+    }
     // The shortest decimal that reads back as v, i.e. the literal as written.
     // v must be finite and within the range of amounts.
     Num(double v);  // NOLINT(google-explicit-constructor)
 
-    // An exact value; outside the range of amounts it faults or becomes 0.
-    static Num exactly(Rational v);
+    Num(const Num& other);
+    Num(Num&& other) noexcept;
+    Num& operator=(const Num& other);
+    Num& operator=(Num&& other) noexcept;
+    ~Num();
 
-    const Rational& exact() const { return v_; }
     // The nearest double (for the rare step that is computed in floating point).
     double toDouble() const;
-    int sign() const { return v_.sign(); }
+    int sign() const;
+
+    // The room the exact value takes in place (checked in arith.cpp).
+    static constexpr std::size_t kSize = 64;
+    static constexpr std::size_t kAlign = 16;
 
 private:
-    struct Checked {};
-    Num(Rational v, Checked) : v_(std::move(v)) {}
+    friend struct NumAccess;  // num/rational.h
+    struct Whole {};
+    Num(long long v, Whole);
+    Num(unsigned long long v, Whole);
 
-    Rational v_;
+    alignas(kAlign) unsigned char value_[kSize];
 };
 
 Num operator+(const Num& a, const Num& b);
@@ -79,12 +89,12 @@ Num operator*(const Num& a, const Num& b);
 Num operator/(const Num& a, const Num& b);
 Num operator-(const Num& a);
 
-inline bool operator==(const Num& a, const Num& b) { return a.exact() == b.exact(); }
-inline bool operator!=(const Num& a, const Num& b) { return a.exact() != b.exact(); }
-inline bool operator<(const Num& a, const Num& b) { return a.exact() < b.exact(); }
-inline bool operator<=(const Num& a, const Num& b) { return a.exact() <= b.exact(); }
-inline bool operator>(const Num& a, const Num& b) { return a.exact() > b.exact(); }
-inline bool operator>=(const Num& a, const Num& b) { return a.exact() >= b.exact(); }
+bool operator==(const Num& a, const Num& b);
+bool operator<(const Num& a, const Num& b);
+inline bool operator!=(const Num& a, const Num& b) { return !(a == b); }
+inline bool operator>(const Num& a, const Num& b) { return b < a; }
+inline bool operator<=(const Num& a, const Num& b) { return !(b < a); }
+inline bool operator>=(const Num& a, const Num& b) { return !(a < b); }
 
 // base raised to exponent; a negative base with a non-whole exponent raises
 // fault 5, a result too large fault 6, 0 to a negative power 11. A whole
@@ -103,18 +113,6 @@ inline constexpr unsigned kExactPowerBits = 4096;
 // digits gets there), and how many digits of a typed amount are read.
 inline constexpr unsigned kKeptDigits = 40;
 inline constexpr unsigned kMaxBits = 4096;
-
-// digits × 10^exponent, exactly.
-Rational decimalValue(const Integer& digits, long exponent);
-
-// |v| rounded to `digits` significant decimal digits, half away from zero:
-// the digits (exactly `digits` of them, the first never 0) and the decimal
-// exponent of the first. v must not be 0.
-struct Rounded {
-    std::string digits;
-    long exponent = 0;
-};
-Rounded roundToDigits(const Rational& v, unsigned digits);
 
 // A working value that may not have been assigned yet. Unassigned it counts
 // as 0 in arithmetic and comparisons; printed on a result line it adds no

@@ -1,6 +1,6 @@
 #include "num/number_text.h"
 
-#include "num/arith.h"
+#include "num/rational.h"
 #include "num/text.h"
 
 #include <algorithm>
@@ -22,7 +22,7 @@ std::string formatNumber(const Num& v)
     // The magnitude rounded to 15 significant digits, half away from zero;
     // the exponent is that of the rounded value, so 999999999999999.5 comes
     // out as 1E+15.
-    const Rounded rounded = roundToDigits(v.exact(), 15);
+    const Rounded rounded = roundToDigits(exact(v), 15);
     std::string digits = rounded.digits;
     const long exp = rounded.exponent;
     digits.erase(digits.find_last_not_of('0') + 1);  // the first digit is never 0
@@ -238,7 +238,7 @@ Num readDecimal(FieldReader& in, bool& anyDigit)
 
     Integer value(digits);
     if (roundUp) ++value;
-    return Num::exactly(decimalValue(value, static_cast<long>(scale)));
+    return exactly(decimalValue(value, static_cast<long>(scale)));
 }
 
 // A "+" or "-", if one is next; true for "-".

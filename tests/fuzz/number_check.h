@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "num/arith.h"
 #include "num/number_text.h"
+#include "num/rational.h"
 
 namespace bk::fuzz {
 
@@ -35,7 +35,7 @@ inline const Rational& smallest()
 inline void checkInRange(const Num& v)
 {
     if (v.sign() == 0) return;
-    const Rational m = abs(v.exact());
+    const Rational m = abs(exact(v));
     if (m > largest()) broken("an amount is larger than the largest double");
     if (m < smallest()) broken("an amount is smaller than the smallest positive double");
 }
@@ -94,7 +94,7 @@ inline void checkReadsBack(const Num& v)
     if (!matchesGrammar(text, v)) broken("the text of a number breaks the number grammar");
     Rational expected = 0;
     if (v.sign() != 0) {
-        const Rounded r = roundToDigits(v.exact(), 15);
+        const Rounded r = roundToDigits(exact(v), 15);
         expected = decimalValue(Integer(r.digits), r.exponent - 14);
         if (v.sign() < 0) expected = -expected;
     }
@@ -102,7 +102,7 @@ inline void checkReadsBack(const Num& v)
     try {
         const Num back = readNumber(text);
         if (outside) broken("a number past the range of amounts was read without overflow");
-        if (back.exact() != expected) broken("the text of a number reads back as another number");
+        if (exact(back) != expected) broken("the text of a number reads back as another number");
     } catch (const ArithmeticFault& fault) {
         if (fault.code != FaultCode::Overflow || !outside) broken("the text of a number could not be read");
     }

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang, AddressSanitizer and
-# UndefinedBehaviorSanitizer in build-fuzz/, then runs each one for SECONDS
-# (default 60) from its committed seed corpus. New inputs the fuzzer finds go
-# to build-fuzz/corpus/, a failing input to build-fuzz/; the committed seeds
-# are only read.
+# UndefinedBehaviorSanitizer in build-fuzz/ (the fuzz preset of
+# CMakePresets.json), then runs each one for SECONDS (default 60) from its
+# committed seed corpus. New inputs the fuzzer finds go to build-fuzz/corpus/,
+# a failing input to build-fuzz/; the committed seeds are only read.
 #   tests/fuzz/run.sh [SECONDS [TARGET...]]    TARGET: read_number write_number session
 set -euo pipefail
 seconds="${1:-60}"
@@ -13,10 +13,8 @@ targets=("$@")
 
 cd "$(dirname "$0")/../.."
 scripts/setup.sh --fuzz
-flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_CXX_FLAGS="$flags" -DBOOKKEEPER_GUI=OFF -DBOOKKEEPER_BENCH=OFF -DBOOKKEEPER_FUZZ=ON > /dev/null
-cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]/#/fuzz_}"
+cmake --preset fuzz > /dev/null
+cmake --build --preset fuzz --parallel "$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"

@@ -16,6 +16,7 @@
 
 #include "calc/calculator.h"
 #include "num/number_text.h"
+#include "num/rational.h"
 #include "support/test_support.h"
 
 namespace bk::calc {
@@ -83,7 +84,7 @@ struct Entry {
 Rational rounding(const Num& printed)
 {
     if (printed.sign() == 0) return 0;
-    const long last = roundToDigits(printed.exact(), 15).exponent - 15;
+    const long last = roundToDigits(exact(printed), 15).exponent - 15;
     const Integer unit = boost::multiprecision::pow(Integer(10), static_cast<unsigned>(std::labs(last)));
     return last < 0 ? Rational(5, unit) : Rational(5 * unit);
 }
@@ -105,7 +106,7 @@ std::vector<Entry> press(FormId form, const Calc::Texts& texts)
         if (!open) entries.push_back({heading.empty() ? row[0] : heading, 0, 0, 0, {}});
         open = true;
         const Num amount = readNumber(row[1]);
-        (*debit ? entries.back().debit : entries.back().credit) += amount.exact();
+        (*debit ? entries.back().debit : entries.back().credit) += exact(amount);
         entries.back().slack += rounding(amount);
         entries.back().lines += "\n  " + row[0] + " " + row[1];
     }
@@ -178,9 +179,8 @@ TEST(EntryBalance, EveryWindow)
                 if (known) {
                     used.insert(known);
                 } else if (reported.insert(e.name).second) {
-                    ADD_FAILURE() << "Form" << form << " " << e.name << ": 借" << formatNumber(Num::exactly(e.debit))
-                                  << "≠ 贷" << formatNumber(Num::exactly(e.credit)) << "typing" << show(texts)
-                                  << e.lines;
+                    ADD_FAILURE() << "Form" << form << " " << e.name << ": 借" << formatNumber(exactly(e.debit))
+                                  << "≠ 贷" << formatNumber(exactly(e.credit)) << "typing" << show(texts) << e.lines;
                 }
             }
         }

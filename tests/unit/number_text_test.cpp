@@ -2,7 +2,7 @@
 // readNumber (input-field text -> amount).
 #include "num/number_text.h"
 
-#include "num/arith.h"
+#include "num/rational.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +18,8 @@
 namespace {
 
 using bk::ArithmeticFault;
+using bk::exact;
+using bk::exactly;
 using bk::FaultCode;
 using bk::formatNumber;
 using bk::Integer;
@@ -30,11 +32,11 @@ using bk::readNumber;
 Num decimal(const char* digits, int exponent)
 {
     const Integer scale = boost::multiprecision::pow(Integer(10), static_cast<unsigned>(std::abs(exponent)));
-    return Num::exactly(exponent >= 0 ? Rational(Integer(digits) * scale) : Rational(Integer(digits), scale));
+    return exactly(exponent >= 0 ? Rational(Integer(digits) * scale) : Rational(Integer(digits), scale));
 }
 
 // The smallest positive double, exactly: 2^-1074.
-const Num kSmallestDouble = Num::exactly(Rational(Integer(1), Integer(1) << 1074));
+const Num kSmallestDouble = exactly(Rational(Integer(1), Integer(1) << 1074));
 
 constexpr std::size_t kMegabyte = std::size_t{1} << 20;
 
@@ -55,7 +57,7 @@ std::string shown(const std::string& bytes)
     return out + (bytes.size() > 80 ? "...]" : "]");
 }
 
-std::string shown(const Num& v) { return v.exact().str(); }
+std::string shown(const Num& v) { return exact(v).str(); }
 
 // ---------------------------------------------------------------------------
 // formatNumber
@@ -448,7 +450,7 @@ TEST(ReadNumberJunk, AnyBytesGiveAFiniteValueOrOverflow)
         if (fault) {
             EXPECT_EQ(*fault, FaultCode::Overflow);
         } else {
-            EXPECT_LE(abs(readNumber(text).exact()), Num(DBL_MAX).exact());
+            EXPECT_LE(abs(exact(readNumber(text))), exact(Num(DBL_MAX)));
         }
     }
 }
