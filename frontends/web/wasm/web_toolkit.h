@@ -1,7 +1,7 @@
 // The toolkit of the web edition: it keeps every window operation, printed
 // line, hint and fault as an event in a queue that the page takes after each user
 // action and draws. It holds no behaviour of its own; the binding
-// (src/web/binding.cpp) hands the events to the page's script.
+// (wasm/binding.cpp) hands the events to the page's script.
 #pragma once
 
 #include <set>
