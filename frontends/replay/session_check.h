@@ -25,10 +25,7 @@ namespace bk {
 // screen was told.
 class SessionCheck : public Toolkit {
 public:
-    explicit SessionCheck(Toolkit& screen)
-        : screen_(screen), drawn_(slots()), shown_(slots()), printed_(slots())
-    {
-    }
+    explicit SessionCheck(Toolkit& screen) : screen_(screen), drawn_(slots()), shown_(slots()), printed_(slots()) {}
 
     void createWindow(const WindowSpec& spec, const WindowContent& content) override;
     void destroyWindow(FormId form) override;

@@ -25,7 +25,8 @@ public:
                 if (action.kind == lookup::RuleAction::Kind::OpenWindow)
                     routes_.push_back({std::string(rule.key), action.window});
         }
-        for (FormId form = kMainForm; form <= Application::lastWindow(); ++form) specs_.push_back(Application::windowSpec(form));
+        for (FormId form = kMainForm; form <= Application::lastWindow(); ++form)
+            specs_.push_back(Application::windowSpec(form));
     }
 
     // One session: a few calculators opened by their keys and worked, with

@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "app/application.h"
-#include "qt/program_icon.h"
 #include "qt/chinese_ui.h"
+#include "qt/program_icon.h"
 #include "qt/qt_toolkit.h"
 
 using bk::Application;

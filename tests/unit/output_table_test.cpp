@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "window/output_surface.h"
 #include "replay/recording_toolkit.h"
+#include "window/output_surface.h"
 
 namespace bk {
 namespace {

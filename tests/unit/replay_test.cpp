@@ -108,9 +108,10 @@ TEST(ReplayScriptTest, ControlsOfEveryWindowFitWithoutOverlap)
 TEST(ReplayScriptTest, ExpectChecksThePrintAreaWithoutLogging)
 {
     // Two presses: 1000 a month, then 100000 / 3 / 12 below it.
-    const std::string presses = "set Form1.Text1 累计摊销\nclick Form1.Command1\n"
-                                "set Form28.Text1 120000\nset Form28.Text2 10\nclick Form28.Command1\n"
-                                "set Form28.Text1 100000\nset Form28.Text2 3\nclick Form28.Command1\n";
+    const std::string presses =
+        "set Form1.Text1 累计摊销\nclick Form1.Command1\n"
+        "set Form28.Text1 120000\nset Form28.Text2 10\nclick Form28.Command1\n"
+        "set Form28.Text1 100000\nset Form28.Text2 3\nclick Form28.Command1\n";
     const std::string after = "set Form28.Text2 4\nclick Form28.Command1\nstate\n";
     struct Case {
         std::string line;
@@ -123,8 +124,9 @@ TEST(ReplayScriptTest, ExpectChecksThePrintAreaWithoutLogging)
         {"expect Form28 累计摊销（月） 2.77777777777778E+3", ""},
         {"expect Form28 [累计摊销（月） 1000 ]", ""},
         // The last line with the caption counts, not an earlier one.
-        {"expect Form28 累计摊销（月） 1000", "line 9: expected Form28 累计摊销（月） 1000, printed [累计摊销（月） "
-                                              "2777.77777777778 ]\n"},
+        {"expect Form28 累计摊销（月） 1000",
+         "line 9: expected Form28 累计摊销（月） 1000, printed [累计摊销（月） "
+         "2777.77777777778 ]\n"},
         {"expect Form28 累计摊销（月） 2777.7777777777", "printed [累计摊销（月） 2777.77777777778 ]"},
         {"expect Form28 累计摊销（月） -", "printed [累计摊销（月） 2777.77777777778 ]"},
         {"expect Form28 累计摊销 1000", "line 9: expected Form28 累计摊销 1000, printed no such line\n"},
@@ -150,12 +152,14 @@ TEST(ReplayScriptTest, ExpectChecksThePrintAreaWithoutLogging)
 // fails like any other miss.
 TEST(ReplayScriptTest, ExpectOnTheLargestAmountFailsWithoutACrash)
 {
-    const Outcome r = replay("set Form1.Text1 货币资金\nclick Form1.Command1\n"
-                             "set Form2.Text1 1.7976931348623157e308\nclick Form2.Command1\n"
-                             "expect Form2 货币资金 1.7976931348623157E+308\nstate\n");
+    const Outcome r = replay(
+        "set Form1.Text1 货币资金\nclick Form1.Command1\n"
+        "set Form2.Text1 1.7976931348623157e308\nclick Form2.Command1\n"
+        "expect Form2 货币资金 1.7976931348623157E+308\nstate\n");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.errors, "bookkeeper-replay: line 5: expected Form2 货币资金 1.7976931348623157E+308, printed [货币资金 "
-                        "1.79769313486232E+308 ]\n");
+    EXPECT_EQ(r.errors,
+              "bookkeeper-replay: line 5: expected Form2 货币资金 1.7976931348623157E+308, printed [货币资金 "
+              "1.79769313486232E+308 ]\n");
     EXPECT_TRUE(r.log.ends_with("> state\nvisible: Form2\n")) << r.log;
 }
 

@@ -9,9 +9,9 @@
 
 #include "app/application.h"
 #include "lookup/completion.h"
+#include "web/wasm/web_toolkit.h"
 #include "window/output_surface.h"
 #include "window/ui_texts.h"
-#include "web/wasm/web_toolkit.h"
 
 using emscripten::val;
 
