@@ -136,7 +136,9 @@ TEST(ReplayScriptTest, ExpectChecksThePrintAreaWithoutLogging)
     const Outcome plain = replay(presses + after);
     ASSERT_EQ(plain.status, 0);
     for (const Case& c : cases) {
-        const Outcome r = replay(presses + c.line + "\n" + after);
+        std::string script = presses;
+        script.append(c.line).append("\n").append(after);
+        const Outcome r = replay(script);
         EXPECT_EQ(r.log, plain.log) << c.line;
         if (c.error.empty()) {
             EXPECT_EQ(r.status, 0) << c.line;
