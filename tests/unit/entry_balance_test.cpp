@@ -33,7 +33,7 @@ struct Unbalanced {
 const Unbalanced kUnbalanced[] = {
     {9, "应付职工薪酬(贷)", "the wage total and the funds, figures for an entry whose charges carry no side"},
     {26, "累计折旧总额（借）", "the depreciation to date and the value left, figures"},
-    {38, "生产成本（借）", "the user types the split over the cost centres; six lines detail the total"},
+    {38, "生产成本（借）", "the user types the split over the cost centres"},
     {40, "应交税费-应交增值税（借）", "the tax payable for the period, one figure"},
     {41, "资本公积-股本溢价（借）", "the share premium alone, on the side it falls"},
     {41, "资本公积-股本溢价（贷）", "the share premium alone, on the side it falls"},
@@ -53,7 +53,7 @@ bool endsWith(std::string_view s, std::string_view tail)
 
 // Whether a caption's amount is a debit or a credit, from how the caption
 // ends; none for a statement amount. The side word may close a longer
-// bracket: 养老保险（公司贷） is the company's share, credited. Input VAT is
+// bracket: 五险一金总额-公司（应付职工薪酬贷） is credited to 应付职工薪酬. Input VAT is
 // booked on the debit side of 应交增值税 and output VAT on its credit side,
 // so （进） and （销） name the side too.
 std::optional<bool> isDebit(std::string_view caption)
@@ -161,8 +161,7 @@ std::string show(const Calc::Texts& texts)
 }
 
 // The windows whose derived money is not yet kept to the fen.
-const std::set<FormId> kNotYetInFen = {9,  26, 38, 41, 43, 44, 45, 48, 49, 53, 54,
-                                       55, 56, 57, 61, 62, 78, 86, 90, 92, 97, 98};
+const std::set<FormId> kNotYetInFen = {26, 41, 43, 44, 45, 49, 53, 54, 55, 57, 61, 62, 86, 90, 92, 97, 98};
 
 void checkEveryWindow(Amounts amounts)
 {
