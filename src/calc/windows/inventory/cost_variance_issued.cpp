@@ -11,7 +11,7 @@ extern const CalculatorDef form19{
     .compute =
         [](Calc& c) {
             Num r = c.read(1), a = c.read(2), b = c.read(3), d = c.read(4), e = c.read(5);
-            Num D = r * (((a + b) + d) + e);
+            Num D = c.money(r * (((a + b) + d) + e));
             // An excess over planned cost is credited, a saving debited as a positive amount.
             if (D > 0) c.result("材料成本差异贷", D);
             if (D < 0) c.result("材料成本差异借", -D);
