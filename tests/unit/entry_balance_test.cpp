@@ -161,8 +161,7 @@ std::string show(const Calc::Texts& texts)
 }
 
 // The windows whose derived money is not yet kept to the fen.
-const std::set<FormId> kNotYetInFen = {9,  26, 38, 41, 43, 44, 45, 48, 49, 53, 55,
-                                       56, 57, 61, 62, 78, 86, 90, 92, 97, 98};
+const std::set<FormId> kNotYetInFen = {9, 26, 38, 41, 43, 44, 45, 48, 49, 53, 55, 56, 57, 61, 62, 78, 90, 92, 97, 98};
 
 void checkEveryWindow(Amounts amounts)
 {
