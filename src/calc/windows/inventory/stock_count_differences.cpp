@@ -68,8 +68,8 @@ void fixedAssets(Calc& c, const Num& F1, const Num& F2, const Num& D)
 extern const CalculatorDef form63{
     .form = 63,
     .items = {field(1, "固定资产盘盈"), field(2, "固定资产盘亏", "盘亏资产的账面净值（原值减累计折旧）"),
-              withLabel(field(7, "盘亏累计折旧"), 7), field(3, "现金盘盈"), field(4, "现金盘亏"),
-              field(5, "原材料盘盈"), field(6, "原材料盘亏")},
+              withLabel(field(7, "盘亏累计折旧", "盘亏资产已计提的累计折旧"), 7), field(3, "现金盘盈"),
+              field(4, "现金盘亏"), field(5, "原材料盘盈"), field(6, "原材料盘亏")},
     .compute =
         [](Calc& c) {
             Num F1 = c.read(1), F2 = c.read(2), K1 = c.read(3), K2 = c.read(4), M1 = c.read(5), M2 = c.read(6);
