@@ -48,10 +48,15 @@ extern const CalculatorDef form25{
             const bool toTheFen = c.amounts() == Amounts::Fen;
 
             // Straight-line: the cost less its residual value, spread evenly
-            // over the life. The residual value is money derived by a rate.
+            // over the life. To the fen the residual value, money derived by a
+            // rate, is rounded, and the year is worked out from the cost less
+            // it (after the exact figure, so that a fault comes where it does
+            // with exact amounts).
             Num r = c.read(1), n = c.read(2), P1 = c.read(3);
             if (r >= 0 && r < 1 && n > 0 && P1 > 0) {
-                const Instalments year = c.instalments(P1 - c.money(P1 * r), n);
+                Num A = (1 - r) / n * P1;
+                Instalments year{A, A};
+                if (toTheFen) year = c.instalments(P1 - c.money(P1 * r), n);
                 const Instalments month = c.instalments(year.each, 12);
                 c.result("累计折旧", year.each);
                 c.result("累计折旧（月）", month.each);
