@@ -142,9 +142,10 @@ TEST(CalculatorEntries, SumOfTheYearsDigitsWritesOffTheCostLessTheResidual)
                 }
 }
 
-// Straight-line, to the fen: the months of a year add up to the year and the
-// years of a whole life to the cost less the residual value, rounded to the
-// fen; the last month and the last year are printed only when they differ.
+// Straight-line, to the fen: the months of a year add up to the year, those
+// of the last year to it, and the years of a whole life to the cost less the
+// residual value, rounded to the fen; the last month and the last year are
+// printed only when they differ.
 TEST(CalculatorEntries, StraightLinePeriodsAddUpToTheFen)
 {
     struct Case {
@@ -160,11 +161,13 @@ TEST(CalculatorEntries, StraightLinePeriodsAddUpToTheFen)
         const Num year = amount(rows, "累计折旧").value_or(-1);
         const Num month = amount(rows, "累计折旧（月）").value_or(-1);
         const Num lastYear = amount(rows, "累计折旧（最后一年）").value_or(year);
-        const Num lastMonth = amount(rows, "累计折旧（最后一个月）").value_or(month);
+        const Num lastMonth = amount(rows, "累计折旧（每年最后一个月）").value_or(month);
+        const Num lastOfAll = amount(rows, "累计折旧（最后一年最后一个月）").value_or(lastMonth);
         EXPECT_NE(amount(rows, "累计折旧（最后一年）"), year);
-        EXPECT_NE(amount(rows, "累计折旧（最后一个月）"), month);
-        for (const Num& v : {year, month, lastYear, lastMonth}) expectInFen(v, Amounts::Fen);
+        EXPECT_NE(amount(rows, "累计折旧（每年最后一个月）"), month);
+        for (const Num& v : {year, month, lastYear, lastMonth, lastOfAll}) expectInFen(v, Amounts::Fen);
         EXPECT_EQ(month * 11 + lastMonth, year);
+        EXPECT_EQ(month * 11 + lastOfAll, lastYear);
         const Num cost = readNumber(k.cost);
         EXPECT_EQ(year * (k.life - 1) + lastYear, cost - roundToFen(cost * readNumber(k.rate)));
     }

@@ -6,10 +6,11 @@
 //
 // Kept to the fen, the periods of a life add up to what is written off: a
 // straight-line year is rounded and the last year of a whole life takes the
-// difference, as the last month does within a year (each printed on a line
-// of its own when it differs); for the accelerated methods the depreciation
-// written off by the end of each year is rounded, and a year's depreciation
-// is the difference between two such.
+// difference, as the last month does within a year (printed on lines of
+// their own when they differ: the last month of every year, the last year
+// and its last month); for the accelerated methods the depreciation written
+// off by the end of each year is rounded, and a year's depreciation is the
+// difference between two such.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -60,8 +61,11 @@ extern const CalculatorDef form25{
                 const Instalments month = c.instalments(year.each, 12);
                 c.result("累计折旧", year.each);
                 c.result("累计折旧（月）", month.each);
-                if (month.last != month.each) c.result("累计折旧（最后一个月）", month.last);
-                if (isWhole(n) && year.last != year.each) c.result("累计折旧（最后一年）", year.last);
+                if (month.last != month.each) c.result("累计折旧（每年最后一个月）", month.last);
+                if (isWhole(n) && year.last != year.each) {
+                    c.result("累计折旧（最后一年）", year.last);
+                    c.result("累计折旧（最后一年最后一个月）", year.last - 11 * month.each);
+                }
             }
 
             // Double-declining balance: twice the straight-line rate on the value left
