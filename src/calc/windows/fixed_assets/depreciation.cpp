@@ -32,8 +32,9 @@ Num decliningWrittenOff(const Num& N, const Num& P2, const Num& k)
 
 // Sum of the years' digits: the share of the depreciable cost written off
 // by the end of year k of a life of m whole years, whose digits add up to
-// `digits`.
-Num digitsWrittenOff(const Num& m, const Num& digits, const Num& k) { return k * (2 * m - k + 1) / 2 / digits; }
+// `digits`: the digits of the first k years over all of them. The sum of the
+// first k digits is no more than `digits`, so it cannot overflow.
+Num digitsWrittenOff(const Num& m, const Num& digits, const Num& k) { return k * ((2 * m - k + 1) / 2) / digits; }
 
 }  // namespace
 
