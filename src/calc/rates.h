@@ -83,9 +83,10 @@ inline constexpr double kPensionEmployeePercent = 8;
 // Whether it holds in 2026 is set province by province.
 inline constexpr double kUnemploymentEmployerPercent = 0.5;
 inline constexpr double kUnemploymentEmployeePercent = 0.5;
-// 医疗保险: the employee pays 2 % (国发〔1998〕44号); the company's rate, the
-// work-injury rate and the housing fund (5 % to 12 %, 住房公积金管理条例) are
-// set by each city or industry class and have no default.
+// 医疗保险: the employee pays 2 % (国发〔1998〕44号). The company's medical
+// rate, the work-injury rate (by industry class, 人社部发〔2015〕71号) and the
+// housing fund (at least 5 %, 住房公积金管理条例 第十八条; at most 12 %,
+// 建金管〔2005〕5号) are set by each city and have no default.
 inline constexpr double kMedicalEmployeePercent = 2;
 // 生育保险 is merged into medical insurance (国办发〔2019〕10号); a few cities
 // still bill it apart.
