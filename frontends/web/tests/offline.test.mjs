@@ -39,7 +39,8 @@ test("after the first visit it starts and computes with the network gone", async
       const cache = await caches.open(names.find((n) => n.startsWith("bookkeeper-")));
       return (await cache.keys()).map((r) => new URL(r.url).pathname.slice(1));
     });
-    for (const file of await readdir(site)) if (file !== "sw.js") assert.ok(cached.includes(file), file);
+    // The worker holds every file of the site but the install dialog's screenshots.
+    for (const file of await readdir(site)) if (file !== "sw.js" && !file.startsWith("screenshot-")) assert.ok(cached.includes(file), file);
     await server.close();
     await browser.context.setOffline(true);
     await page.reload();

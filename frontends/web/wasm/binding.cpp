@@ -286,6 +286,8 @@ val uiTexts()
     out.set("close", std::string(ui_texts::kClose));
     out.set("ended", std::string(ui_texts::kEnded));
     out.set("restart", std::string(ui_texts::kRestart));
+    out.set("completions", std::string(ui_texts::kCompletions));
+    out.set("openWindows", std::string(ui_texts::kOpenWindows));
     out.set("lastForm", Application::lastWindow());
     return out;
 }
