@@ -31,17 +31,18 @@ rsvg-convert -w 512 -h 512 "$svg" -o "$site/icon-512.png"
   sed -n '/<svg/,$p' "$svg" | sed '1d;$d'
   echo '</svg></svg>'
 } | rsvg-convert -w 512 -h 512 -o "$site/icon-maskable.png"
-# What the app looks like, for the browser's install dialog (not cached
-# for offline use: only the install dialog shows them).
+# What the app looks like, for the browser's install dialog.
 cp packaging/web/screenshot-narrow.png packaging/web/screenshot-wide.png "$site/"
 # The licence and the notices of what the WebAssembly carries, linked from the page.
 cp LICENSE "$site/LICENSE.txt"
 scripts/third-party-notices.sh >"$site/THIRD-PARTY-NOTICES.txt"
 
-# The worker caches the site's address ("./") and every file but the
-# screenshots; its version is
-# a digest of them all, so that any change installs a new offline copy.
-files=$(cd "$site" && find . -type f ! -name 'screenshot-*' | sed 's|^\./||' | LC_ALL=C sort)
+# The worker caches the site's address ("./") and every file but those only
+# the browser's install dialog shows (the screenshots, the large and the
+# maskable icon), which a first visit need not download; its version is a
+# digest of the files it caches, so that any change installs a new offline
+# copy.
+files=$(cd "$site" && find . -type f ! -name 'screenshot-*' ! -name icon-512.png ! -name icon-maskable.png | sed 's|^\./||' | LC_ALL=C sort)
 version=$(cd "$site" && echo "$files" | xargs sha256sum | sha256sum | cut -c1-16)
 list=$(printf '"./"'; for f in $files; do printf ', "%s"' "$f"; done)
 sed -e "s|@VERSION@|$version|" -e "s|@FILES@|[$list]|" frontends/web/sw.js >"$site/sw.js"
