@@ -304,8 +304,8 @@ declare global {
   }
 }
 
-// The page's load: the core's WebAssembly is already on its way (a preload
-// in index.html), compiled as it streams in; the indicator the page shows
+// The page's load: the core's WebAssembly is already on its way and
+// compiled as it streams in (index.html), while the scripts load; the indicator the page shows
 // from its first paint gives way to the program, or to a message and a
 // button to try again when the core could not be loaded.
 async function main(): Promise<void> {
@@ -313,13 +313,19 @@ async function main(): Promise<void> {
   let core: Core;
   try {
     if (typeof createBookkeeper !== "function") throw new Error("bookkeeper.js did not load");
-    core = await createBookkeeper({ onAbort: (what) => console.warn("bookkeeper stopped:", what) });
+    const compiled = await window.bookkeeperWasm;
+    core = await createBookkeeper({
+      onAbort: (what) => console.warn("bookkeeper stopped:", what),
+      instantiateWasm: compiled
+        ? (imports, done) => {
+          WebAssembly.instantiate(compiled, imports).then((instance) => done(instance, compiled))
+            .catch(loadFailed);
+          return {};
+        }
+        : undefined,
+    });
   } catch (e) {
-    console.warn("bookkeeper could not load:", e);
-    document.getElementById("loading")!.hidden = true;
-    const failed = document.getElementById("load-failed")!;
-    failed.hidden = false;
-    failed.querySelector("button")?.focus();
+    loadFailed(e);
     return;
   }
   document.getElementById("loading")?.remove();
@@ -330,6 +336,16 @@ async function main(): Promise<void> {
   performance.mark("ready");
   document.documentElement.dataset.ready = "true";
   if ("serviceWorker" in navigator && location.protocol !== "file:") watchForUpdates();
+}
+
+function loadFailed(e: unknown): void {
+  console.warn("bookkeeper could not load:", e);
+  const loading = document.getElementById("loading");
+  const failed = document.getElementById("load-failed");
+  if (!loading || !failed) return;
+  loading.hidden = true;
+  failed.hidden = false;
+  failed.querySelector("button")?.focus();
 }
 
 // The offline copy: the worker keeps every file of the site. When a new

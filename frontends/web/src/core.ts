@@ -139,8 +139,19 @@ export interface Core {
 }
 
 declare global {
-  // bookkeeper.js, loaded before the page's script.
-  function createBookkeeper(options?: { onAbort?: (what: unknown) => void }): Promise<Core>;
+  // bookkeeper.js, loaded before the page's script; instantiateWasm makes
+  // the core's instance from a module compiled beforehand.
+  function createBookkeeper(options?: {
+    onAbort?: (what: unknown) => void;
+    instantiateWasm?: (
+      imports: WebAssembly.Imports,
+      done: (instance: WebAssembly.Instance, module: WebAssembly.Module) => void,
+    ) => object;
+  }): Promise<Core>;
+  interface Window {
+    // The core's WebAssembly, compiled while the page loads (index.html).
+    bookkeeperWasm?: Promise<WebAssembly.Module>;
+  }
 }
 
 // Positions and sizes in twips; CSS pixels are 1/96 inch, 15 twips each.
