@@ -169,3 +169,44 @@ test("a loading indicator from the first paint; a message and a retry button whe
   assert.ok(!(await page.locator("#loading, #load-failed").count()));
   await own.close();
 });
+
+test("text stands out at 4.5:1 and the marker of a misread box at 3:1, on the front window and behind it", async () => {
+  const { page, problems } = await openProgram(browser.context, `${server.url}#/${encodeURIComponent("累计折旧")}`,
+    { viewport: { width: 1366, height: 800 } });
+  await page.locator("#Form79 label.link").click();  // Form25 in front, Form79 behind it
+  await page.locator("#Form25 [data-name=Text1]").fill("12abc");
+  const pairs = await page.evaluate(() => {
+    const rgb = (c) => c.match(/[\d.]+/g).slice(0, 3).map(Number);
+    const luminance = (c) => {
+      const [r, g, b] = rgb(c).map((v) => v / 255).map((v) => (v <= 0.03928 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4));
+      return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    };
+    const contrast = (a, b) => {
+      const [x, y] = [luminance(a), luminance(b)].sort((p, q) => q - p);
+      return (x + 0.05) / (y + 0.05);
+    };
+    const background = (el) => {
+      for (let e = el; e; e = e.parentElement) {
+        const c = getComputedStyle(e).backgroundColor;
+        if (!c.endsWith(", 0)") && c !== "transparent") return c;
+      }
+      return "rgb(255, 255, 255)";
+    };
+    const text = (selector) => {
+      const el = document.querySelector(selector);
+      return { what: selector, ratio: contrast(getComputedStyle(el).color, background(el)), least: 4.5 };
+    };
+    const box = document.querySelector("#Form25 [data-name=Text1]");
+    return [
+      text("#Form25 .titlebar h2"), text("#Form79 .titlebar h2"), text("#Form25 .group .heading"),
+      text("#Form25 .row label"), text("#Form79 label.link"), text("#Form25 .note"), text(".window-bar button"),
+      text(".window-bar button[aria-current=true]"), text(".about a"),
+      { what: "marked box", ratio: contrast(getComputedStyle(box).borderTopColor, background(box.parentElement)), least: 3 },
+      { what: "box frame", ratio: contrast(getComputedStyle(document.querySelector("#Form25 [data-name=Text2]")).borderTopColor,
+        background(box.parentElement)), least: 3 },
+    ];
+  });
+  for (const p of pairs) assert.ok(p.ratio >= p.least, `${p.what}: ${p.ratio.toFixed(2)}`);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
