@@ -41,7 +41,9 @@ export async function serve(root = site) {
         res.writeHead(304, { etag }).end();
         return;
       }
-      served.push({ path, status: 200, gzip: gzipSync(body).length });
+      // Gzipped when asked, not while the page waits for the file.
+      let gzip;
+      served.push({ path, status: 200, get gzip() { return (gzip ??= gzipSync(body).length); } });
       res.writeHead(200, { "content-type": types[extname(file)] ?? "application/octet-stream", etag });
       res.end(body);
     } catch {
