@@ -56,15 +56,20 @@ export class App implements FormOwner {
   // A calculator's key in the address: its window comes to the front, or is
   // opened from the main window as that key would open it there.
   private addressKey(): string {
-    const hash = location.hash.replace(/^#\/?/, "");
-    try {
-      return decodeURIComponent(hash).trim();
-    } catch {
-      return "";
-    }
+    return decoded(location.hash.replace(/^#\/?/, "")).trim();
   }
+  // The windows by the key their address names.
+  private windowKeys?: Map<string, number>;
   private follow(key: string): void {
-    if (!key || this.session.ended()) return;
+    if (!this.windowKeys) {
+      this.windowKeys = new Map();
+      for (let form = 2; form <= this.texts.lastForm; ++form) {
+        const k = this.core.windowSpec(form)?.key;
+        if (k) this.windowKeys.set(k, form);
+      }
+    }
+    // Only a window's address opens anything: a key that prints lines does not.
+    if (!this.windowKeys.has(key) || this.session.ended()) return;
     const frontKey = this.views.get(this.session.visible()[0])?.spec.key;
     if (frontKey === key) return;
     for (const form of this.session.visible()) {
@@ -105,7 +110,7 @@ export class App implements FormOwner {
   private updateAddress(): void {
     if (this.session.ended() || (history.state as { bookkeeper?: string } | null)?.bookkeeper === "base") return;
     const address = this.address();
-    if (location.hash !== address && decodeURIComponent(location.hash) !== address)
+    if (location.hash !== address && decoded(location.hash) !== address)
       history.replaceState({ bookkeeper: "top" }, "", address);
   }
 
@@ -295,6 +300,15 @@ export class App implements FormOwner {
     end.append(text, again);
     this.desktop.append(end);
     again.focus();
+  }
+}
+
+// A part of an address as typed; one that is not well encoded stands as it is.
+function decoded(text: string): string {
+  try {
+    return decodeURIComponent(text);
+  } catch {
+    return text;
   }
 }
 

@@ -130,9 +130,17 @@ test("each window has its address; Back closes the front window and keeps the pa
   assert.equal(new URL(page.url()).origin, new URL(server.url).origin);
   assert.deepEqual(await visible(), [1]);
   assert.equal(await address(), "#/");
-  // An address followed from the main window opens its window.
+  // An address that names no window, or is not well encoded, does nothing;
+  // one followed from the main window opens its window.
+  const linesBefore = await pageLines(page, 1);
+  for (const hash of ["#/%E7%A5", `#/${encodeURIComponent("应付票据")}`, "#/Form3"]) {
+    await page.evaluate((hash) => { location.hash = hash; }, hash);
+    await page.waitForTimeout(50);
+    assert.deepEqual(await visible(), [1], hash);
+  }
   await page.evaluate(() => { location.hash = `#/${encodeURIComponent("票据贴现")}`; });
   await page.waitForFunction(() => window.bookkeeper.session.visible()[0] === 86);
+  assert.deepEqual(await pageLines(page, 1), linesBefore);
   assert.deepEqual(problems, []);
   await page.close();
 });
