@@ -175,6 +175,8 @@ export class App implements FormOwner {
       case "show": {
         const view = this.views.get(e.form);
         if (!view) break;
+        view.title = e.title;
+        view.shown();
         if (view.root.hidden) {
           view.root.hidden = false;
           view.redraw();
@@ -216,7 +218,7 @@ export class App implements FormOwner {
       view.root.classList.toggle("front", i === 0);
     });
     const front = this.views.get(visible[0]);
-    if (front) document.title = front.spec.title;
+    if (front) document.title = front.title;
     if (front && this.shownLast === visible[0] && !front.root.contains(document.activeElement)) front.focusFirst();
     this.shownLast = 0;
   }
