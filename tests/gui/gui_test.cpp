@@ -493,6 +493,22 @@ private slots:
         QVERIFY(!hint->isVisible());
         QVERIFY(!window(4));
 
+        // A hint with more keys than its area holds scrolls; Tab reaches the
+        // last key and brings it into view.
+        typeKey(QStringLiteral("计提"));
+        click(1, "Command1");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the earlier hint's keys
+        const auto many = hint->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^hintKey")));
+        QCOMPARE(static_cast<size_t>(many.size()), bk::lookup::hintKeys("计提").size());
+        auto* scroll = qobject_cast<QScrollArea*>(hint);
+        QVERIFY(scroll);
+        QTRY_VERIFY(scroll->verticalScrollBar()->maximum() > 0);
+        many.front()->setFocus(Qt::TabFocusReason);
+        for (qsizetype i = 1; i < many.size(); ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), many.back());
+        QVERIFY(scroll->viewport()->rect().contains(many.back()->mapTo(scroll->viewport(), QPoint(0, 0))));
+        grab(window(1), QStringLiteral("form1-hint-scrolls"));
+
         typeKey(QStringLiteral(" 应收账款\u3000"));
         click(1, "Command1");
         QVERIFY(visible(4));
