@@ -131,6 +131,9 @@ public:
         }
         return out;
     }
+    // Whether derived money is rounded to the fen (the default) or kept exact.
+    void setAmountsToFen(bool fen) { app_.setAmounts(fen ? calc::Amounts::Fen : calc::Amounts::Exact); }
+    bool amountsToFen() const { return app_.amounts() == calc::Amounts::Fen; }
     // What a box whose text is not wholly a number says about it, or "".
     std::string fieldNote(int form, int number) const
     {
@@ -287,6 +290,8 @@ EMSCRIPTEN_BINDINGS(bookkeeper)
         .function("completions", &bk::Session::completions)
         .function("subjects", &bk::Session::subjects)
         .function("fieldNote", &bk::Session::fieldNote)
+        .function("setAmountsToFen", &bk::Session::setAmountsToFen)
+        .function("amountsToFen", &bk::Session::amountsToFen)
         .function("visible", &bk::Session::visible)
         .function("lines", &bk::Session::lines)
         .function("texts", &bk::Session::texts)
