@@ -23,6 +23,12 @@ Num Calc::readOr(int textNumber, const Num& otherwise) const
     return field.found ? field.value : otherwise;
 }
 
+bool Calc::holdsNumber(int textNumber) const
+{
+    auto it = texts_.find(textNumber);
+    return it != texts_.end() && readField(it->second).found;
+}
+
 namespace {
 
 // Layout of a calculator window, in twips. The left part of the client area
