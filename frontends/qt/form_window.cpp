@@ -7,6 +7,8 @@
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -26,6 +28,7 @@
 #include "qt/key_box.h"
 #include "qt/link_label.h"
 #include "qt/print_area.h"
+#include "qt/settings.h"
 #include "window/ui_texts.h"
 
 namespace bk {
@@ -43,7 +46,8 @@ constexpr int kNarrowestPrintArea = 200;
 
 }  // namespace
 
-FormWindow::FormWindow(const WindowSpec& spec, Application& app) : form_(spec.form), app_(app)
+FormWindow::FormWindow(const WindowSpec& spec, Application& app, ProgramSettings* settings)
+    : form_(spec.form), app_(app)
 {
     const QString title = QString::fromStdString(spec.title.empty() ? formName(spec.form) : spec.title);
     setWindowTitle(title);
@@ -62,6 +66,7 @@ FormWindow::FormWindow(const WindowSpec& spec, Application& app) : form_(spec.fo
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view);
+    if (settings) addOptionsMenu(*settings);
 
     area_ = new PrintArea(page_, [this](const std::optional<LineSelection>& selection) {
         const Window* held = app_.windows().find(form_);
@@ -114,6 +119,28 @@ FormWindow::FormWindow(const WindowSpec& spec, Application& app) : form_(spec.fo
         }
     }
     fitToScreen();
+}
+
+// 选项 > 金额四舍五入到分: checked while derived money is rounded to the fen.
+// The choice takes effect at the next press of 确定 and is kept at once.
+void FormWindow::addOptionsMenu(ProgramSettings& settings)
+{
+    auto* bar = menuBar_ = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("menuBar"));
+    QMenu* options = bar->addMenu(fromCore(ui_texts::kOptionsMenu) + QStringLiteral("(&O)"));
+    QAction* toFen = options->addAction(fromCore(ui_texts::kAmountsToFen));
+    toFen->setObjectName(QStringLiteral("amountsToFen"));
+    toFen->setCheckable(true);
+    toFen->setChecked(app_.amounts() == calc::Amounts::Fen);
+    toFen->setShortcut(QKeySequence(fromCore(ui_texts::kAmountsToFenShortcut)));
+    toFen->setShortcutContext(Qt::WindowShortcut);
+    addAction(toFen);  // the shortcut works with the menu closed
+    QObject::connect(toFen, &QAction::toggled, this, [this, &settings](bool on) {
+        const calc::Amounts amounts = on ? calc::Amounts::Fen : calc::Amounts::Exact;
+        app_.setAmounts(amounts);
+        settings.setAmounts(amounts);
+    });
+    layout()->setMenuBar(bar);
 }
 
 void FormWindow::printLine(int /*row*/, const QString& text) { area_->addLine(text); }
@@ -202,12 +229,14 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event)
 void FormWindow::fitToScreen()
 {
     const QSize page = natural_;
+    // The menu bar stands above the page.
+    const QSize menu(0, menuBar_ ? menuBar_->sizeHint().height() : 0);
     const QScreen* screen = QGuiApplication::primaryScreen();
     // The window frame and title bar take room of their own.
-    const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) : page;
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) - menu : page;
     if (page.width() <= room.width() && page.height() <= room.height()) {
         page_->setFixedSize(page);
-        setFixedSize(page);
+        setFixedSize(page + menu);
         return;
     }
     const int giveUp = rightOfPrint_.empty() ? 0 : std::max(0, printRect_.width() - kNarrowestPrintArea);
@@ -216,9 +245,9 @@ void FormWindow::fitToScreen()
     page_->installEventFilter(this);  // its size changes move the controls beside the print area
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const QSize most(page.width() + bar, page.height() + bar);
-    setMinimumSize(std::min(page.width(), 200), std::min(page.height(), 150));
-    setMaximumSize(most);
-    resize(std::min(most.width(), room.width()), std::min(most.height(), room.height()));
+    setMinimumSize(QSize(std::min(page.width(), 200), std::min(page.height(), 150)) + menu);
+    setMaximumSize(most + menu);
+    resize(QSize(std::min(most.width(), room.width()), std::min(most.height(), room.height())) + menu);
 }
 
 // The page narrower than the window's own size: the print area gives up

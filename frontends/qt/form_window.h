@@ -16,16 +16,19 @@
 
 class QAction;
 class QLineEdit;
+class QMenuBar;
 
 namespace bk {
 
 class Application;
 class PrintArea;
+class ProgramSettings;
 
 class FormWindow : public QWidget {
 public:
-    // The window's controls report the user's actions to `app`.
-    FormWindow(const WindowSpec& spec, Application& app);
+    // The window's controls report the user's actions to `app`. The main
+    // window also has the menu of the user's choices, kept in `settings`.
+    FormWindow(const WindowSpec& spec, Application& app, ProgramSettings* settings = nullptr);
 
     void printLine(int row, const QString& text);
     void clearOutput();
@@ -42,6 +45,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void addOptionsMenu(ProgramSettings& settings);
     void fitToScreen();
     void placeBesidePrintArea();
     QWidget* makeControl(const ControlSpec& c, int enterPresses);
@@ -53,6 +57,7 @@ private:
     FormId form_;
     Application& app_;
     QWidget* page_ = nullptr;                                // the client area
+    QMenuBar* menuBar_ = nullptr;                            // above it, in the main window
     QSize natural_;                                          // the page at the window's own size
     QRect printRect_;                                        // the print area at that size
     std::vector<std::pair<QWidget*, QPoint>> rightOfPrint_;  // and where each control right of it stands

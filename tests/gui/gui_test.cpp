@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
 #include <QtTest>
@@ -38,8 +39,26 @@ class GuiTest : public QObject {
     Q_OBJECT
 
 private:
+    std::unique_ptr<QTemporaryDir> settingsDir_;  // the user's choices, a new folder for each test
     std::unique_ptr<QtToolkit> toolkit_;
     Application* app_ = nullptr;  // the toolkit's
+
+    QString settingsFile() const { return settingsDir_->filePath(QStringLiteral("settings.ini")); }
+    // A new run of the program with the choices kept so far.
+    void restart()
+    {
+        app_ = nullptr;
+        toolkit_.reset();
+        toolkit_ = std::make_unique<QtToolkit>(settingsFile());
+        app_ = &toolkit_->application();
+        app_->start();
+    }
+    // The main window's menu bar stands above its page.
+    int menuHeight() const
+    {
+        auto* bar = window(1)->findChild<QWidget*>(QStringLiteral("menuBar"));
+        return bar ? bar->height() : 0;
+    }
 
     QWidget* window(int form) const { return toolkit_->window(form); }
     template <class T>
@@ -130,9 +149,8 @@ private:
 private slots:
     void init()
     {
-        toolkit_ = std::make_unique<QtToolkit>();
-        app_ = &toolkit_->application();
-        app_->start();
+        settingsDir_ = std::make_unique<QTemporaryDir>();
+        restart();
     }
     void cleanup()
     {
@@ -146,7 +164,7 @@ private slots:
         QCOMPARE(window(1)->windowTitle(), QStringLiteral("记账助手"));
         QCOMPARE(QAccessible::queryAccessibleInterface(window(1))->text(QAccessible::Name), QStringLiteral("记账助手"));
         const bk::WindowSpec spec = Application::windowSpec(1);
-        QCOMPARE(window(1)->size(), QSize((spec.widthTwips + 7) / 15, (spec.heightTwips + 7) / 15));
+        QCOMPARE(window(1)->size(), QSize((spec.widthTwips + 7) / 15, (spec.heightTwips + 7) / 15 + menuHeight()));
         QCOMPARE(control<QLineEdit>(1, "Text1")->size(), QSize(169, 33));
         QCOMPARE(control<QPushButton>(1, "Command1")->text(), QStringLiteral("确定"));
         QCOMPARE(control<QPushButton>(1, "Command2")->text(), QStringLiteral("退出"));
@@ -224,7 +242,8 @@ private slots:
         grab(menu, QStringLiteral("form1-subjects"));
         grab(keys, QStringLiteral("form1-subject-keys"));
         QTRY_VERIFY(keys->activeAction());
-        QTest::keyClick(keys, Qt::Key_Down);
+        QCOMPARE(keys->activeAction()->text(), QStringLiteral("营业收入"));
+        for (int i = 0; i < 3; ++i) QTest::keyClick(keys, Qt::Key_Down);  // past 营业成本 and 主营业务利润
         QCOMPARE(keys->activeAction()->text(), QStringLiteral("营业利润"));
         QTest::keyClick(keys, Qt::Key_Return);
         QTRY_VERIFY(!menu->isVisible());
@@ -517,7 +536,7 @@ private slots:
     void printAreaDrawsLinesAndScrolls()
     {
         QWidget* main = window(1);
-        const QRect printArea(0, 0, 400, 170);  // left of the controls
+        const QRect printArea(0, menuHeight(), 400, 170);  // left of the controls
         QCOMPARE(inkIn(grab(main, QStringLiteral("form1-empty")), printArea), 0);
 
         // "应收账款损失" prints nine lines.
@@ -720,7 +739,7 @@ private slots:
             QVERIFY(w->minimumWidth() <= room.width() && w->minimumHeight() <= room.height());
             const bool fits = page.width() <= room.width() - 16 && page.height() <= room.height() - 48;
             if (fits) {
-                QCOMPARE(w->size(), page);
+                QCOMPARE(w->size(), page + QSize(0, form == 1 ? menuHeight() : 0));
             } else {
                 ++scrolled;
                 QVERIFY(w->minimumSize() != w->maximumSize());  // the user can resize it
@@ -977,6 +996,41 @@ private slots:
 
     // At twice the scale the windows keep their layout and are drawn at the
     // full resolution (run with QT_SCALE_FACTOR=2).
+    // 金额四舍五入到分 is on at first; its shortcut switches it off, for the
+    // next press and the next run. A file of choices the program cannot read
+    // is put aside whole, said once, and the program starts with the defaults.
+    void amountsOptionIsRemembered()
+    {
+        auto* toFen = window(1)->findChild<QAction*>(QStringLiteral("amountsToFen"));
+        QVERIFY(toFen && toFen->isCheckable() && toFen->isChecked());
+        QCOMPARE(toFen->text(), QStringLiteral("金额四舍五入到分"));
+        QCOMPARE(app_->amounts(), bk::calc::Amounts::Fen);
+        window(1)->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        QTest::keyClick(control<QLineEdit>(1, "Text1"), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(!toFen->isChecked());
+        QCOMPARE(app_->amounts(), bk::calc::Amounts::Exact);
+        restart();
+        QCOMPARE(app_->amounts(), bk::calc::Amounts::Exact);
+        QVERIFY(!window(1)->findChild<QAction*>(QStringLiteral("amountsToFen"))->isChecked());
+
+        const QByteArray damaged("\xff\xfe[\0amounts=exact", 18);
+        QFile file(settingsFile());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(damaged);
+        file.close();
+        restart();
+        QCOMPARE(app_->amounts(), bk::calc::Amounts::Fen);
+        QVERIFY(!QFile::exists(settingsFile()));
+        const QStringList aside = QDir(settingsDir_->path()).entryList({QStringLiteral("settings.ini.unreadable-*")});
+        QCOMPARE(aside.size(), 1);
+        QFile kept(settingsDir_->filePath(aside[0]));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), damaged);
+        QTRY_VERIFY(window(1)->findChild<QMessageBox*>(QStringLiteral("settingsSetAside")));
+        QVERIFY(window(1)->findChild<QMessageBox*>(QStringLiteral("settingsSetAside"))->text().contains(aside[0]));
+    }
+
     void scaledWindowsStaySharp()
     {
         if (window(1)->devicePixelRatio() != 2) QSKIP("run with QT_SCALE_FACTOR=2");

@@ -116,6 +116,11 @@ export interface UiTexts {
   ended: string;
   restart: string;
   lastForm: number;
+  optionsMenu: string;           // the menu of the user's choices
+  amountsToFen: string;          // its item: derived money rounded to the fen
+  amountsToFenShortcut: string;  // "Ctrl+Shift+F"
+  settingsSetAside: string;      // said when the stored choices could not be read
+  settingsDefaults: string;
 }
 
 export interface Core {

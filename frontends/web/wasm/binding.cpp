@@ -272,6 +272,11 @@ val uiTexts()
     out.set("close", std::string(ui_texts::kClose));
     out.set("ended", std::string(ui_texts::kEnded));
     out.set("restart", std::string(ui_texts::kRestart));
+    out.set("optionsMenu", std::string(ui_texts::kOptionsMenu));
+    out.set("amountsToFen", std::string(ui_texts::kAmountsToFen));
+    out.set("amountsToFenShortcut", std::string(ui_texts::kAmountsToFenShortcut));
+    out.set("settingsSetAside", std::string(ui_texts::kSettingsSetAside));
+    out.set("settingsDefaults", std::string(ui_texts::kSettingsDefaults));
     out.set("lastForm", Application::lastWindow());
     return out;
 }
