@@ -16,6 +16,8 @@ extern const CalculatorDef form102{
             const auto capitals = capitalAmount(amount);
             c.text(capitals ? "人民币" + *capitals : "金额超出范围：最大为999999999999.99");
         },
+    // The longest line, 人民币负 and 28 capitals, 32 characters, stands clear of the fields.
+    .printWidth = 32 * 200 + 2 * kPrintInset,
 };
 
 }  // namespace bk::calc

@@ -69,6 +69,8 @@ extern const CalculatorDef form101{
             }
             c.result("应付账款/银行存款（贷）", gross);
         },
+    // The longest line, 价税合计（大写）：人民币负 and 28 capitals, 41 characters, stands clear of the fields.
+    .printWidth = 41 * 200 + 2 * kPrintInset,
 };
 
 }  // namespace bk::calc

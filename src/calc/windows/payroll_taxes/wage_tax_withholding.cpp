@@ -71,6 +71,8 @@ extern const CalculatorDef form103{
             c.blank();
             c.entry("代扣个人所得税", "应付职工薪酬-工资（借）", "应交税费-应交个人所得税（贷）", month);
         },
+    // The longest line, the note of a negative month, 32 characters, stands clear of the fields.
+    .printWidth = 32 * 200 + 2 * kPrintInset,
 };
 
 }  // namespace bk::calc
