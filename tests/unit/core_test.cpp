@@ -76,6 +76,41 @@ TEST(CalcTest, ReadsFieldsAndFaultsMidway)
     EXPECT_EQ(screen.log(), "print Form9 0 [甲 15.5 ]\n");
 }
 
+// A field with a default stands for it while it holds no number; a number
+// typed, 0 too, is used, and the field's note names the default.
+TEST(CalcTest, AFieldWithADefault)
+{
+    const struct {
+        const char* typed;
+        double read;
+        bool holdsNumber;
+    } cases[] = {
+        {"", 16, false}, {"   ", 16, false},  {"abc", 16, false},
+        {"0", 0, true},  {"12abc", 12, true}, {" 7.5 ", 7.5, true},
+    };
+    test::Recording screen;
+    OutputSurface out(screen.toolkit, 38);
+    for (const auto& c : cases) {
+        const calc::Calc::Texts texts{{12, c.typed}};
+        calc::Calc calc(texts, out);
+        EXPECT_TRUE(calc.readOr(12, 16) == c.read) << "[" << c.typed << "]";
+        EXPECT_EQ(calc.holdsNumber(12), c.holdsNumber) << "[" << c.typed << "]";
+    }
+    const calc::Calc::Texts none;
+    EXPECT_TRUE(calc::Calc(none, out).readOr(12, 16) == 16);  // a field the window never had
+    EXPECT_FALSE(calc::Calc(none, out).holdsNumber(12));
+
+    // Form38: 养老（单位%） stands for 16, 医疗（单位%） has no default.
+    Application app(screen.toolkit);
+    app.start();
+    app.setText(kMainForm, 1, "社保");
+    app.click(kMainForm, ControlKind::Button, 1);
+    app.setText(38, 12, "abc");
+    app.setText(38, 16, "abc");
+    EXPECT_EQ(app.fieldNote(38, 12), "没有读到数字，按默认值 16 计算");
+    EXPECT_EQ(app.fieldNote(38, 16), "没有读到数字，按 0 计算");
+}
+
 // The Down arrow opens the keys by subject only in the empty key box with
 // no list of completions open.
 TEST(BrowseOnDownTest, OnlyInTheEmptyKeyBox)
