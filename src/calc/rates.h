@@ -92,7 +92,9 @@ inline constexpr double kMedicalEmployeePercent = 2;
 // still bill it apart.
 inline constexpr double kMaternityEmployerPercent = 0;
 
-// 个人所得税 withheld on wages by the cumulative method (累计预扣法):
+// ---- 个人所得税 (individual income tax) withheld on wages
+
+// Withheld by the cumulative method (累计预扣法):
 // 个人所得税扣缴申报管理办法（试行）, 国家税务总局公告2018年第61号, 第六条.
 // The year's deduction so far is 5000 for each month of the year in the
 // company (个人所得税法 第六条第一款第一项: 60000 a year).
@@ -107,7 +109,7 @@ inline constexpr double kWageYearDeduction = 60000;
 // quick deduction (速算扣除数).
 struct WithholdingBracket {
     double upTo;
-    double rate;
+    double ratePercent;
     double quickDeduction;
 };
 // 个人所得税预扣率表一 (居民个人工资、薪金所得预扣预缴适用), 国家税务总局公告2018年第61号 附件.

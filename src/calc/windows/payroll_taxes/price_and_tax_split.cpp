@@ -3,27 +3,20 @@
 // when none is), to the fen; then the sale's and the purchase's entry, for
 // a general or a small-scale taxpayer.
 #include "calc/calculator.h"
+#include "calc/rates.h"
 #include "num/capital_amount.h"
 
 namespace bk::calc {
-
-namespace {
-
-// The rate in percent that a field left without a number stands for: the
-// general rate on goods (rates::kVatGoods).
-constexpr double kDefaultRate = 13;
-
-}  // namespace
 
 extern const CalculatorDef form101{
     .form = 101,
     .items = {field(1, "价税合计（含税）", "填含税金额；与“不含税金额”只填一个"),
               field(2, "不含税金额", "只在价税合计不填时使用"),
-              withDefault(field(3, "税率（%）", "13、9、6、5、3、1、0.5、0；不填按13"), kDefaultRate),
+              withDefault(field(3, "税率（%）", "13、9、6、5、3、1、0.5、0；不填按13"), rates::kVatGoodsPercent),
               field(4, "小规模（填1）", "填1：销项记“应交税费-应交增值税”，进项不抵扣计入成本")},
     .compute =
         [](Calc& c) {
-            const Num rate = c.readOr(3, kDefaultRate);
+            const Num rate = c.readOr(3, rates::kVatGoodsPercent);
             if (rate < 0 || rate > 100) {
                 c.text("税率应在0到100之间");
                 return;

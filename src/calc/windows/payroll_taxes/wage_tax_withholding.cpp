@@ -56,14 +56,14 @@ extern const CalculatorDef form103{
             Num taxable = income - exempt - deduction - special - additional - other;
             if (taxable < 0) taxable = 0;
             const rates::WithholdingBracket& row = bracketOf(taxable);
-            const Num tax = Calc::fen(taxable * row.rate / 100 - row.quickDeduction);
+            const Num tax = Calc::fen(taxable * row.ratePercent / 100 - row.quickDeduction);
             Num month = tax - relief - withheld;
             const bool negative = month < 0;
             if (negative) month = 0;
 
             c.result("累计减除费用", deduction);
             c.result("累计预扣预缴应纳税所得额", taxable);
-            c.result("预扣率（%）", row.rate);
+            c.result("预扣率（%）", row.ratePercent);
             c.result("速算扣除数", row.quickDeduction);
             c.result("累计应预扣预缴税额", tax);
             c.result("本月应预扣预缴税额", month);
