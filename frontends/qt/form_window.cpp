@@ -298,6 +298,8 @@ QWidget* FormWindow::makeControl(const ControlSpec& c, int enterPresses)
             edit->setToolTip(tips_[number]);
             edit->setAccessibleDescription(edit->toolTip());
         }
+        // The number an empty field stands for, in grey; the box itself stays empty.
+        if (!c.placeholder.empty()) edit->setPlaceholderText(QString::fromStdString(c.placeholder));
         if (c.completes) addCompleter(edit, number);
         return edit;
     }

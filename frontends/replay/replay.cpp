@@ -233,7 +233,8 @@ private:
     }
 
     // The window as drawn: its client size, then each control in tab order
-    // with its twip rectangle and caption (and its tooltip, if it has one),
+    // with its twip rectangle and caption (and its tooltip and its
+    // placeholder text, if it has them),
     // then any two controls that overlap and any control that reaches
     // outside the client area.
     void writeControls(FormId form)
@@ -248,6 +249,8 @@ private:
             log_ << "control " << name << ' ' << controlName(c) << ' ' << kind << ' ' << c.rect.left << ' '
                  << c.rect.top << ' ' << c.rect.width << ' ' << c.rect.height << " [" << c.caption << "]\n";
             if (!c.tip.empty()) log_ << "tip " << name << ' ' << controlName(c) << " [" << c.tip << "]\n";
+            if (!c.placeholder.empty())
+                log_ << "placeholder " << name << ' ' << controlName(c) << " [" << c.placeholder << "]\n";
         }
         const auto& cs = spec.controls;
         for (size_t i = 0; i < cs.size(); ++i) {

@@ -110,7 +110,8 @@ WindowSpec calculatorSpec(const CalculatorDef& def)
 
     std::vector<ControlSpec> labels;
     std::vector<ControlSpec> texts;
-    int left = kPrintAreaWidth;
+    const int printWidth = std::max(kPrintAreaWidth, def.printWidth);
+    int left = printWidth;
     size_t rows = 0;
     for (const auto& column : columns) {
         int captionsWidth = 0;
@@ -159,7 +160,7 @@ WindowSpec calculatorSpec(const CalculatorDef& def)
     }
 
     // 确定 and 取消 side by side below the fields, 退出 under 取消.
-    const int buttonsLeft = kPrintAreaWidth;
+    const int buttonsLeft = printWidth;
     const int secondLeft = buttonsLeft + kButtonWidth + kButtonGap;
     auto button = [](CalcButton b) { return static_cast<int>(b); };
     const std::vector<ControlSpec> buttons = {

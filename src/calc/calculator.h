@@ -193,6 +193,9 @@ struct CalculatorDef {
     // label (withLabel).
     std::vector<Item> items;
     Compute compute = nullptr;
+    // The room for the printed lines left of the fields, in twips, for a
+    // window whose longest line needs more than the usual; 0: the usual.
+    int printWidth = 0;
 };
 
 // The largest calculator window number: the catalogue numbers its windows

@@ -92,4 +92,30 @@ inline constexpr double kMedicalEmployeePercent = 2;
 // still bill it apart.
 inline constexpr double kMaternityEmployerPercent = 0;
 
+// ---- 个人所得税 (individual income tax) withheld on wages
+
+// Withheld by the cumulative method (累计预扣法):
+// 个人所得税扣缴申报管理办法（试行）, 国家税务总局公告2018年第61号, 第六条.
+// The year's deduction so far is 5000 for each month of the year in the
+// company (个人所得税法 第六条第一款第一项: 60000 a year).
+inline constexpr double kWageMonthDeduction = 5000;
+// An employee who was with the company every month of the year before and
+// earned no more than 60000 in wages that year has the whole year's 60000
+// deducted from the first month (国家税务总局公告2020年第19号).
+inline constexpr double kWageYearDeduction = 60000;
+
+// A row of the withholding table: taxable income so far up to `upTo` (0: no
+// upper bound; a bound belongs to its row), the rate in percent and the
+// quick deduction (速算扣除数).
+struct WithholdingBracket {
+    double upTo;
+    double ratePercent;
+    double quickDeduction;
+};
+// 个人所得税预扣率表一 (居民个人工资、薪金所得预扣预缴适用), 国家税务总局公告2018年第61号 附件.
+inline constexpr WithholdingBracket kWageWithholding[] = {
+    {36000, 3, 0},       {144000, 10, 2520},  {300000, 20, 16920}, {420000, 25, 31920},
+    {660000, 30, 52920}, {960000, 35, 85920}, {0, 45, 181920},
+};
+
 }  // namespace bk::calc::rates

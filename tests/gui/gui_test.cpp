@@ -1060,6 +1060,32 @@ private slots:
         QVERIFY(control<QLabel>(86, "Label11")->toolTip().isEmpty());
     }
 
+    // A field with a default shows it in grey while it is empty, and the box
+    // stays empty: the press takes the default, a text without a number says
+    // so, a typed number replaces it.
+    void fieldsShowTheirDefault()
+    {
+        typeKey(QStringLiteral("价税分离"));
+        click(1, "Command1");
+        QLineEdit* rate = control<QLineEdit>(101, "Text3");
+        QVERIFY(rate);
+        QCOMPARE(rate->placeholderText(), QStringLiteral("13"));
+        QVERIFY(rate->text().isEmpty());
+        QVERIFY(control<QLineEdit>(101, "Text1")->placeholderText().isEmpty());
+        control<QLineEdit>(101, "Text1")->setText(QStringLiteral("11300"));
+        click(101, "Command1");
+        QVERIFY(printed(101).contains(QStringLiteral("税率（%） 13 ")));
+        grab(window(101), QStringLiteral("form101-default"));
+        rate->setText(QStringLiteral("约"));
+        QCOMPARE(rate->toolTip().split(QLatin1Char('\n')).first(), QStringLiteral("没有读到数字，按默认值 13 计算"));
+        rate->setText(QStringLiteral("6"));
+        click(101, "Command2");
+        click(101, "Command1");
+        // 11300 / 1.06 = 10660.377… → 10660.38, the tax the rest.
+        QVERIFY(printed(101).contains(QStringLiteral("税率（%） 6 ")));
+        QVERIFY(printed(101).contains(QStringLiteral("税额 639.62 ")));
+    }
+
     // At twice the scale the windows keep their layout and are drawn at the
     // full resolution (run with QT_SCALE_FACTOR=2).
     // 金额四舍五入到分 is on at first; its shortcut switches it off, for the

@@ -132,9 +132,10 @@ std::string hundredths(unsigned long long n)
 }
 
 // What a bookkeeper types in each field: a rate between 0 and 1, a whole
-// number of years, days or pieces, or an amount with up to two decimals; now
-// and then nothing, a negative amount, or, other than in a count, what an
-// earlier field holds (a balance that did not move).
+// number of years, days, pieces or months of the year, 1 or 0 where a field
+// asks for 1, or an amount with up to two decimals; now and then nothing, a
+// negative amount, or, other than in a count, what an earlier field holds (a
+// balance that did not move).
 Calc::Texts typing(const CalculatorDef& def, std::mt19937& rng)
 {
     Calc::Texts texts;
@@ -147,6 +148,10 @@ Calc::Texts typing(const CalculatorDef& def, std::mt19937& rng)
         if (roll == 0) {
         } else if (roll == 1 && !typed.empty() && !count) {
             text = typed[rng() % typed.size()];
+        } else if (has(item.caption, {"（填1）"})) {
+            text = rng() % 2 ? "1" : "0";  // a yes-or-no field
+        } else if (has(item.caption, {"月份数"})) {
+            text = std::to_string(1 + rng() % 12);
         } else if (has(item.caption, {"率", "比例"})) {
             text = hundredths(rng() % 100);
         } else if (count) {

@@ -17,6 +17,7 @@ export interface ControlSpec {
   browses: boolean;    // a text box that offers every key by subject
   buddy: number;       // a label that names a text box: its TextN
   tip: string;         // a text box's explanation, its tooltip; may be empty
+  placeholder: string; // the number an empty text box stands for, shown in grey; may be empty
 }
 
 export interface Rect {

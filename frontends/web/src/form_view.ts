@@ -473,6 +473,8 @@ export class FormView {
         input.title = c.tip;
         input.setAttribute("aria-description", c.tip);
       }
+      // The number an empty field stands for, in grey; the box itself stays empty.
+      if (c.placeholder) input.placeholder = c.placeholder;
       if (c.completes || c.browses) this.addKeyHelp(input, c);
       input.addEventListener("keydown", (e) => {
         if (e.key === "Enter" && !composing(e) && !e.defaultPrevented) {

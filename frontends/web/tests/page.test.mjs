@@ -151,6 +151,28 @@ test("one Enter looks up initials or a chosen key, and does not reach the window
   await page.close();
 });
 
+test("a field with a default shows it as grey placeholder text and its box stays empty", async () => {
+  const { page, problems } = await program();
+  await page.keyboard.type("价税分离");
+  await page.keyboard.press("Enter");
+  const rate = page.locator("#Form101 [data-name=Text3]");
+  assert.equal(await rate.getAttribute("placeholder"), "13");
+  assert.equal(await rate.inputValue(), "");
+  assert.equal(await page.locator("#Form101 [data-name=Text1]").getAttribute("placeholder"), null);
+  // The press takes the default, as the core does; a text without a number says so.
+  await page.locator("#Form101 [data-name=Text1]").click();
+  await page.keyboard.type("11300");
+  await page.keyboard.press("Enter");
+  const script = "set Form1.Text1 价税分离\nclick Form1.Command1\nset Form101.Text1 11300\nclick Form101.Command1\n";
+  assert.deepEqual(await pageLines(page, 101), replayScreen(script, 101));
+  assert.ok((await pageLines(page, 101)).includes("税率（%） 13 "));
+  await rate.fill("约");
+  const note = page.locator(`[id="${await rate.getAttribute("aria-describedby")}"]`);
+  assert.equal(await note.textContent(), "没有读到数字，按默认值 13 计算");
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
 test("a fault is shown in a modal dialog and the program carries on", async () => {
   const { page, problems } = await program();
   await page.keyboard.type("累计摊销");

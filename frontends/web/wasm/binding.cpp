@@ -253,6 +253,7 @@ val windowSpec(int form)
         v.set("browses", c.browses);
         v.set("buddy", c.buddy);
         v.set("tip", c.tip);
+        v.set("placeholder", c.placeholder);
         controls.call<void>("push", v);
     }
     out.set("controls", controls);

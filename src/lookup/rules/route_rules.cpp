@@ -147,6 +147,12 @@ const LookupRule kRoutes[] = {
     routeRule("包装", "bz", kMaterials, 98),
     routeRule("出租", 99),
     routeRule("长期股权投资", 100),
+    routeRule("价税分离", "jsfl", kTaxes, 101),
+    routeRule("含税价", "hsj", kTaxes, 101),
+    routeRule("金额大写", "jedx", kCash, 102),
+    routeRule("大写金额", "dxje", kCash, 102),
+    routeRule("个税计算", "gsjs", kPayroll, 103),
+    routeRule("个人所得税", "grsds", kPayroll, 103),
 };
 // clang-format on
 }  // namespace
