@@ -208,6 +208,7 @@ void Application::pressMain(MainButton button)
             break;
         }
         showHint({});
+        windows_.get(kMainForm).output().beginPress();
         table.lookup(key, effects);
         break;
     }
@@ -221,6 +222,7 @@ void Application::pressCalculator(FormId form, calc::CalcButton button)
     Window& w = windows_.get(form);
     switch (button) {
     case calc::CalcButton::Compute: {
+        w.output().beginPress();
         calc::Calc calc(w.texts(), w.output(), amounts_);
         try {
             calc::calculatorDef(form).compute(calc);
