@@ -11,6 +11,7 @@
 #include "num/number_text.h"
 #include "replay/recording_toolkit.h"
 #include "window/output_surface.h"
+#include "window/placement.h"
 #include "window/print_layout.h"
 
 namespace bk {
@@ -165,6 +166,37 @@ TEST(BrowseItems, MarkKeysThatOpenACalculator)
     EXPECT_EQ(shown["应收票据"], "应收票据");
     EXPECT_EQ(shown["产品毁损"], "产品毁损（产品毁坏、产品损坏）…");
     EXPECT_EQ(shown["现金溢余"], "现金溢余（现金多余）");
+}
+
+bool operator==(const Rect& a, const Rect& b)
+{
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+
+// On a 1366 x 728 room: right of the opener where it fits, else left of it,
+// else cascaded; always wholly on the screen.
+TEST(Placement, BesideTheOpenerAndWhollyOnTheScreen)
+{
+    const Rect room{0, 0, 1366, 728};
+    const struct {
+        Rect opener;
+        Rect size;
+        Rect placed;
+    } cases[] = {
+        {{100, 50, 500, 400}, {0, 0, 600, 450}, {600, 50, 600, 450}},    // right of it
+        {{700, 50, 500, 400}, {0, 0, 600, 450}, {100, 50, 600, 450}},    // no room right: left of it
+        {{300, 50, 700, 400}, {0, 0, 600, 450}, {332, 82, 600, 450}},    // neither: cascaded
+        {{100, 500, 500, 200}, {0, 0, 600, 450}, {600, 278, 600, 450}},  // raised to fit the height
+        {{300, 500, 400, 200}, {0, 0, 900, 450}, {332, 278, 900, 450}},  // cascaded, then kept on screen
+        {{0, 0, 1366, 728}, {0, 0, 1500, 900}, {0, 0, 1500, 900}},       // larger than the screen: its top left
+    };
+    for (const auto& c : cases) {
+        const Rect placed = placedBeside(c.opener, c.size, room);
+        EXPECT_TRUE(placed == c.placed) << placed.left << "," << placed.top;
+    }
+    EXPECT_TRUE(cascadedFrom({100, 50, 500, 400}, {0, 0, 300, 200}, room) == (Rect{132, 82, 300, 200}));
+    EXPECT_TRUE(keptOnScreen({-40, 700, 300, 200}, room) == (Rect{0, 528, 300, 200}));
+    EXPECT_TRUE(keptOnScreen({1200, -5, 300, 200}, {1366, 0, 1920, 1040}) == (Rect{1366, 0, 300, 200}));
 }
 
 }  // namespace
