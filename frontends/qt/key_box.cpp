@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -36,7 +37,10 @@ void KeyBox::browse()
 {
     QMenu* menu = subjectMenu();
     menu->popup(mapToGlobal(QPoint(0, height())));
-    if (!menu->actions().isEmpty()) menu->setActiveAction(menu->actions().first());
+    // The first subject highlighted as the keyboard highlights it, its keys
+    // not open: the next Down moves to the next subject, Right opens it.
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(menu, &down);
 }
 
 void KeyBox::keyPressEvent(QKeyEvent* event)
@@ -70,10 +74,11 @@ QMenu* KeyBox::subjectMenu()
         QMenu* keys = subjects_->addMenu(menuText(subject.name));
         for (const lookup::BrowseItem& item : subject.items) {
             const QString text = fromCore(item.keys.front());
-            QObject::connect(keys->addAction(menuText(item.label)), &QAction::triggered, this, [this, text] {
-                setText(text);
-                setFocus(Qt::PopupFocusReason);
-            });
+            QObject::connect(keys->addAction(menuText(lookup::menuLabel(item))), &QAction::triggered, this,
+                             [this, text] {
+                                 setText(text);
+                                 setFocus(Qt::PopupFocusReason);
+                             });
         }
     }
     return subjects_;

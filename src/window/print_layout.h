@@ -28,5 +28,8 @@ WindowSpec printAreaBelow(const WindowSpec& spec, int printHeight);
 
 // The gap between the printed lines and the controls beside or above them.
 constexpr int kPrintGap = 120;
+// How high the lines below a calculator's fields stand: some fifteen lines,
+// the window scrolling down to them.
+constexpr int kPrintHeightBelow = 3300;
 
 }  // namespace bk
