@@ -435,18 +435,22 @@ void FormWindow::addCompleter(QLineEdit* edit, int number)
     completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer->setMaxVisibleItems(static_cast<int>(lookup::kMaxCompletions));
     edit->setCompleter(completer);
-    // Watched after the completer's own filter is in place, so first.
-    popup_ = completer->popup();
-    popup_->installEventFilter(this);
     QObject::connect(edit, &QLineEdit::textEdited, edit, [this, number, model, completer](const QString& text) {
         QStringList keys;
         for (const std::string& key : app_.completions(form_, number, text.toStdString()))
             keys << QString::fromStdString(key);
         model->setStringList(keys);
-        if (keys.isEmpty())
-            completer->popup()->hide();
-        else
+        // The list is made when it is first wanted, not with the window.
+        // Watched after the completer's own filter is in place, so first.
+        if (!popup_ && !keys.isEmpty()) {
+            popup_ = completer->popup();
+            popup_->installEventFilter(this);
+        }
+        if (keys.isEmpty()) {
+            if (popup_) popup_->hide();
+        } else {
             completer->complete();
+        }
     });
 }
 

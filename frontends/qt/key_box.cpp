@@ -1,6 +1,7 @@
 #include "qt/key_box.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCompleter>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -45,7 +46,9 @@ void KeyBox::browse()
 
 void KeyBox::keyPressEvent(QKeyEvent* event)
 {
-    const bool completing = completer() && completer()->popup()->isVisible();
+    // The completer's list, once made, is the active popup while it shows.
+    const bool completing = completer() && QApplication::activePopupWidget() &&
+                            QApplication::activePopupWidget() == completer()->popup();
     if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier && downBrowses_(completing)) {
         browse();
         return;
