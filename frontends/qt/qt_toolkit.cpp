@@ -108,7 +108,7 @@ void QtToolkit::showWindow(FormId form)
 {
     FormWindow* w = windows_[form];
     if (!w) return;
-    place(form, w);
+    if (!w->isVisible()) place(form, w);  // a window on screen stays where it is
     w->show();
     if (w->frameGeometry().size() != w->size()) frame_ = w->frameGeometry().size() - w->size();
     w->raise();

@@ -1133,7 +1133,10 @@ private slots:
         QVERIFY(room.contains(form25));
         // Beside it where the screen has room, else cascaded from it: never over it.
         QVERIFY(!form25.intersects(form79) || form25.topLeft() - form79.topLeft() == QPoint(32, 32));
+        // Form25 returns to Form79, which stays where it is.
+        window(79)->move(form79.topLeft() + QPoint(5, 7));
         click(25, "Command3");
+        QCOMPARE(window(79)->frameGeometry().topLeft(), form79.topLeft() + QPoint(5, 7));
         click(79, "Command3");
         QVERIFY(visible(1));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
