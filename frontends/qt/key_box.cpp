@@ -47,8 +47,8 @@ void KeyBox::browse()
 void KeyBox::keyPressEvent(QKeyEvent* event)
 {
     // The completer's list, once made, is the active popup while it shows.
-    const bool completing = completer() && QApplication::activePopupWidget() &&
-                            QApplication::activePopupWidget() == completer()->popup();
+    const bool completing =
+        completer() && QApplication::activePopupWidget() && QApplication::activePopupWidget() == completer()->popup();
     if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier && downBrowses_(completing)) {
         browse();
         return;
