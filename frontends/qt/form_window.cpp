@@ -166,6 +166,7 @@ void FormWindow::addBrowseButton(KeyBox* keys)
     button->setAccessibleName(fromCore(ui_texts::kBrowse));
     const QRect box = keys->geometry();
     button->setGeometry(box.right() + 3, box.top(), box.height(), box.height());
+    if (button->x() >= printRect_.right()) rightOfPrint_.emplace_back(button, button->pos());
     QObject::connect(button, &QToolButton::clicked, keys, [keys] {
         keys->setFocus(Qt::OtherFocusReason);
         keys->browse();

@@ -765,8 +765,8 @@ private slots:
                     // sideways in the print area itself.
                     QVERIFY(!v->horizontalScrollBar()->isVisible());
                     auto* area = control<QPlainTextEdit>(1, "printArea");
-                    for (auto* c :
-                         w->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(Text|Command|Label)\\d+$")))) {
+                    for (auto* c : w->findChildren<QWidget*>(
+                             QRegularExpression(QStringLiteral("^(Text|Command|Label)\\d+$|^browseButton$")))) {
                         QVERIFY2(c->x() + c->width() <= v->viewport()->width(), qPrintable(c->objectName()));
                         QVERIFY2(!c->geometry().intersects(area->geometry()), qPrintable(c->objectName()));
                     }
