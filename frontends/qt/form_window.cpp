@@ -71,6 +71,7 @@ FormWindow::FormWindow(const WindowSpec& given, Application& app, ProgramSetting
 {
     const bool calculator = controlsInPrintArea(given);
     const WindowSpec spec = laidOut(given);
+    linesBelow_ = calculator && !controlsInPrintArea(spec) && spec.printArea.top > 0;
     const QString title = QString::fromStdString(spec.title.empty() ? formName(spec.form) : spec.title);
     setWindowTitle(title);
     setAccessibleName(title);
@@ -79,7 +80,7 @@ FormWindow::FormWindow(const WindowSpec& given, Application& app, ProgramSetting
     page_->setObjectName(QStringLiteral("page"));
     natural_ = QSize(px(spec.widthTwips), px(spec.heightTwips));
     page_->resize(natural_);
-    auto* view = new QScrollArea(this);
+    auto* view = view_ = new QScrollArea(this);
     view->setObjectName(QStringLiteral("view"));
     view->setFrameShape(QFrame::NoFrame);
     view->setWidgetResizable(true);
@@ -201,6 +202,11 @@ void FormWindow::printLine(int row)
     if (!held) return;
     const OutputSurface& output = held->output();
     area_->addLine(output.shownLine(static_cast<size_t>(row)), output.startsPress(static_cast<size_t>(row)));
+    // Lines below the fields come into view as they are printed.
+    if (linesBelow_) {
+        const QRect at = area_->geometry();
+        view_->ensureVisible(at.center().x(), at.center().y(), 0, (at.height() + 3) / 2);
+    }
 }
 void FormWindow::clearOutput() { area_->clearLines(); }
 

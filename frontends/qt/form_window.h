@@ -19,6 +19,7 @@
 class QAction;
 class QLineEdit;
 class QMenuBar;
+class QScrollArea;
 
 namespace bk {
 
@@ -64,7 +65,9 @@ private:
 
     FormId form_;
     Application& app_;
+    QScrollArea* view_ = nullptr;                            // shows the page, scrolling where it is larger
     QWidget* page_ = nullptr;                                // the client area
+    bool linesBelow_ = false;                                // the printed lines stand below the fields
     QMenuBar* menuBar_ = nullptr;                            // above it, in the main window
     QSize natural_;                                          // the page at the window's own size
     QRect printRect_;                                        // the print area at that size

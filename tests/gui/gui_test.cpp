@@ -959,6 +959,11 @@ private slots:
             QVERIFY(area->height() >= 150);
             const auto controls =
                 w->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(Text|Command|Label)\\d+$")));
+            // Lines below the fields came into view with the press.
+            if (area->y() > 0) {
+                const QRect shown(area->mapTo(v->viewport(), QPoint(0, 0)), area->size());
+                QVERIFY2(v->viewport()->rect().contains(shown), key);
+            }
             // Scrolled down (only) as far as it takes, each is wholly in view.
             auto reach = [v](QWidget* c) {
                 QScrollBar* down = v->verticalScrollBar();
