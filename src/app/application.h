@@ -11,6 +11,7 @@
 
 #include "app/window_registry.h"
 #include "calc/calculator.h"
+#include "calc/groups.h"
 #include "lookup/subjects.h"
 #include "window/toolkit.h"
 
@@ -39,7 +40,10 @@ public:
     std::optional<std::string> close(FormId form);
     // The window system brought this window to the front.
     void activated(FormId form);
-    // What a text box that completes offers for the text typed so far.
+    // What a text box that completes offers for the text typed so far: every
+    // key that matches, however many (the list scrolls). Enter on one of
+    // them puts it into the box and presses 确定; Enter with none chosen
+    // presses 确定 on what was typed, where initials name their key.
     std::vector<std::string> completions(FormId form, int textNumber, std::string_view typed) const;
     // What a text box that browses offers: every key, by subject.
     const std::vector<lookup::Subject>& browseSubjects(FormId form, int textNumber) const;
@@ -58,11 +62,21 @@ public:
     void setAmounts(calc::Amounts amounts) { amounts_ = amounts; }
     calc::Amounts amounts() const { return amounts_; }
 
+    // The window's title now: the key or caption that last opened it, or
+    // before that the title it starts with.
+    std::string title(FormId form) const;
+
     bool ended() const { return ended_; }
     const WindowRegistry& windows() const { return windows_; }
 
     // The description of any window, laid out in twips.
     static WindowSpec windowSpec(FormId form);
+    // Its fields by group, for a front end that lays them out itself: the
+    // main window's key box alone, a calculator's groups column by column.
+    static std::vector<calc::ControlGroup> windowGroups(FormId form);
+    // The key whose address opens the window ("应收账款"); empty for the
+    // main window.
+    static std::string windowKey(FormId form);
     // The largest window number: windows are Form1 (the main window) to this.
     static FormId lastWindow();
 

@@ -4,7 +4,8 @@
 // (借) is a debit, in （贷） or (贷) a credit (isDebit), and an amount without
 // a side is no part of an entry. With exact amounts they are read as printed,
 // to the 15 digits an amount is printed with; with amounts to the fen every
-// amount of an entry is in fen and the entry balances exactly.
+// amount of an entry is in fen and the entry balances exactly (as printed,
+// once an amount is too large for its fen to show in 15 digits).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -33,7 +34,7 @@ struct Unbalanced {
 const Unbalanced kUnbalanced[] = {
     {9, "应付职工薪酬(贷)", "the wage total and the funds, figures for an entry whose charges carry no side"},
     {26, "累计折旧总额（借）", "the depreciation to date and the value left, figures"},
-    {38, "生产成本（借）", "the user types the split over the cost centres; six lines detail the total"},
+    {38, "生产成本（借）", "the user types the split over the cost centres"},
     {40, "应交税费-应交增值税（借）", "the tax payable for the period, one figure"},
     {41, "资本公积-股本溢价（借）", "the share premium alone, on the side it falls"},
     {41, "资本公积-股本溢价（贷）", "the share premium alone, on the side it falls"},
@@ -53,7 +54,7 @@ bool endsWith(std::string_view s, std::string_view tail)
 
 // Whether a caption's amount is a debit or a credit, from how the caption
 // ends; none for a statement amount. The side word may close a longer
-// bracket: 养老保险（公司贷） is the company's share, credited. Input VAT is
+// bracket: 五险一金总额-公司（应付职工薪酬贷） is credited to 应付职工薪酬. Input VAT is
 // booked on the debit side of 应交增值税 and output VAT on its credit side,
 // so （进） and （销） name the side too.
 std::optional<bool> isDebit(std::string_view caption)
@@ -76,6 +77,7 @@ struct Entry {
     std::string name;
     Rational debit, credit;
     Rational slack;     // how far the printed amounts may be off the true ones
+    Rational fenSlack;  // the same, of the amounts too large to print to the fen
     std::string lines;  // as printed, to show
     bool inFen = true;  // every amount is a whole number of fen
 };
@@ -91,6 +93,11 @@ Rational rounding(const Num& printed)
     return last < 0 ? Rational(5, unit) : Rational(5 * unit);
 }
 
+// An amount this large has more digits down to its fen than the 15 it is
+// printed with: it prints rounded, off by up to half a unit of its last
+// printed digit.
+const long long kFenPrinted = 10'000'000'000'000;
+
 // The entries of one press of 确定 with these field texts.
 std::vector<Entry> press(FormId form, const Calc::Texts& texts, Amounts amounts)
 {
@@ -105,11 +112,12 @@ std::vector<Entry> press(FormId form, const Calc::Texts& texts, Amounts amounts)
         }
         const std::optional<bool> debit = isDebit(row[0]);
         if (!debit) continue;  // a statement amount
-        if (!open) entries.push_back({heading.empty() ? row[0] : heading, 0, 0, 0, {}});
+        if (!open) entries.push_back({heading.empty() ? row[0] : heading, 0, 0, 0, 0, {}});
         open = true;
         const Num amount = readNumber(row[1]);
         (*debit ? entries.back().debit : entries.back().credit) += exact(amount);
         entries.back().slack += rounding(amount);
+        if (abs(exact(amount)) >= Rational(kFenPrinted)) entries.back().fenSlack += rounding(amount);
         entries.back().inFen = entries.back().inFen && roundToFen(amount) == amount;
         entries.back().lines += "\n  " + row[0] + " " + row[1];
     }
@@ -125,8 +133,8 @@ std::string hundredths(unsigned long long n)
 
 // What a bookkeeper types in each field: a rate between 0 and 1, a whole
 // number of years, days or pieces, or an amount with up to two decimals; now
-// and then nothing, a negative amount, or what an earlier field holds (a
-// balance that did not move).
+// and then nothing, a negative amount, or, other than in a count, what an
+// earlier field holds (a balance that did not move).
 Calc::Texts typing(const CalculatorDef& def, std::mt19937& rng)
 {
     Calc::Texts texts;
@@ -135,12 +143,13 @@ Calc::Texts typing(const CalculatorDef& def, std::mt19937& rng)
         if (item.kind != Item::Kind::Field) continue;
         std::string text;
         const unsigned roll = rng() % 16;
+        const bool count = has(item.caption, {"年限", "年数", "寿命", "期限", "天", "数量", "工作量"});
         if (roll == 0) {
-        } else if (roll == 1 && !typed.empty()) {
+        } else if (roll == 1 && !typed.empty() && !count) {
             text = typed[rng() % typed.size()];
         } else if (has(item.caption, {"率", "比例"})) {
             text = hundredths(rng() % 100);
-        } else if (has(item.caption, {"年限", "年数", "寿命", "期限", "天", "数量", "工作量"})) {
+        } else if (count) {
             text = std::to_string(1 + rng() % 36);
         } else {
             // Up to a million, small amounts as often as large ones.
@@ -161,8 +170,7 @@ std::string show(const Calc::Texts& texts)
 }
 
 // The windows whose derived money is not yet kept to the fen.
-const std::set<FormId> kNotYetInFen = {9,  26, 38, 41, 43, 44, 45, 48, 49, 53, 54,
-                                       55, 56, 57, 61, 62, 78, 86, 90, 92, 97, 98};
+const std::set<FormId> kNotYetInFen = {};
 
 void checkEveryWindow(Amounts amounts)
 {
@@ -183,7 +191,7 @@ void checkEveryWindow(Amounts amounts)
                 if (toTheFen && !e.inFen && reported.insert("fen " + e.name).second)
                     ADD_FAILURE() << "Form" << form << " " << e.name << ": an amount not in fen, typing" << show(texts)
                                   << e.lines;
-                if (abs(e.debit - e.credit) <= (toTheFen ? Rational(0) : e.slack)) continue;
+                if (abs(e.debit - e.credit) <= (toTheFen ? e.fenSlack : e.slack)) continue;
                 const Unbalanced* known = nullptr;
                 for (const Unbalanced& u : kUnbalanced)
                     if (u.form == form && u.entry == e.name) known = &u;

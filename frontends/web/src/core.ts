@@ -26,20 +26,36 @@ export interface Rect {
   height: number;
 }
 
+// A window's fields by group (src/calc/groups.h): the columns left to right,
+// in each the groups top to bottom; the page lays them out at any width.
+export interface GroupRow {
+  label: number;       // the caption's LabelN; 0 for none
+  text: number;        // the field's TextN
+}
+
+export interface ControlGroup {
+  column: number;      // 0 for the first column
+  heading: number;     // the heading's LabelN; 0 for none
+  rows: GroupRow[];
+}
+
 export interface WindowSpec {
   form: number;
   name: string;        // "Form7"
-  title: string;       // the title bar, also the window's accessible name
+  title: string;       // the title bar, also the window's accessible name, until a show says another
   width: number;       // client area, twips
   height: number;
   controls: ControlSpec[];  // the focusable ones in tab order
   printArea: Rect;     // where the printed lines stand, the last tab stop
   hintArea: Rect | null;  // where the hint under the key box stands
   enterPresses: number;   // the button Enter in a text box presses
+  groups: ControlGroup[];  // its fields by group, in reading order
+  key: string;         // the key its address names ("#/应收账款"); "" for the main window
 }
 
 export type CoreEvent =
-  | { kind: "create" | "show" | "hide" | "clear"; form: number }
+  | { kind: "create" | "hide" | "clear"; form: number }
+  | { kind: "show"; form: number; title: string }  // the title the window has from now on
   | { kind: "print"; form: number; row: number; text: string }
   | { kind: "hint"; form: number; text: string; keys: string[] }  // text "": no hint
   | { kind: "fault"; form: number; code: number; text: string }
@@ -114,6 +130,8 @@ export interface UiTexts {
   close: string;
   ended: string;
   restart: string;
+  completions: string;   // the name of the completer's list
+  openWindows: string;   // the name of the bar of windows on screen
   lastForm: number;
   optionsMenu: string;           // the menu of the user's choices
   amountsToFen: string;          // its item: derived money rounded to the fen
@@ -129,8 +147,19 @@ export interface Core {
 }
 
 declare global {
-  // bookkeeper.js, loaded before the page's script.
-  function createBookkeeper(options?: { onAbort?: (what: unknown) => void }): Promise<Core>;
+  // bookkeeper.js, loaded before the page's script; instantiateWasm makes
+  // the core's instance from a module compiled beforehand.
+  function createBookkeeper(options?: {
+    onAbort?: (what: unknown) => void;
+    instantiateWasm?: (
+      imports: WebAssembly.Imports,
+      done: (instance: WebAssembly.Instance, module: WebAssembly.Module) => void,
+    ) => object;
+  }): Promise<Core>;
+  interface Window {
+    // The core's WebAssembly, compiled while the page loads (index.html).
+    bookkeeperWasm?: Promise<WebAssembly.Module>;
+  }
 }
 
 // Positions and sizes in twips; CSS pixels are 1/96 inch, 15 twips each.

@@ -204,6 +204,8 @@ private:
             } else if (e.kind == WebEvent::Kind::Hint) {
                 v.set("text", e.text);
                 v.set("keys", strings(e.keys));
+            } else if (e.kind == WebEvent::Kind::Show) {
+                v.set("title", e.text);
             } else if (e.kind == WebEvent::Kind::Fault) {
                 v.set("code", e.row);
                 v.set("text", e.text);
@@ -219,7 +221,8 @@ private:
     bool started_ = false;
 };
 
-// The description of any window, laid out in twips.
+// The description of any window, laid out in twips, with its fields by
+// group for the page's own layout and the key its address names.
 val windowSpec(int form)
 {
     if (!validForm(form)) return val::null();
@@ -253,6 +256,23 @@ val windowSpec(int form)
         controls.call<void>("push", v);
     }
     out.set("controls", controls);
+    val groups = val::array();
+    for (const calc::ControlGroup& g : Application::windowGroups(form)) {
+        val rows = val::array();
+        for (const calc::GroupRow& r : g.rows) {
+            val row = val::object();
+            row.set("label", r.label);
+            row.set("text", r.text);
+            rows.call<void>("push", row);
+        }
+        val group = val::object();
+        group.set("column", g.column);
+        group.set("heading", g.heading);
+        group.set("rows", rows);
+        groups.call<void>("push", group);
+    }
+    out.set("groups", groups);
+    out.set("key", Application::windowKey(form));
     return out;
 }
 
@@ -276,6 +296,8 @@ val uiTexts()
     out.set("amountsToFenShortcut", std::string(ui_texts::kAmountsToFenShortcut));
     out.set("settingsSetAside", std::string(ui_texts::kSettingsSetAside));
     out.set("settingsDefaults", std::string(ui_texts::kSettingsDefaults));
+    out.set("completions", std::string(ui_texts::kCompletions));
+    out.set("openWindows", std::string(ui_texts::kOpenWindows));
     out.set("lastForm", Application::lastWindow());
     return out;
 }
