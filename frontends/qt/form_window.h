@@ -6,9 +6,11 @@
 // its right edge, so that they stay in view.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -17,10 +19,12 @@
 class QAction;
 class QLineEdit;
 class QMenuBar;
+class QScrollArea;
 
 namespace bk {
 
 class Application;
+class KeyBox;
 class PrintArea;
 class ProgramSettings;
 
@@ -28,9 +32,12 @@ class FormWindow : public QWidget {
 public:
     // The window's controls report the user's actions to `app`. The main
     // window also has the menu of the user's choices, kept in `settings`.
+    // A window whose print area lies under its controls shows its lines
+    // beside them, or below them on a narrow screen.
     FormWindow(const WindowSpec& spec, Application& app, ProgramSettings* settings = nullptr);
 
-    void printLine(int row, const QString& text);
+    // Draws the line the program printed at `row`, as the program shows it.
+    void printLine(int row);
     void clearOutput();
     // The hint's message, then each offered key as a link of its own, in
     // the tab order after the buttons; choosing one puts it into the key box.
@@ -41,11 +48,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void addOptionsMenu(ProgramSettings& settings);
+    void addBrowseButton(KeyBox* keys);
     void fitToScreen();
     void placeBesidePrintArea();
     QWidget* makeControl(const ControlSpec& c, int enterPresses);
@@ -56,7 +65,9 @@ private:
 
     FormId form_;
     Application& app_;
+    QScrollArea* view_ = nullptr;                            // shows the page, scrolling where it is larger
     QWidget* page_ = nullptr;                                // the client area
+    bool linesBelow_ = false;                                // the printed lines stand below the fields
     QMenuBar* menuBar_ = nullptr;                            // above it, in the main window
     QSize natural_;                                          // the page at the window's own size
     QRect printRect_;                                        // the print area at that size
@@ -68,6 +79,10 @@ private:
     std::map<int, QLineEdit*> edits_;  // TextN
     std::map<int, QAction*> marks_;    // TextN -> its mark, while it has one
     std::map<int, QString> tips_;      // TextN -> what the field is for, where its window says
+    QElapsedTimer shown_;              // since the window was last shown
+    // The time of the last press on a button of any window (the event
+    // clock's milliseconds).
+    static inline std::optional<quint64> lastButtonPress_;
 };
 
 }  // namespace bk

@@ -231,6 +231,7 @@ void Application::pressMain(MainButton button)
         }
         showHint({});
         MainWindowEffects effects(windows_, key);
+        windows_.get(kMainForm).output().beginPress();
         table.lookup(key, effects);
         break;
     }
@@ -244,6 +245,7 @@ void Application::pressCalculator(FormId form, calc::CalcButton button)
     Window& w = windows_.get(form);
     switch (button) {
     case calc::CalcButton::Compute: {
+        w.output().beginPress();
         calc::Calc calc(w.texts(), w.output(), amounts_);
         try {
             calc::calculatorDef(form).compute(calc);

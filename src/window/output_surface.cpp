@@ -8,6 +8,7 @@ namespace bk {
 
 void OutputSurface::print(std::string line, std::optional<size_t> amountAt)
 {
+    if (lines_.size() == pressFrom_ && pressFrom_ > 0) pressStarts_.push_back(pressFrom_);
     lines_.push_back(std::move(line));
     amountAt_.push_back(amountAt);
     toolkit_.printLine(form_, printRow() - 1, lines_.back());
@@ -32,7 +33,22 @@ void OutputSurface::clear()
 {
     lines_.clear();
     amountAt_.clear();
+    pressFrom_ = 0;
+    pressStarts_.clear();
     toolkit_.clearOutput(form_);
+}
+
+bool OutputSurface::startsPress(size_t row) const
+{
+    return std::binary_search(pressStarts_.begin(), pressStarts_.end(), row);
+}
+
+ShownLine OutputSurface::shownLine(size_t row) const
+{
+    if (row >= lines_.size()) return {};
+    const std::string& line = lines_[row];
+    if (!amountAt_[row]) return {line, std::nullopt};
+    return {line.substr(0, *amountAt_[row]), shownAmount(std::string_view(line).substr(*amountAt_[row]))};
 }
 
 std::vector<std::vector<std::string>> OutputSurface::tableRows(size_t first, size_t count) const

@@ -42,6 +42,15 @@ struct LineRange {
 // the `lineCount` lines printed.
 LineRange copiedLines(size_t lineCount, const std::optional<LineSelection>& selection);
 
+// A printed line as a print area shows it: a result line as its caption and
+// its amount in a column (shownAmount: grouped, a 0 before a leading point;
+// empty for a value never assigned), a text or blank line as its text.
+struct ShownLine {
+    std::string caption;                // the whole line for a text line
+    std::optional<std::string> amount;  // a result line's amount
+    bool operator==(const ShownLine&) const = default;
+};
+
 class OutputSurface {
 public:
     OutputSurface(Toolkit& toolkit, FormId form) : toolkit_(toolkit), form_(form) {}
@@ -56,6 +65,15 @@ public:
 
     // Erases every line and puts the print position back at the top.
     void clear();
+
+    // A press of the window's button begins: the lines it prints are set
+    // apart from those of the press before (not from the top, nor after a
+    // clear).
+    void beginPress() { pressFrom_ = lines_.size(); }
+    // Whether line `row` is the first line of a press set apart from the
+    // lines above it.
+    bool startsPress(size_t row) const;
+    ShownLine shownLine(size_t row) const;
 
     int printRow() const { return static_cast<int>(lines_.size()); }
     const std::vector<std::string>& lines() const { return lines_; }
@@ -78,6 +96,8 @@ private:
     std::vector<std::string> lines_;
     // Where each line's amount starts; none for a text line.
     std::vector<std::optional<size_t>> amountAt_;
+    size_t pressFrom_ = 0;             // the first row of the press under way
+    std::vector<size_t> pressStarts_;  // rows that begin a later press, in order
 };
 
 // Rows as tab-separated text, one row a line, each ending in "\n".
