@@ -1,9 +1,9 @@
 // Every journal entry a calculator window prints balances, whatever a
-// bookkeeper types. The printed lines are read as a bookkeeper reads them: a
-// text line or a blank line starts an entry, a caption ending in （借） or
-// (借) is a debit, in （贷） or (贷) a credit (isDebit), and an amount without
-// a side is no part of an entry. Amounts are read exactly as printed, to the
-// 15 digits an amount is printed with.
+// bookkeeper types. The printed lines are read as the voucher view reads
+// them (calc::readVouchers): a text line or a blank line starts an entry, a
+// caption ending in （借） or (借) is a debit, in （贷） or (贷) a credit, and
+// an amount without a side is no part of an entry. Amounts are read exactly
+// as printed, to the 15 digits an amount is printed with.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "calc/calculator.h"
+#include "calc/vouchers.h"
 #include "num/number_text.h"
 #include "num/rational.h"
 #include "support/test_support.h"
@@ -45,25 +46,6 @@ const Unbalanced kUnbalanced[] = {
     {92, "支付保证金", "the credit 银行存款-外币存款 carries no side"},
 };
 
-bool endsWith(std::string_view s, std::string_view tail)
-{
-    return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
-}
-
-// Whether a caption's amount is a debit or a credit, from how the caption
-// ends; none for a statement amount. The side word may close a longer
-// bracket: 养老保险（公司贷） is the company's share, credited. Input VAT is
-// booked on the debit side of 应交增值税 and output VAT on its credit side,
-// so （进） and （销） name the side too.
-std::optional<bool> isDebit(std::string_view caption)
-{
-    static const std::pair<std::string_view, bool> sides[] = {{"借）", true},  {"借)", true},  {"（进）", true},
-                                                              {"贷）", false}, {"贷)", false}, {"（销）", false}};
-    for (const auto& [mark, debit] : sides)
-        if (endsWith(caption, mark)) return debit;
-    return std::nullopt;
-}
-
 bool has(std::string_view s, std::initializer_list<std::string_view> parts)
 {
     for (std::string_view part : parts)
@@ -73,42 +55,19 @@ bool has(std::string_view s, std::initializer_list<std::string_view> parts)
 
 struct Entry {
     std::string name;
-    Rational debit, credit;
-    Rational slack;     // how far the printed amounts may be off the true ones
+    Voucher voucher;
     std::string lines;  // as printed, to show
 };
 
-// How far a printed amount may be from the amount: half a unit of the last
-// of the 15 digits an amount is rounded to (1/3 prints as .333333333333333).
-// Amounts with two decimals are printed in full, so a cent is always seen.
-Rational rounding(const Num& printed)
-{
-    if (printed.sign() == 0) return 0;
-    const long last = roundToDigits(exact(printed), 15).exponent - 15;
-    const Integer unit = boost::multiprecision::pow(Integer(10), static_cast<unsigned>(std::labs(last)));
-    return last < 0 ? Rational(5, unit) : Rational(5 * unit);
-}
-
-// The entries of one press of 确定 with these field texts.
+// The entries of one press of 确定 with these field texts, each named by
+// its heading or, when it has none, by its first line as printed.
 std::vector<Entry> press(FormId form, const Calc::Texts& texts)
 {
     std::vector<Entry> entries;
-    std::string heading;
-    bool open = false;  // the next line with a side belongs to the last entry
-    for (const auto& row : test::press(form, texts)) {
-        if (row.size() < 2) {  // a heading or a blank line
-            heading = row.empty() ? "" : row[0];
-            open = false;
-            continue;
-        }
-        const std::optional<bool> debit = isDebit(row[0]);
-        if (!debit) continue;  // a statement amount
-        if (!open) entries.push_back({heading.empty() ? row[0] : heading, 0, 0, 0, {}});
-        open = true;
-        const Num amount = readNumber(row[1]);
-        (*debit ? entries.back().debit : entries.back().credit) += exact(amount);
-        entries.back().slack += rounding(amount);
-        entries.back().lines += "\n  " + row[0] + " " + row[1];
+    for (Voucher& v : readVouchers(test::press(form, texts), "")) {
+        Entry e{v.heading.empty() ? v.lines.front().caption : v.heading, std::move(v), {}};
+        for (const EntryLine& l : e.voucher.lines) e.lines += "\n  " + l.caption + " " + l.amountText;
+        entries.push_back(std::move(e));
     }
     return entries;
 }
@@ -172,15 +131,15 @@ TEST(EntryBalance, EveryWindow)
                 continue;  // the window reports the fault; nothing to post
             }
             for (const Entry& e : entries) {
-                if (abs(e.debit - e.credit) <= e.slack) continue;
+                if (e.voucher.balanced()) continue;
                 const Unbalanced* known = nullptr;
                 for (const Unbalanced& u : kUnbalanced)
                     if (u.form == form && u.entry == e.name) known = &u;
                 if (known) {
                     used.insert(known);
                 } else if (reported.insert(e.name).second) {
-                    ADD_FAILURE() << "Form" << form << " " << e.name << ": 借" << formatNumber(exactly(e.debit))
-                                  << "≠ 贷" << formatNumber(exactly(e.credit)) << "typing" << show(texts) << e.lines;
+                    ADD_FAILURE() << "Form" << form << " " << e.name << ": 借" << formatNumber(e.voucher.debits)
+                                  << "≠ 贷" << formatNumber(e.voucher.credits) << "typing" << show(texts) << e.lines;
                 }
             }
         }
