@@ -8,6 +8,7 @@ namespace bk {
 
 void OutputSurface::print(std::string line, std::optional<size_t> amountAt)
 {
+    undone_ = {};
     lines_.push_back(std::move(line));
     amountAt_.push_back(amountAt);
     toolkit_.printLine(form_, printRow() - 1, lines_.back());
@@ -30,9 +31,38 @@ void OutputSurface::printVariant(std::string_view caption, const Var& value)
 
 void OutputSurface::clear()
 {
+    // Clearing an empty area keeps what an earlier clear put aside.
+    if (!lines_.empty()) undone_ = {std::move(lines_), std::move(amountAt_), pressStart_};
     lines_.clear();
     amountAt_.clear();
+    pressStart_ = 0;
     toolkit_.clearOutput(form_);
+}
+
+bool OutputSurface::undoClear()
+{
+    if (!canUndoClear()) return false;
+    Held back = std::move(undone_);
+    for (size_t i = 0; i < back.lines.size(); ++i) print(std::move(back.lines[i]), back.amountAt[i]);
+    pressStart_ = back.pressStart;
+    return true;
+}
+
+void OutputSurface::beginPress()
+{
+    undone_ = {};
+    pressStart_ = lines_.size();
+}
+
+void OutputSurface::restore(Held held)
+{
+    held.amountAt.resize(held.lines.size());
+    for (size_t i = 0; i < held.lines.size(); ++i)
+        if (held.amountAt[i] && *held.amountAt[i] > held.lines[i].size()) held.amountAt[i].reset();
+    lines_ = std::move(held.lines);
+    amountAt_ = std::move(held.amountAt);
+    pressStart_ = held.pressStart <= lines_.size() ? held.pressStart : 0;
+    undone_ = {};
 }
 
 std::vector<std::vector<std::string>> OutputSurface::tableRows(size_t first, size_t count) const

@@ -54,8 +54,20 @@ public:
     void printVariant(std::string_view caption, const Var& value);
     void printBlank() { printText({}); }
 
-    // Erases every line and puts the print position back at the top.
+    // Erases every line and puts the print position back at the top. The
+    // lines are kept aside until the next press or print, for undoClear.
     void clear();
+    // Prints again the lines the last clear erased, when nothing was printed
+    // or pressed since; false when there is nothing to bring back.
+    bool undoClear();
+    bool canUndoClear() const { return !undone_.lines.empty() && lines_.empty(); }
+
+    // A press of 确定 starts here: its lines are the ones printed from now
+    // on. A press ends what a clear put aside.
+    void beginPress();
+    // The first line of the last press (0 when none was marked since the
+    // last clear).
+    size_t pressStart() const { return pressStart_; }
 
     int printRow() const { return static_cast<int>(lines_.size()); }
     const std::vector<std::string>& lines() const { return lines_; }
@@ -70,6 +82,19 @@ public:
     // The rows 复制为表格 puts on the clipboard for that selection.
     std::vector<std::vector<std::string>> copiedRows(const std::optional<LineSelection>& selection) const;
 
+    // What the print area holds, to keep across runs: each line with where
+    // its amount starts, and where the last press started.
+    struct Held {
+        std::vector<std::string> lines;
+        std::vector<std::optional<size_t>> amountAt;  // as many as lines
+        size_t pressStart = 0;
+    };
+    Held held() const { return {lines_, amountAt_, pressStart_}; }
+    // Puts back what a window held, in place of its lines, without drawing
+    // them: for a window that has no drawing yet. A place past the end of
+    // its line is taken as a text line, a press start past the lines as 0.
+    void restore(Held held);
+
 private:
     void print(std::string line, std::optional<size_t> amountAt);
 
@@ -78,6 +103,8 @@ private:
     std::vector<std::string> lines_;
     // Where each line's amount starts; none for a text line.
     std::vector<std::optional<size_t>> amountAt_;
+    size_t pressStart_ = 0;
+    Held undone_;  // what the last clear erased, until the next press or print
 };
 
 // Rows as tab-separated text, one row a line, each ending in "\n".
