@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "num/capital_amount.h"
 #include "num/number_text.h"
 #include "num/rational.h"
 
@@ -117,6 +118,8 @@ std::string voucherAmount(const Num& amount)
     }
     return (negative && fen != 0 ? "-" : "") + grouped + "." + cents;
 }
+
+std::string voucherCapital(const Num& amount) { return capitalAmount(amount).value_or(std::string()); }
 
 std::string bareNumber(const Num& amount)
 {

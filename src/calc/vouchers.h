@@ -63,6 +63,10 @@ std::vector<Voucher> readVouchers(const std::vector<std::vector<std::string>>& r
 // from zero to the fen.
 std::string voucherAmount(const Num& amount);
 
+// The total of a voucher in capital figures (金额大写, capitalAmount), or
+// an empty text when it is too large to be written so.
+std::string voucherCapital(const Num& amount);
+
 // The amount as plain number text, as a result line prints it but without
 // the sign space and the trailing space ("1500", "-2.5", ".5").
 std::string bareNumber(const Num& amount);
