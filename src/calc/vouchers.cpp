@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "window/ui_texts.h"
+
 #include "num/capital_amount.h"
 #include "num/number_text.h"
 #include "num/rational.h"
@@ -99,7 +101,7 @@ std::vector<Voucher> readVouchers(const std::vector<std::vector<std::string>>& r
     return vouchers;
 }
 
-std::string voucherAmount(const Num& amount)
+std::string voucherAmount(const Num& amount, bool grouped)
 {
     const Rational v = exact(amount);
     const bool negative = v < 0;
@@ -111,12 +113,37 @@ std::string voucherAmount(const Num& amount)
     if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
     const std::string cents = digits.substr(digits.size() - 2);
     const std::string whole = digits.substr(0, digits.size() - 2);
-    std::string grouped;
+    std::string text;
     for (size_t i = 0; i < whole.size(); ++i) {
-        if (i > 0 && (whole.size() - i) % 3 == 0) grouped += ',';
-        grouped += whole[i];
+        if (grouped && i > 0 && (whole.size() - i) % 3 == 0) text += ',';
+        text += whole[i];
     }
-    return (negative && fen != 0 ? "-" : "") + grouped + "." + cents;
+    return (negative && fen != 0 ? "-" : "") + text + "." + cents;
+}
+
+std::vector<std::vector<std::string>> voucherRows(const std::vector<Voucher>& vouchers, const VoucherSheet& sheet)
+{
+    namespace t = ui_texts;
+    auto text = [](std::string_view s) { return std::string(s); };
+    std::vector<std::vector<std::string>> rows{{text(t::kVoucherNumber), text(t::kDate), text(t::kAttachmentCount),
+                                                text(t::kSummary), text(t::kAccount), text(t::kDebitAmount),
+                                                text(t::kCreditAmount)}};
+    for (size_t k = 0; k < vouchers.size(); ++k) {
+        const Voucher& v = vouchers[k];
+        const std::string number = std::to_string(k + 1);
+        for (const EntryLine& l : v.lines) {
+            const std::string amount = voucherAmount(l.amount, false);
+            rows.push_back({number, sheet.date, sheet.attachments, v.summary, l.account, l.debit ? amount : "",
+                            l.debit ? "" : amount});
+        }
+        std::string capital = text(t::kCapitalAmount) + "：" + voucherCapital(v.debits);
+        rows.push_back({number, sheet.date, sheet.attachments, text(t::kTotal), std::move(capital),
+                        voucherAmount(v.debits, false), voucherAmount(v.credits, false)});
+        if (!v.balanced())
+            rows.push_back({number, sheet.date, sheet.attachments, text(t::kUnbalanced), "",
+                            voucherAmount(v.difference(), false), ""});
+    }
+    return rows;
 }
 
 std::string voucherCapital(const Num& amount) { return capitalAmount(amount).value_or(std::string()); }

@@ -60,8 +60,23 @@ std::vector<Voucher> readVouchers(const std::vector<std::vector<std::string>>& r
 
 // The amount as a voucher shows it: two decimals, thousands separated by
 // commas, a minus sign in front ("1,480,705.11", "-0.50"); rounded half away
-// from zero to the fen.
-std::string voucherAmount(const Num& amount);
+// from zero to the fen. Without `grouped`, no commas ("1480705.11"), as a
+// spreadsheet reads a number.
+std::string voucherAmount(const Num& amount, bool grouped = true);
+
+// What the user fills in on the voucher view.
+struct VoucherSheet {
+    std::string date;
+    std::string attachments;  // 附件 … 张
+};
+
+// The vouchers as the rows that 复制为表格 copies and the CSV file holds:
+// a header row (凭证号, 日期, 附件张数, 摘要, 会计科目, 借方金额, 贷方金额),
+// then for each voucher one row per line, a 合计 row whose 会计科目 cell is
+// the debit total in capital figures ("金额大写：壹仟壹佰叁拾元整"), and for
+// an entry that does not balance a row with the difference. Amounts have two
+// decimals and no thousands separators.
+std::vector<std::vector<std::string>> voucherRows(const std::vector<Voucher>& vouchers, const VoucherSheet& sheet);
 
 // The total of a voucher in capital figures (金额大写, capitalAmount), or
 // an empty text when it is too large to be written so.

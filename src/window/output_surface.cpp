@@ -140,4 +140,27 @@ std::string tableHtml(const std::vector<std::vector<std::string>>& rows)
     return html;
 }
 
+std::string csvText(const std::vector<std::vector<std::string>>& rows)
+{
+    std::string csv = "\xEF\xBB\xBF";
+    for (const auto& row : rows) {
+        for (size_t cell = 0; cell < row.size(); ++cell) {
+            if (cell > 0) csv += ',';
+            const std::string& text = row[cell];
+            if (text.find_first_of(",\"\r\n") == std::string::npos) {
+                csv += text;
+                continue;
+            }
+            csv += '"';
+            for (const char c : text) {
+                if (c == '"') csv += '"';
+                csv += c;
+            }
+            csv += '"';
+        }
+        csv += "\r\n";
+    }
+    return csv;
+}
+
 }  // namespace bk

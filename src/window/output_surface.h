@@ -114,4 +114,10 @@ std::string tabSeparated(const std::vector<std::vector<std::string>>& rows);
 // as entities; an empty row is "<tr></tr>".
 std::string tableHtml(const std::vector<std::vector<std::string>>& rows);
 
+// The same rows as a CSV file that a spreadsheet opens in Chinese: UTF-8
+// with a byte order mark, cells separated by commas, a cell with a comma, a
+// quote or a line end in quotes (its quotes doubled), each row ending in
+// CR LF.
+std::string csvText(const std::vector<std::vector<std::string>>& rows);
+
 }  // namespace bk
