@@ -7,6 +7,8 @@
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -21,11 +23,14 @@
 #include <string>
 
 #include "app/application.h"
+#include "app/navigation.h"
 #include "lookup/completion.h"
 #include "qt/core_text.h"
 #include "qt/key_box.h"
 #include "qt/link_label.h"
+#include "qt/menus.h"
 #include "qt/print_area.h"
+#include "qt/voucher_view.h"
 #include "window/ui_texts.h"
 
 namespace bk {
@@ -62,6 +67,10 @@ FormWindow::FormWindow(const WindowSpec& spec, Application& app) : form_(spec.fo
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view);
+    menus_ = new QMenuBar(this);
+    menus_->setObjectName(QStringLiteral("menus"));
+    buildMenus(menus_, *this, spec.form != kMainForm);
+    layout->setMenuBar(menus_);
 
     area_ = new PrintArea(page_, [this](const std::optional<LineSelection>& selection) {
         const Window* held = app_.windows().find(form_);
@@ -167,6 +176,34 @@ void FormWindow::restore(const WindowContent& content)
         printLine(static_cast<int>(row), QString::fromStdString(content.lines[row]));
 }
 
+void FormWindow::makeVouchers()
+{
+    std::vector<calc::Voucher> vouchers = app_.vouchers(form_);
+    if (vouchers.empty()) {
+        QMessageBox::information(this, fromCore(ui_texts::kMakeVouchers), fromCore(ui_texts::kNoVouchers));
+        return;
+    }
+    if (vouchers_) vouchers_->close();
+    vouchers_ = new VoucherView(std::move(vouchers), windowTitle(), this);
+    vouchers_->setAttribute(Qt::WA_DeleteOnClose);
+    vouchers_->show();
+}
+
+VoucherView* FormWindow::voucherView() const { return vouchers_.data(); }
+
+void FormWindow::undoClear() { app_.undoClear(form_); }
+bool FormWindow::canUndoClear() const { return app_.canUndoClear(form_); }
+
+void FormWindow::askClearAll()
+{
+    const auto answer =
+        QMessageBox::question(this, fromCore(ui_texts::kClearAll), fromCore(ui_texts::kClearAllQuestion),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer == QMessageBox::Yes) app_.clearAll();
+}
+
+void FormWindow::copyAsTable() { area_->copyAsTable(); }
+
 void FormWindow::closeEvent(QCloseEvent* event)
 {
     // The close box is this window's 退出; the Application decides.
@@ -203,11 +240,13 @@ void FormWindow::fitToScreen()
 {
     const QSize page = natural_;
     const QScreen* screen = QGuiApplication::primaryScreen();
-    // The window frame and title bar take room of their own.
-    const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) : page;
-    if (page.width() <= room.width() && page.height() <= room.height()) {
+    // The window frame and title bar take room of their own, the menu bar
+    // some of the window's.
+    const int menuBar = menus_->sizeHint().height();
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) : page + QSize(0, menuBar);
+    if (page.width() <= room.width() && page.height() + menuBar <= room.height()) {
         page_->setFixedSize(page);
-        setFixedSize(page);
+        setFixedSize(page + QSize(0, menuBar));
         return;
     }
     const int giveUp = rightOfPrint_.empty() ? 0 : std::max(0, printRect_.width() - kNarrowestPrintArea);
@@ -215,8 +254,8 @@ void FormWindow::fitToScreen()
     page_->setMaximumSize(page);
     page_->installEventFilter(this);  // its size changes move the controls beside the print area
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const QSize most(page.width() + bar, page.height() + bar);
-    setMinimumSize(std::min(page.width(), 200), std::min(page.height(), 150));
+    const QSize most(page.width() + bar, page.height() + bar + menuBar);
+    setMinimumSize(std::min(page.width(), 200), std::min(page.height(), 150) + menuBar);
     setMaximumSize(most);
     resize(std::min(most.width(), room.width()), std::min(most.height(), room.height()));
 }

@@ -16,11 +16,13 @@
 
 class QAction;
 class QLineEdit;
+class QMenuBar;
 
 namespace bk {
 
 class Application;
 class PrintArea;
+class VoucherView;
 
 class FormWindow : public QWidget {
 public:
@@ -35,6 +37,19 @@ public:
     // Shows what the program holds for this window: the texts of its boxes
     // and the lines printed since the last clear.
     void restore(const WindowContent& content);
+
+    // The menu items (qt/menus.cpp).
+    // 生成凭证: the entries of the last press as vouchers, in a view of their
+    // own; a note when the press printed none.
+    void makeVouchers();
+    // 撤销清除: the lines 取消 cleared, back until the next press.
+    void undoClear();
+    bool canUndoClear() const;
+    // 新建（清除全部）, once the user said yes.
+    void askClearAll();
+    void copyAsTable();
+    // The voucher view 生成凭证 opened last, while it is open.
+    VoucherView* voucherView() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,6 +72,8 @@ private:
     QRect printRect_;                                        // the print area at that size
     std::vector<std::pair<QWidget*, QPoint>> rightOfPrint_;  // and where each control right of it stands
     PrintArea* area_ = nullptr;
+    QMenuBar* menus_ = nullptr;
+    QPointer<VoucherView> vouchers_;
     QWidget* hint_ = nullptr;
     QWidget* beforeHint_ = nullptr;  // the hint's keys follow it in the tab order
     QPointer<QWidget> popup_;

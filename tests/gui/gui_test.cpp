@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -104,6 +105,10 @@ private:
     }
     static qreal w1Scale() { return QGuiApplication::primaryScreen()->devicePixelRatio(); }
     static QScrollArea* view(QWidget* w) { return w->findChild<QScrollArea*>(QStringLiteral("view")); }
+    // The window's client area under its menu bar, where its controls and
+    // print area stand.
+    static QWidget* pageOf(QWidget* w) { return w->findChild<QWidget*>(QStringLiteral("page")); }
+    static int menuBarHeight(QWidget* w) { return w->findChild<QMenuBar*>(QStringLiteral("menus"))->height(); }
 
     // Number of pixels in the area that differ from the window's background.
     static int inkIn(const QImage& image, const QRect& area)
@@ -146,7 +151,8 @@ private slots:
         QCOMPARE(window(1)->windowTitle(), QStringLiteral("记账助手"));
         QCOMPARE(QAccessible::queryAccessibleInterface(window(1))->text(QAccessible::Name), QStringLiteral("记账助手"));
         const bk::WindowSpec spec = Application::windowSpec(1);
-        QCOMPARE(window(1)->size(), QSize((spec.widthTwips + 7) / 15, (spec.heightTwips + 7) / 15));
+        QCOMPARE(window(1)->size(),
+                 QSize((spec.widthTwips + 7) / 15, (spec.heightTwips + 7) / 15 + menuBarHeight(window(1))));
         QCOMPARE(control<QLineEdit>(1, "Text1")->size(), QSize(169, 33));
         QCOMPARE(control<QPushButton>(1, "Command1")->text(), QStringLiteral("确定"));
         QCOMPARE(control<QPushButton>(1, "Command2")->text(), QStringLiteral("退出"));
@@ -516,7 +522,7 @@ private slots:
 
     void printAreaDrawsLinesAndScrolls()
     {
-        QWidget* main = window(1);
+        QWidget* main = pageOf(window(1));
         const QRect printArea(0, 0, 400, 170);  // left of the controls
         QCOMPARE(inkIn(grab(main, QStringLiteral("form1-empty")), printArea), 0);
 
@@ -534,7 +540,7 @@ private slots:
         click(35, "Command3");
         QVERIFY(visible(1));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // as the event loop would
-        main = window(1);
+        main = pageOf(window(1));
         QVERIFY(inkIn(grab(main, QStringLiteral("form1-reshown")), printArea) > 500);
         QCOMPARE(control<QLineEdit>(1, "Text1")->text(), QStringLiteral("利润总额"));
 
@@ -555,9 +561,9 @@ private slots:
         typeKey(QStringLiteral("货币资金"));
         click(1, "Command1");
         const QRect calculatorPrintArea(0, 0, 250, 30);
-        QCOMPARE(inkIn(grab(window(2), QStringLiteral("form2-empty")), calculatorPrintArea), 0);
+        QCOMPARE(inkIn(grab(pageOf(window(2)), QStringLiteral("form2-empty")), calculatorPrintArea), 0);
         click(2, "Command1");
-        QVERIFY(inkIn(grab(window(2), QStringLiteral("form2")), calculatorPrintArea) > 50);
+        QVERIFY(inkIn(grab(pageOf(window(2)), QStringLiteral("form2")), calculatorPrintArea) > 50);
     }
 
     // An overflow in a calculator shows a Chinese message box; after 确定 the
@@ -718,9 +724,10 @@ private slots:
             QVERIFY(shown->width() <= page.width());
             QVERIFY(w->width() <= room.width() && w->height() <= room.height());
             QVERIFY(w->minimumWidth() <= room.width() && w->minimumHeight() <= room.height());
-            const bool fits = page.width() <= room.width() - 16 && page.height() <= room.height() - 48;
+            const bool fits =
+                page.width() <= room.width() - 16 && page.height() + menuBarHeight(w) <= room.height() - 48;
             if (fits) {
-                QCOMPARE(w->size(), page);
+                QCOMPARE(w->size(), page + QSize(0, menuBarHeight(w)));
             } else {
                 ++scrolled;
                 QVERIFY(w->minimumSize() != w->maximumSize());  // the user can resize it
@@ -815,8 +822,8 @@ private slots:
     // printed a line that is not blank.
     bool drawnAsPrinted(int form, const QString& name)
     {
-        const QRect lines(0, 0, 320, window(form)->height());
-        const int ink = inkIn(grab(window(form), name), lines);
+        const QRect lines(0, 0, 320, pageOf(window(form))->height());
+        const int ink = inkIn(grab(pageOf(window(form)), name), lines);
         const QStringList all = printed(form);
         const bool any = std::any_of(all.begin(), all.end(), [](const QString& l) { return !l.trimmed().isEmpty(); });
         return any ? ink > 0 : ink == 0;

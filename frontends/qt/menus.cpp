@@ -1,0 +1,43 @@
+#include "qt/menus.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "qt/core_text.h"
+#include "qt/form_window.h"
+#include "window/ui_texts.h"
+
+namespace bk {
+
+void buildMenus(QMenuBar* bar, FormWindow& window, bool calculator)
+{
+    QMenu* file = bar->addMenu(fromCore(ui_texts::kFileMenu));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    if (calculator) {
+        QAction* vouchers =
+            file->addAction(fromCore(ui_texts::kMakeVouchers), &window, [&window] { window.makeVouchers(); });
+        vouchers->setObjectName(QStringLiteral("makeVouchers"));
+        vouchers->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    }
+    QAction* clearAll = file->addAction(fromCore(ui_texts::kClearAll), &window, [&window] { window.askClearAll(); });
+    clearAll->setObjectName(QStringLiteral("clearAll"));
+    clearAll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+
+    QMenu* edit = bar->addMenu(fromCore(ui_texts::kEditMenu));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    // Ctrl+Z in a text box is the box's own undo; anywhere else in the
+    // window (the print area) it brings back what 取消 cleared.
+    QAction* undo = edit->addAction(fromCore(ui_texts::kUndoClear), &window, [&window] { window.undoClear(); });
+    undo->setObjectName(QStringLiteral("undoClear"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QObject::connect(edit, &QMenu::aboutToShow, undo, [undo, &window] { undo->setEnabled(window.canUndoClear()); });
+    QObject::connect(edit, &QMenu::aboutToHide, undo, [undo] { undo->setEnabled(true); });
+    // The print area's own shortcut copies; the menu shows it.
+    QAction* table = edit->addAction(fromCore(ui_texts::kCopyAsTable) + QStringLiteral("\tCtrl+Shift+C"), &window,
+                                     [&window] { window.copyAsTable(); });
+    table->setObjectName(QStringLiteral("copyAsTable"));
+}
+
+}  // namespace bk
