@@ -13,10 +13,12 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
 #include <QtTest>
@@ -30,6 +32,7 @@
 #include "lookup/subjects.h"
 #include "qt/chinese_ui.h"
 #include "qt/qt_toolkit.h"
+#include "qt/voucher_view.h"
 #include "support/test_support.h"
 
 using bk::Application;
@@ -906,6 +909,82 @@ private slots:
 
     // A screen reader hears each text box by its caption, each button by its
     // text, and can read the printed lines.
+    // Form48 代销商品 pressed with 100 units at 10, cost 6 a unit, commission 10%.
+    void pressForm48()
+    {
+        typeKey(QStringLiteral("代销商品"));
+        click(1, "Command1");
+        QVERIFY(visible(48));
+        const char* typed[] = {"100", "10", "6", "0.1"};
+        for (int n = 1; n <= 4; ++n)
+            control<QLineEdit>(48, qPrintable(QStringLiteral("Text%1").arg(n)))
+                ->setText(QString::fromLatin1(typed[n - 1]));
+        click(48, "Command1");
+        // The menu bar's shortcuts act in the active window.
+        window(48)->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window(48)));
+    }
+
+    // 生成凭证 shows the press's entries as vouchers; they print to PDF one a
+    // page, with the totals in figures and in capitals, and save as CSV in
+    // UTF-8 with a byte order mark.
+    void vouchersPrintToPdfAndSaveAsCsv()
+    {
+        pressForm48();
+        QTest::keyClick(control<QLineEdit>(48, "Text1"), Qt::Key_G, Qt::ControlModifier);
+        auto* view = window(48)->findChild<bk::VoucherView*>(QStringLiteral("voucherView"));
+        QVERIFY(view && view->isVisible());
+        view->findChild<QLineEdit*>(QStringLiteral("voucherDate"))->setText(QStringLiteral("2026-12-07"));
+        view->findChild<QLineEdit*>(QStringLiteral("voucherAttachments"))->setText(QStringLiteral("3"));
+        grab(view, QStringLiteral("form48-vouchers"));
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("凭证.pdf"));
+        QVERIFY(view->exportPdf(pdf));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY2(text.waitForFinished(20000), "pdftotext (poppler-utils, see scripts/setup.sh)");
+        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        QCOMPARE(printed.count(QLatin1Char('\f')), 5);  // five vouchers, one a page
+        QCOMPARE(printed.count(QStringLiteral("记账凭证")), 5);
+        for (const char* expected : {"2026-12-07", "附件 3 张", "收到清单", "应交税费-应交增值税（销）", "1,130.00",
+                                     "1,024.00", "壹仟壹佰叁拾元整", "壹仟零贰拾肆元整", "壹佰零陆元整"})
+            QVERIFY2(printed.contains(QString::fromUtf8(expected)), expected);
+        QVERIFY(!printed.contains(QStringLiteral("借贷不平")));
+
+        const QString csv = dir.filePath(QStringLiteral("凭证.csv"));
+        QVERIFY(view->saveCsv(csv));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const QStringList rows = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
+        QCOMPARE(rows.at(0), QStringLiteral("凭证号,日期,附件张数,摘要,会计科目,借方金额,贷方金额"));
+        QVERIFY(rows.contains(QStringLiteral("2,2026-12-07,3,收到清单,应收账款,1130.00,")));
+        QVERIFY(rows.contains(QStringLiteral("2,2026-12-07,3,合计,金额大写：壹仟壹佰叁拾元整,1130.00,1130.00")));
+    }
+
+    // 取消 and then Ctrl+Z in the print area bring the lines back; after a
+    // press nothing is brought back.
+    void undoClearInThePrintArea()
+    {
+        pressForm48();
+        const QStringList before = printed(48);
+        QVERIFY(!before.isEmpty());
+        click(48, "Command2");
+        QVERIFY(printed(48).isEmpty());
+        auto* area = control<QPlainTextEdit>(48, "printArea");
+        area->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(area, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(printed(48), before);
+        QCOMPARE(area->document()->blockCount(), before.size());
+        click(48, "Command2");
+        click(48, "Command1");
+        const QStringList pressed = printed(48);
+        QTest::keyClick(area, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(printed(48), pressed);
+    }
+
     void controlsAreNamedForAssistiveTechnology()
     {
         QPlainTextEdit* area = pressedForm46();
