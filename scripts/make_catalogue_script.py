@@ -34,7 +34,8 @@ def main():
         fields.setdefault(int(form), []).append(int(number))
 
     out = ['# The whole catalogue in one session: every key once, every calculator pressed',
-           '# once with typical amounts in all its fields. Written by scripts/make_catalogue_script.py.']
+           '# once with typical amounts in all its fields. Written by scripts/make_catalogue_script.py.',
+           'amounts exact']
     typed = set()
     pressed = set()
     for rule, key in keys:

@@ -7,6 +7,7 @@
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -30,6 +31,7 @@
 #include "qt/link_label.h"
 #include "qt/menus.h"
 #include "qt/print_area.h"
+#include "qt/settings.h"
 #include "qt/voucher_view.h"
 #include "window/ui_texts.h"
 
@@ -48,7 +50,8 @@ constexpr int kNarrowestPrintArea = 200;
 
 }  // namespace
 
-FormWindow::FormWindow(const WindowSpec& spec, Application& app) : form_(spec.form), app_(app)
+FormWindow::FormWindow(const WindowSpec& spec, Application& app, ProgramSettings* settings)
+    : form_(spec.form), app_(app)
 {
     const QString title = QString::fromStdString(spec.title.empty() ? formName(spec.form) : spec.title);
     setWindowTitle(title);
@@ -67,10 +70,10 @@ FormWindow::FormWindow(const WindowSpec& spec, Application& app) : form_(spec.fo
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view);
-    menus_ = new QMenuBar(this);
-    menus_->setObjectName(QStringLiteral("menus"));
-    buildMenus(menus_, *this, spec.form != kMainForm);
-    layout->setMenuBar(menus_);
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("menuBar"));
+    buildMenus(menuBar_, *this, spec.form != kMainForm, settings);
+    layout->setMenuBar(menuBar_);
 
     area_ = new PrintArea(page_, [this](const std::optional<LineSelection>& selection) {
         const Window* held = app_.windows().find(form_);
@@ -239,14 +242,14 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event)
 void FormWindow::fitToScreen()
 {
     const QSize page = natural_;
+    // The menu bar stands above the page.
+    const QSize menu(0, menuBar_ ? menuBar_->sizeHint().height() : 0);
     const QScreen* screen = QGuiApplication::primaryScreen();
-    // The window frame and title bar take room of their own, the menu bar
-    // some of the window's.
-    const int menuBar = menus_->sizeHint().height();
-    const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) : page + QSize(0, menuBar);
-    if (page.width() <= room.width() && page.height() + menuBar <= room.height()) {
+    // The window frame and title bar take room of their own.
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) - menu : page;
+    if (page.width() <= room.width() && page.height() <= room.height()) {
         page_->setFixedSize(page);
-        setFixedSize(page + QSize(0, menuBar));
+        setFixedSize(page + menu);
         return;
     }
     const int giveUp = rightOfPrint_.empty() ? 0 : std::max(0, printRect_.width() - kNarrowestPrintArea);
@@ -254,10 +257,10 @@ void FormWindow::fitToScreen()
     page_->setMaximumSize(page);
     page_->installEventFilter(this);  // its size changes move the controls beside the print area
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const QSize most(page.width() + bar, page.height() + bar + menuBar);
-    setMinimumSize(std::min(page.width(), 200), std::min(page.height(), 150) + menuBar);
-    setMaximumSize(most);
-    resize(std::min(most.width(), room.width()), std::min(most.height(), room.height()));
+    const QSize most(page.width() + bar, page.height() + bar);
+    setMinimumSize(QSize(std::min(page.width(), 200), std::min(page.height(), 150)) + menu);
+    setMaximumSize(most + menu);
+    resize(QSize(std::min(most.width(), room.width()), std::min(most.height(), room.height())) + menu);
 }
 
 // The page narrower than the window's own size: the print area gives up

@@ -22,12 +22,14 @@ namespace bk {
 
 class Application;
 class PrintArea;
+class ProgramSettings;
 class VoucherView;
 
 class FormWindow : public QWidget {
 public:
-    // The window's controls report the user's actions to `app`.
-    FormWindow(const WindowSpec& spec, Application& app);
+    // The window's controls report the user's actions to `app`. The main
+    // window also has the menu of the user's choices, kept in `settings`.
+    FormWindow(const WindowSpec& spec, Application& app, ProgramSettings* settings = nullptr);
 
     void printLine(int row, const QString& text);
     void clearOutput();
@@ -39,6 +41,7 @@ public:
     void restore(const WindowContent& content);
 
     // The menu items (qt/menus.cpp).
+    Application& application() { return app_; }
     // 生成凭证: the entries of the last press as vouchers, in a view of their
     // own; a note when the press printed none.
     void makeVouchers();
@@ -68,11 +71,11 @@ private:
     FormId form_;
     Application& app_;
     QWidget* page_ = nullptr;                                // the client area
+    QMenuBar* menuBar_ = nullptr;                            // above it (qt/menus.cpp)
     QSize natural_;                                          // the page at the window's own size
     QRect printRect_;                                        // the print area at that size
     std::vector<std::pair<QWidget*, QPoint>> rightOfPrint_;  // and where each control right of it stands
     PrintArea* area_ = nullptr;
-    QMenuBar* menus_ = nullptr;
     QPointer<VoucherView> vouchers_;
     QWidget* hint_ = nullptr;
     QWidget* beforeHint_ = nullptr;  // the hint's keys follow it in the tab order

@@ -10,6 +10,8 @@
 int main(int argc, char** argv)
 {
     QApplication qtApp(argc, argv);
+    // The folder of the user's choices: ~/.config/bookkeeper on Linux.
+    QCoreApplication::setApplicationName(QStringLiteral("bookkeeper"));
     bk::setUpChineseUi();
     bk::setUpProgramIcon();
 

@@ -5,13 +5,15 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/application.h"
 #include "qt/core_text.h"
 #include "qt/form_window.h"
+#include "qt/settings.h"
 #include "window/ui_texts.h"
 
 namespace bk {
 
-void buildMenus(QMenuBar* bar, FormWindow& window, bool calculator)
+void buildMenus(QMenuBar* bar, FormWindow& window, bool calculator, ProgramSettings* settings)
 {
     QMenu* file = bar->addMenu(fromCore(ui_texts::kFileMenu));
     file->setObjectName(QStringLiteral("fileMenu"));
@@ -38,6 +40,24 @@ void buildMenus(QMenuBar* bar, FormWindow& window, bool calculator)
     QAction* table = edit->addAction(fromCore(ui_texts::kCopyAsTable) + QStringLiteral("\tCtrl+Shift+C"), &window,
                                      [&window] { window.copyAsTable(); });
     table->setObjectName(QStringLiteral("copyAsTable"));
+
+    // 选项 > 金额四舍五入到分: checked while derived money is rounded to the
+    // fen. The choice takes effect at the next press of 确定 and is kept at once.
+    if (!settings) return;
+    QMenu* options = bar->addMenu(fromCore(ui_texts::kOptionsMenu) + QStringLiteral("(&O)"));
+    QAction* toFen = options->addAction(fromCore(ui_texts::kAmountsToFen));
+    toFen->setObjectName(QStringLiteral("amountsToFen"));
+    toFen->setCheckable(true);
+    Application& app = window.application();
+    toFen->setChecked(app.amounts() == calc::Amounts::Fen);
+    toFen->setShortcut(QKeySequence(fromCore(ui_texts::kAmountsToFenShortcut)));
+    toFen->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(toFen);  // the shortcut works with the menu closed
+    QObject::connect(toFen, &QAction::toggled, &window, [&app, settings](bool on) {
+        const calc::Amounts amounts = on ? calc::Amounts::Fen : calc::Amounts::Exact;
+        app.setAmounts(amounts);
+        settings->setAmounts(amounts);
+    });
 }
 
 }  // namespace bk

@@ -1,7 +1,9 @@
 #include "qt/qt_toolkit.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "qt/core_text.h"
 #include "qt/form_window.h"
@@ -9,7 +11,7 @@
 
 namespace bk {
 
-QtToolkit::QtToolkit() = default;
+QtToolkit::QtToolkit(const QString& settingsFile) : settings_(settingsFile) { app_.setAmounts(settings_.amounts()); }
 
 QtToolkit::~QtToolkit()
 {
@@ -20,9 +22,25 @@ QtToolkit::~QtToolkit()
 void QtToolkit::createWindow(const WindowSpec& spec, const WindowContent& content)
 {
     if (windows_[spec.form]) destroyWindow(spec.form);
-    auto* w = new FormWindow(spec, app_);
+    auto* w = new FormWindow(spec, app_, spec.form == kMainForm ? &settings_ : nullptr);
     w->restore(content);
     windows_[spec.form] = w;
+    if (spec.form == kMainForm && !settings_.setAside().isEmpty())
+        QTimer::singleShot(0, w, [this] { reportSettingsSetAside(); });
+}
+
+// Once, when the main window is first drawn: the file stays where it was put.
+void QtToolkit::reportSettingsSetAside()
+{
+    if (setAsideReported_) return;
+    setAsideReported_ = true;
+    auto* box = new QMessageBox(QMessageBox::Warning, fromCore(ui_texts::kProgramName),
+                                fromCore(ui_texts::kSettingsSetAside) + QDir::toNativeSeparators(settings_.setAside()) +
+                                    QStringLiteral("\n") + fromCore(ui_texts::kSettingsDefaults),
+                                QMessageBox::Ok, windows_[kMainForm]);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setObjectName(QStringLiteral("settingsSetAside"));
+    box->open();
 }
 
 void QtToolkit::destroyWindow(FormId form)

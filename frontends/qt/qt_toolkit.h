@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "qt/settings.h"
 #include "window/toolkit.h"
 
 namespace bk {
@@ -21,7 +22,8 @@ class FormWindow;
 
 class QtToolkit : public Toolkit {
 public:
-    QtToolkit();
+    // The user's choices are read from, and kept in, `settingsFile`.
+    explicit QtToolkit(const QString& settingsFile = ProgramSettings::defaultFile());
     ~QtToolkit() override;
     QtToolkit(const QtToolkit&) = delete;
     QtToolkit& operator=(const QtToolkit&) = delete;
@@ -43,6 +45,10 @@ public:
     QWidget* window(FormId form) const;
 
 private:
+    void reportSettingsSetAside();
+
+    ProgramSettings settings_;
+    bool setAsideReported_ = false;
     std::map<FormId, FormWindow*> windows_;    // the windows drawn (or none), by form
     std::vector<QPointer<FormWindow>> letGo_;  // destroyed, to be deleted
     // Made last, once the toolkit it draws on is whole; it draws nothing

@@ -146,6 +146,11 @@ public:
             }
             return true;
         }
+        if (verb == "amounts" && (rest == "fen" || rest == "exact")) {
+            log_ << "> " << line << '\n';
+            app_.setAmounts(rest == "fen" ? calc::Amounts::Fen : calc::Amounts::Exact);
+            return true;
+        }
         if (verb == "set") {
             // The text is everything after the one space that follows TextK.
             const size_t gap = rest.find(' ');

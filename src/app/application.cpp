@@ -225,6 +225,7 @@ std::optional<std::string> Application::fieldNote(FormId form, int textNumber) c
 {
     const Window* w = windows_.find(form);
     if (form == kMainForm || !w || !w->control(ControlKind::TextBox, textNumber)) return std::nullopt;
+    if (auto byDefault = calc::fieldDefault(form, textNumber)) return amountNote(w->text(textNumber), *byDefault);
     return amountNote(w->text(textNumber));
 }
 
@@ -292,7 +293,7 @@ void Application::pressCalculator(FormId form, calc::CalcButton button)
     switch (button) {
     case calc::CalcButton::Compute: {
         w.output().beginPress();
-        calc::Calc calc(w.texts(), w.output());
+        calc::Calc calc(w.texts(), w.output(), amounts_);
         try {
             calc::calculatorDef(form).compute(calc);
         } catch (const ArithmeticFault& fault) {

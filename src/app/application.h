@@ -80,6 +80,11 @@ public:
     // ("只读取了 12"), or nothing: the text box is marked and the note shown.
     std::optional<std::string> fieldNote(FormId form, int textNumber) const;
 
+    // Whether derived money is rounded to the fen (the default) or kept
+    // exact; the user's choice, which the front end remembers across runs.
+    void setAmounts(calc::Amounts amounts) { amounts_ = amounts; }
+    calc::Amounts amounts() const { return amounts_; }
+
     bool ended() const { return ended_; }
     const WindowRegistry& windows() const { return windows_; }
 
@@ -104,6 +109,7 @@ private:
     WindowRegistry windows_;
     bool ended_ = false;
     bool hintShown_ = false;
+    calc::Amounts amounts_ = calc::Amounts::Fen;
 };
 
 }  // namespace bk

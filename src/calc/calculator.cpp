@@ -15,6 +15,14 @@ Num Calc::read(int textNumber) const
     return it == texts_.end() ? Num() : readNumber(it->second);
 }
 
+Num Calc::readOr(int textNumber, const Num& otherwise) const
+{
+    auto it = texts_.find(textNumber);
+    if (it == texts_.end()) return otherwise;
+    FieldNumber field = readField(it->second);
+    return field.found ? field.value : otherwise;
+}
+
 namespace {
 
 // Layout of a calculator window, in twips. The left part of the client area
@@ -124,6 +132,7 @@ WindowSpec calculatorSpec(const CalculatorDef& def)
                 texts.push_back(
                     {ControlKind::TextBox, item.text, {}, {left + fieldsLeft, top, kTextWidth, kTextHeight}});
                 texts.back().tip = item.tip;
+                if (item.hasDefault) texts.back().placeholder = plainNumber(Num(item.byDefault));
             }
         }
         rows = std::max(rows, column.size());
@@ -161,6 +170,14 @@ WindowSpec calculatorSpec(const CalculatorDef& def)
     // The printed lines start at the top left and may run on under the fields.
     spec.printArea = {0, 0, spec.widthTwips, spec.heightTwips};
     return spec;
+}
+
+std::optional<Num> fieldDefault(FormId form, int textNumber)
+{
+    if (form < kFirstCalculator || form > lastCalculator()) return std::nullopt;
+    for (const Item& item : calculatorDef(form).items)
+        if (item.kind == Item::Kind::Field && item.text == textNumber && item.hasDefault) return Num(item.byDefault);
+    return std::nullopt;
 }
 
 FormId calculatorOpening(FormId form)

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,14 +33,53 @@ enum class CalcButton : int {
     Exit = 3,     // 退出: back to the window it was opened from
 };
 
+// How the money a window derives is kept: rounded to the fen where it is
+// derived (the program's default, what a voucher, an invoice and a return
+// show), or exact, as the formulas give it (the user's choice, for checking
+// the arithmetic).
+enum class Amounts { Fen, Exact };
+
+// A total paid or booked in n equal periods: each period's amount, and the
+// last period's, which takes the difference (尾差) so that the periods add up
+// to the total.
+struct Instalments {
+    Num each;
+    Num last;
+};
+
 // What a compute function sees of its window during one press of 确定.
 class Calc {
 public:
     using Texts = std::map<int, std::string>;  // TextN -> what the user typed
-    Calc(const Texts& texts, OutputSurface& out) : texts_(texts), out_(out) {}
+    Calc(const Texts& texts, OutputSurface& out, Amounts amounts = Amounts::Fen)
+        : texts_(texts), out_(out), amounts_(amounts)
+    {
+    }
 
     // The number in field TextN (readNumber: a field without a number is 0).
     Num read(int textNumber) const;
+    // The number in field TextN, or `otherwise` when the field holds no number
+    // (empty, blank, or no number at its start). A typed 0 is 0.
+    Num readOr(int textNumber, const Num& otherwise) const;
+
+    // Money derived by a rate, a percentage, a division or an exchange rate
+    // (a tax, a discount, a month's interest, a share of a cost): rounded to
+    // the fen once, here, when amounts are kept to the fen; every figure
+    // that depends on it is then worked out from the rounded value, so an
+    // entry balances to the fen. Typed amounts, rates and sums of amounts
+    // are not passed through it.
+    Num money(const Num& derived) const { return amounts_ == Amounts::Fen ? roundToFen(derived) : derived; }
+    // Money that the window's own rule puts in fen whatever the user chose
+    // (a tax as the return works it out, an amount on an invoice).
+    static Num fen(const Num& derived) { return roundToFen(derived); }
+    // A total in n equal periods: each = money(total / n), the last period
+    // the rest, total - (n - 1) × each. n = 0 faults as the division does.
+    Instalments instalments(const Num& total, const Num& n) const
+    {
+        Num each = money(total / n);
+        return {each, total - (n - 1) * each};
+    }
+    Amounts amounts() const { return amounts_; }
 
     void text(std::string_view line) { out_.printText(line); }  // a text line
     void result(std::string_view caption, const Num& value)     // caption, then the amount
@@ -65,6 +105,29 @@ public:
 private:
     const Texts& texts_;
     OutputSurface& out_;
+    Amounts amounts_;
+};
+
+// A total allocated among several objects (a cost among products, a variance
+// between what was issued and what is in stock): each share is money derived
+// by a rate and rounded as such, and the last object takes what is left, so
+// the shares add up to the total to the fen.
+class Shares {
+public:
+    Shares(const Calc& c, const Num& total) : c_(c), left_(total) {}
+    // The share `derived` (e.g. rate × base) as money; it is taken from the total.
+    Num take(const Num& derived)
+    {
+        Num share = c_.money(derived);
+        left_ = left_ - share;
+        return share;
+    }
+    // What is left of the total once the shares above are taken.
+    const Num& rest() const { return left_; }
+
+private:
+    const Calc& c_;
+    Num left_;
 };
 
 using Compute = void (*)(Calc&);
@@ -78,6 +141,8 @@ struct Item {
     std::string_view tip;      // Field: what to type, where the caption alone may mislead
     int label = 0;             // its label's LabelN when not the next in order
     FormId opens = 0;          // the window a click on its label opens; 0 for none
+    bool hasDefault = false;   // Field: a field left without a number stands for `byDefault`
+    double byDefault = 0;      // (a rate the user may change), shown in the empty box
 };
 
 // A field TextN with its caption label to its left; with an empty caption
@@ -102,6 +167,15 @@ constexpr Item withLabel(Item item, int label)
 constexpr Item withLink(Item item, FormId opens)
 {
     item.opens = opens;
+    return item;
+}
+// A field that stands for a given number while it holds none, e.g. a rate
+// with today's statutory value: the empty box shows it, and the compute
+// function reads the field with Calc::readOr and the same named value.
+constexpr Item withDefault(Item item, double byDefault)
+{
+    item.hasDefault = true;
+    item.byDefault = byDefault;
     return item;
 }
 // A label that names no field (a group heading, a connecting word such as
@@ -134,5 +208,9 @@ inline WindowSpec calculatorSpec(FormId form) { return calculatorSpec(calculator
 
 // The calculator with a caption that opens `form`, or 0 when none does.
 FormId calculatorOpening(FormId form);
+
+// The number field TextN of calculator `form` stands for while it holds none,
+// or nothing when it has no default.
+std::optional<Num> fieldDefault(FormId form, int textNumber);
 
 }  // namespace bk::calc

@@ -204,6 +204,16 @@ Num operator-(const Num& a, const Num& b) { return exactly(exact(a) - exact(b));
 Num operator*(const Num& a, const Num& b) { return exactly(exact(a) * exact(b)); }
 Num operator-(const Num& a) { return exactly(-exact(a)); }
 
+Num roundToFen(const Num& v)
+{
+    const Rational& x = exact(v);
+    const Rational hundredfold = abs(x) * 100;
+    // Half away from zero: the whole part of |x| × 100 + 1/2.
+    Integer fen = (2 * numerator(hundredfold) + denominator(hundredfold)) / (2 * denominator(hundredfold));
+    if (x.sign() < 0) fen = -fen;
+    return exactly(Rational(fen, 100));
+}
+
 Num operator/(const Num& a, const Num& b)
 {
     if (b.sign() == 0) {

@@ -103,6 +103,11 @@ inline bool operator>=(const Num& a, const Num& b) { return !(a < b); }
 // power is computed in floating point and taken at its shortest decimal.
 Num power(const Num& base, const Num& exponent);
 
+// v rounded to the fen (0.01) half away from zero (四舍五入), the same way for
+// a negative amount: roundToFen(-x) is -roundToFen(x). 0.005 is .01 and
+// -0.004 is 0.
+Num roundToFen(const Num& v);
+
 // The exact power is worked out when its numerator and denominator together
 // would need at most this many bits; beyond that the floating-point path
 // keeps every press well under a millisecond.

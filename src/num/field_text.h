@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "num/arith.h"
+
 namespace bk {
 
 // Nothing when the text is wholly a number (or empty, an amount left out on
@@ -14,5 +16,8 @@ namespace bk {
 // print it, or "没有读到数字，按 0 计算" when no number stands at its start.
 // A number too large to read says nothing here: pressing 确定 reports it.
 std::optional<std::string> amountNote(std::string_view utf8);
+// The same for a field that stands for `byDefault` while it holds no number:
+// "没有读到数字，按默认值 13 计算" instead of "…按 0 计算".
+std::optional<std::string> amountNote(std::string_view utf8, const Num& byDefault);
 
 }  // namespace bk

@@ -55,6 +55,16 @@ std::string formatNumber(const Num& v)
     return sign + text + " ";
 }
 
+std::string plainNumber(const Num& v)
+{
+    std::string text = formatNumber(v);
+    text.pop_back();  // the trailing space
+    if (text[0] == ' ') text.erase(0, 1);
+    const size_t digits = text[0] == '-' ? 1 : 0;
+    if (text[digits] == '.') text.insert(digits, "0");
+    return text;
+}
+
 // ---------------------------------------------------------------------------
 // readNumber
 

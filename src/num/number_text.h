@@ -20,6 +20,11 @@ namespace bk {
 //   - one trailing space.
 std::string formatNumber(const Num& v);
 
+// A number as a sentence or a grey hint writes it: the digits of
+// formatNumber without the sign position and trailing space, and a 0 before
+// a leading point ("13", "0.5", "-0.25").
+std::string plainNumber(const Num& v);
+
 // The number at the start of an input field's text, exactly as typed; 0 when
 // there is none.
 //   - Spaces, tabs, line feeds and the full-width space are ignored anywhere,

@@ -47,6 +47,9 @@ struct ControlSpec {
     bool browses = false;    // a text box that offers every key by subject
     int buddy = 0;           // a label that names a text box: its TextN
     std::string tip = {};    // a text box's explanation, shown as its tooltip
+    // A text box's grey text while it is empty: the number it stands for
+    // then (drawn by the toolkit, never typed into the box).
+    std::string placeholder = {};
 };
 
 std::string controlName(const ControlSpec& control);  // "Text3", "Label6", "Command1"

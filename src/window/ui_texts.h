@@ -22,6 +22,18 @@ inline constexpr std::string_view kClose = "关闭";
 inline constexpr std::string_view kEnded = "记账助手已退出。";
 inline constexpr std::string_view kRestart = "重新开始";
 
+// The main window's menu of the user's choices, and the one choice in it:
+// money a window derives is rounded to the fen (on by default). Its
+// shortcut, written as both front ends read it.
+inline constexpr std::string_view kOptionsMenu = "选项";
+inline constexpr std::string_view kAmountsToFen = "金额四舍五入到分";
+inline constexpr std::string_view kAmountsToFenShortcut = "Ctrl+Shift+F";
+// Said once at start-up when the file of the user's choices could not be
+// read: it was renamed to the name that follows, and the program started
+// with the defaults.
+inline constexpr std::string_view kSettingsSetAside = "设置文件无法读取，已改名保存为：";
+inline constexpr std::string_view kSettingsDefaults = "本次按默认设置启动。";
+
 // The menus.
 inline constexpr std::string_view kFileMenu = "文件(&F)";
 inline constexpr std::string_view kEditMenu = "编辑(&E)";

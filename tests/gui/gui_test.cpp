@@ -42,8 +42,20 @@ class GuiTest : public QObject {
     Q_OBJECT
 
 private:
+    std::unique_ptr<QTemporaryDir> settingsDir_;  // the user's choices, a new folder for each test
     std::unique_ptr<QtToolkit> toolkit_;
     Application* app_ = nullptr;  // the toolkit's
+
+    QString settingsFile() const { return settingsDir_->filePath(QStringLiteral("settings.ini")); }
+    // A new run of the program with the choices kept so far.
+    void restart()
+    {
+        app_ = nullptr;
+        toolkit_.reset();
+        toolkit_ = std::make_unique<QtToolkit>(settingsFile());
+        app_ = &toolkit_->application();
+        app_->start();
+    }
 
     QWidget* window(int form) const { return toolkit_->window(form); }
     template <class T>
@@ -111,7 +123,7 @@ private:
     // The window's client area under its menu bar, where its controls and
     // print area stand.
     static QWidget* pageOf(QWidget* w) { return w->findChild<QWidget*>(QStringLiteral("page")); }
-    static int menuBarHeight(QWidget* w) { return w->findChild<QMenuBar*>(QStringLiteral("menus"))->height(); }
+    static int menuBarHeight(QWidget* w) { return w->findChild<QMenuBar*>(QStringLiteral("menuBar"))->height(); }
 
     // Number of pixels in the area that differ from the window's background.
     static int inkIn(const QImage& image, const QRect& area)
@@ -138,9 +150,8 @@ private:
 private slots:
     void init()
     {
-        toolkit_ = std::make_unique<QtToolkit>();
-        app_ = &toolkit_->application();
-        app_->start();
+        settingsDir_ = std::make_unique<QTemporaryDir>();
+        restart();
     }
     void cleanup()
     {
@@ -233,7 +244,8 @@ private slots:
         grab(menu, QStringLiteral("form1-subjects"));
         grab(keys, QStringLiteral("form1-subject-keys"));
         QTRY_VERIFY(keys->activeAction());
-        QTest::keyClick(keys, Qt::Key_Down);
+        QCOMPARE(keys->activeAction()->text(), QStringLiteral("营业收入"));
+        for (int i = 0; i < 3; ++i) QTest::keyClick(keys, Qt::Key_Down);  // past 营业成本 and 主营业务利润
         QCOMPARE(keys->activeAction()->text(), QStringLiteral("营业利润"));
         QTest::keyClick(keys, Qt::Key_Return);
         QTRY_VERIFY(!menu->isVisible());
@@ -1037,6 +1049,41 @@ private slots:
 
     // At twice the scale the windows keep their layout and are drawn at the
     // full resolution (run with QT_SCALE_FACTOR=2).
+    // 金额四舍五入到分 is on at first; its shortcut switches it off, for the
+    // next press and the next run. A file of choices the program cannot read
+    // is put aside whole, said once, and the program starts with the defaults.
+    void amountsOptionIsRemembered()
+    {
+        auto* toFen = window(1)->findChild<QAction*>(QStringLiteral("amountsToFen"));
+        QVERIFY(toFen && toFen->isCheckable() && toFen->isChecked());
+        QCOMPARE(toFen->text(), QStringLiteral("金额四舍五入到分"));
+        QCOMPARE(app_->amounts(), bk::calc::Amounts::Fen);
+        window(1)->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        QTest::keyClick(control<QLineEdit>(1, "Text1"), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(!toFen->isChecked());
+        QCOMPARE(app_->amounts(), bk::calc::Amounts::Exact);
+        restart();
+        QCOMPARE(app_->amounts(), bk::calc::Amounts::Exact);
+        QVERIFY(!window(1)->findChild<QAction*>(QStringLiteral("amountsToFen"))->isChecked());
+
+        const QByteArray damaged("\xff\xfe[\0amounts=exact", 18);
+        QFile file(settingsFile());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(damaged);
+        file.close();
+        restart();
+        QCOMPARE(app_->amounts(), bk::calc::Amounts::Fen);
+        QVERIFY(!QFile::exists(settingsFile()));
+        const QStringList aside = QDir(settingsDir_->path()).entryList({QStringLiteral("settings.ini.unreadable-*")});
+        QCOMPARE(aside.size(), 1);
+        QFile kept(settingsDir_->filePath(aside[0]));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), damaged);
+        QTRY_VERIFY(window(1)->findChild<QMessageBox*>(QStringLiteral("settingsSetAside")));
+        QVERIFY(window(1)->findChild<QMessageBox*>(QStringLiteral("settingsSetAside"))->text().contains(aside[0]));
+    }
+
     void scaledWindowsStaySharp()
     {
         if (window(1)->devicePixelRatio() != 2) QSKIP("run with QT_SCALE_FACTOR=2");

@@ -22,11 +22,11 @@ std::vector<std::string> lines(const std::string& text)
     return out;
 }
 
-Rows press(FormId form, const calc::Calc::Texts& texts)
+Rows press(FormId form, const calc::Calc::Texts& texts, calc::Amounts amounts)
 {
     Recording screen;
     OutputSurface out(screen.toolkit, form);
-    calc::Calc c(texts, out);
+    calc::Calc c(texts, out, amounts);
     calc::calculatorDef(form).compute(c);
     return out.tableRows(0, out.lines().size());
 }

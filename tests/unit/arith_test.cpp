@@ -114,6 +114,18 @@ TEST(ArithTest, NegatingZeroCompareEqual)
     EXPECT_FALSE(-kZero < kZero);
 }
 
+// To the fen, half away from zero on both sides of 0; exact input in, exact fen out.
+TEST(RoundToFenTest, HalfAwayFromZero)
+{
+    const std::pair<Num, Num> cases[] = {
+        {Num(0.005), Num(0.01)},         {Num(-0.005), Num(-0.01)},    {Num(-0.004), Num(0)},
+        {Num(37.845), Num(37.85)},       {Num(4.205), Num(4.21)},      {Num(6200) / 12, Num(516.67)},
+        {Num(-6200) / 12, Num(-516.67)}, {Num(1000) / 12, Num(83.33)}, {Num(12.3), Num(12.3)},
+        {Num(1) / 3, Num(0.33)},         {Num(2) / 3, Num(0.67)},      {Num(1e15) + Num(0.125), Num(1e15) + Num(0.13)},
+    };
+    for (const auto& [v, fen] : cases) EXPECT_EQ(roundToFen(v), fen) << exact(v);
+}
+
 TEST(VarTest, UnassignedCountsAsZero)
 {
     Var v;

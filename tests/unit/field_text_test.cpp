@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "num/arith.h"
 #include "num/field_text.h"
 
 namespace bk {
@@ -39,6 +40,16 @@ TEST(FieldTextTest, NoteSaysWhichNumberWasUsed)
         {"¥", "没有读到数字，按 0 计算"},
     };
     for (const auto& c : cases) EXPECT_EQ(amountNote(c.text), c.note) << c.text;
+}
+
+// A field with a default says which number it stands for; other notes are the same.
+TEST(FieldTextTest, NoteOfAFieldWithADefault)
+{
+    EXPECT_EQ(amountNote("abc", Num(13)), "没有读到数字，按默认值 13 计算");
+    EXPECT_EQ(amountNote("无", Num(0.5)), "没有读到数字，按默认值 0.5 计算");
+    EXPECT_EQ(amountNote("12abc", Num(13)), "只读取了 12");
+    EXPECT_EQ(amountNote("", Num(13)), std::nullopt);  // the empty box shows the default itself
+    EXPECT_EQ(amountNote("0", Num(13)), std::nullopt);
 }
 
 }  // namespace

@@ -107,9 +107,9 @@ TEST(ReplayScriptTest, ControlsOfEveryWindowFitWithoutOverlap)
 // tool exits 1.
 TEST(ReplayScriptTest, ExpectChecksThePrintAreaWithoutLogging)
 {
-    // Two presses: 1000 a month, then 100000 / 3 / 12 below it.
+    // Two presses: 1000 a month, then 100000 / 3 / 12 below it, exactly.
     const std::string presses =
-        "set Form1.Text1 累计摊销\nclick Form1.Command1\n"
+        "amounts exact\nset Form1.Text1 累计摊销\nclick Form1.Command1\n"
         "set Form28.Text1 120000\nset Form28.Text2 10\nclick Form28.Command1\n"
         "set Form28.Text1 100000\nset Form28.Text2 3\nclick Form28.Command1\n";
     const std::string after = "set Form28.Text2 4\nclick Form28.Command1\nstate\n";
@@ -125,11 +125,11 @@ TEST(ReplayScriptTest, ExpectChecksThePrintAreaWithoutLogging)
         {"expect Form28 [累计摊销（月） 1000 ]", ""},
         // The last line with the caption counts, not an earlier one.
         {"expect Form28 累计摊销（月） 1000",
-         "line 9: expected Form28 累计摊销（月） 1000, printed [累计摊销（月） "
+         "line 10: expected Form28 累计摊销（月） 1000, printed [累计摊销（月） "
          "2777.77777777778 ]\n"},
         {"expect Form28 累计摊销（月） 2777.7777777777", "printed [累计摊销（月） 2777.77777777778 ]"},
         {"expect Form28 累计摊销（月） -", "printed [累计摊销（月） 2777.77777777778 ]"},
-        {"expect Form28 累计摊销 1000", "line 9: expected Form28 累计摊销 1000, printed no such line\n"},
+        {"expect Form28 累计摊销 1000", "line 10: expected Form28 累计摊销 1000, printed no such line\n"},
         {"expect Form28 [累计摊销（月） 1000]", "expected Form28 [累计摊销（月） 1000], printed no such line"},
         {"expect Form29 累计摊销（月） 1000", "printed no such line"},
     };

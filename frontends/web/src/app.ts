@@ -14,6 +14,8 @@ export class App implements FormOwner {
   private readonly faults: { form: number; text: string }[] = [];
   private readonly dialog: HTMLDialogElement;
   private shownLast = 0;
+  private amountsToFen = true;
+  private readonly notice: HTMLElement;
 
   constructor(private readonly core: Core, private readonly desktop: HTMLElement) {
     this.session = new core.Session();
@@ -21,10 +23,85 @@ export class App implements FormOwner {
     this.menu = new ContextMenu(document.body);
     this.dialog = this.makeFaultDialog();
     document.title = this.texts.programName;
+    this.notice = this.makeOptionsBar();
+    this.amountsToFen = this.readAmountsChoice();
   }
 
   start(): void {
+    this.session.setAmountsToFen(this.amountsToFen);
     this.apply(this.session.start());
+  }
+
+  // 金额四舍五入到分, on by default: kept in the browser's storage for the
+  // next visit; it governs the next press of 确定.
+  setAmountsToFen(on: boolean): void {
+    this.amountsToFen = on;
+    this.session.setAmountsToFen(on);
+    try {
+      localStorage.setItem(App.amountsKey, on ? "fen" : "exact");
+    } catch {
+      // Storage switched off: the choice holds for this visit.
+    }
+  }
+
+  private static readonly amountsKey = "bookkeeper.amounts";
+
+  // The stored choice; a value this page cannot read is moved aside, not
+  // written over, and the user told once.
+  private readAmountsChoice(): boolean {
+    try {
+      const stored = localStorage.getItem(App.amountsKey);
+      if (stored === null || stored === "fen" || stored === "exact") return stored !== "exact";
+      const aside = `${App.amountsKey}.unreadable`;
+      localStorage.setItem(aside, stored);
+      localStorage.removeItem(App.amountsKey);
+      this.notice.textContent = `${this.texts.settingsSetAside}${aside}。${this.texts.settingsDefaults}`;
+      this.notice.hidden = false;
+    } catch {
+      // No storage: the default.
+    }
+    return true;
+  }
+
+  // The page's menu of the user's choices, above the windows, with the
+  // place where a word about those choices is said.
+  private makeOptionsBar(): HTMLElement {
+    const bar = document.createElement("nav");
+    bar.className = "page-bar";
+    bar.setAttribute("aria-label", this.texts.optionsMenu);
+    const button = document.createElement("button");
+    button.type = "button";
+    button.className = "options";
+    button.textContent = this.texts.optionsMenu;
+    button.setAttribute("aria-haspopup", "menu");
+    const toggle = () => this.setAmountsToFen(!this.amountsToFen);
+    button.addEventListener("click", () => {
+      const r = button.getBoundingClientRect();
+      this.menu.open(r.left, r.bottom, [
+        {
+          label: this.texts.amountsToFen,
+          enabled: true,
+          checked: this.amountsToFen,
+          shortcut: this.texts.amountsToFenShortcut,
+          action: toggle,
+        },
+      ]);
+    });
+    const [ctrl, shift, key] = ["Ctrl", "Shift", this.texts.amountsToFenShortcut.split("+").pop()!.toLowerCase()];
+    document.addEventListener("keydown", (e) => {
+      const wanted = this.texts.amountsToFenShortcut.includes(ctrl) === (e.ctrlKey || e.metaKey) &&
+        this.texts.amountsToFenShortcut.includes(shift) === e.shiftKey && e.key.toLowerCase() === key;
+      if (!wanted || e.altKey) return;
+      e.preventDefault();
+      toggle();
+    });
+    const notice = document.createElement("p");
+    notice.className = "notice";
+    notice.setAttribute("role", "alert");
+    notice.hidden = true;
+    bar.append(button, notice);
+    this.desktop.before(bar);
+    return notice;
   }
 
   // A new run of the program on the same page, as after starting it again.

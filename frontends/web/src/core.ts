@@ -91,6 +91,8 @@ export interface Session {
   // Whether the Down arrow, pressed alone in the box, opens the subjects.
   downOpensBrowse(form: number, number: number, completionsOpen: boolean): boolean;
   fieldNote(form: number, number: number): string;  // "" when the text is wholly a number
+  setAmountsToFen(fen: boolean): void;  // derived money to the fen (the default) or exact
+  amountsToFen(): boolean;
   visible(): number[];
   lines(form: number): string[];
   texts(form: number): Record<string, string>;
@@ -113,6 +115,11 @@ export interface UiTexts {
   ended: string;
   restart: string;
   lastForm: number;
+  optionsMenu: string;           // the menu of the user's choices
+  amountsToFen: string;          // its item: derived money rounded to the fen
+  amountsToFenShortcut: string;  // "Ctrl+Shift+F"
+  settingsSetAside: string;      // said when the stored choices could not be read
+  settingsDefaults: string;
 }
 
 export interface Core {

@@ -87,6 +87,8 @@ export interface MenuItem {
   label: string;
   enabled: boolean;
   action: () => void;
+  checked?: boolean;   // an item that is on or off: shown with a tick when on
+  shortcut?: string;   // its key, shown at the right
 }
 
 // A context menu at a point of the page; Escape, a click elsewhere or a
@@ -121,8 +123,16 @@ export class ContextMenu {
       ...items.map((item) => {
         const b = document.createElement("button");
         b.type = "button";
-        b.setAttribute("role", "menuitem");
-        b.textContent = item.label;
+        b.setAttribute("role", item.checked === undefined ? "menuitem" : "menuitemcheckbox");
+        if (item.checked !== undefined) b.setAttribute("aria-checked", String(item.checked));
+        b.textContent = `${item.checked === undefined ? "" : item.checked ? "✓ " : "\u2003"}${item.label}`;
+        if (item.shortcut) {
+          const key = document.createElement("span");
+          key.className = "shortcut";
+          key.textContent = item.shortcut;
+          b.setAttribute("aria-keyshortcuts", item.shortcut.replace(/\+/g, "+"));
+          b.append(key);
+        }
         b.disabled = !item.enabled;
         // Keep a selection in the print area while the menu is used.
         b.addEventListener("mousedown", (e) => e.preventDefault());

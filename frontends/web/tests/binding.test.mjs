@@ -137,6 +137,8 @@ test("every value the core returns has its declared shape", async () => {
     const s = new core.Session();
     const texts = call(core, "uiTexts");
     for (let form = 0; form <= texts.lastForm + 1; ++form) call(core, "windowSpec", form);
+    call(s, "amountsToFen");
+    call(s, "setAmountsToFen", false);
     call(s, "start");
     call(s, "completions", 1, 1, "应");
     call(s, "subjects", 1, 1);

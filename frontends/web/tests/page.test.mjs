@@ -385,3 +385,29 @@ test("the page names its licence and carries the notices of what it is built wit
   assert.deepEqual(problems, []);
   await page.close();
 });
+
+test("金额四舍五入到分 is on at first, switched by the page's menu or Ctrl+Shift+F, and kept for the next visit", async () => {
+  const { page, problems } = await program();
+  const toFen = () => page.evaluate(() => window.bookkeeper.session.amountsToFen());
+  const item = page.getByRole("menuitemcheckbox", { name: /金额四舍五入到分/ });
+  assert.equal(await toFen(), true);
+  await page.getByRole("button", { name: "选项" }).click();
+  assert.equal(await item.getAttribute("aria-checked"), "true");
+  await item.click();
+  assert.equal(await toFen(), false);
+  await page.keyboard.press("Control+Shift+F");
+  assert.equal(await toFen(), true);
+  await page.keyboard.press("Control+Shift+F");
+  await page.reload();
+  await page.waitForSelector("html[data-ready=true]");
+  assert.equal(await toFen(), false);
+  // A stored value this page cannot read is put aside and said, not lost.
+  await page.evaluate(() => localStorage.setItem("bookkeeper.amounts", "{garbage"));
+  await page.reload();
+  await page.waitForSelector("html[data-ready=true]");
+  assert.equal(await toFen(), true);
+  assert.match(await page.getByRole("alert").textContent(), /^设置文件无法读取，已改名保存为：bookkeeper\.amounts\.unreadable/);
+  assert.equal(await page.evaluate(() => localStorage.getItem("bookkeeper.amounts.unreadable")), "{garbage");
+  assert.deepEqual(problems, []);
+  await page.close();
+});

@@ -137,6 +137,8 @@ export async function runScript(page, script, { check = false } = {}) {
         const view = app.views.get(+n);
         const lines = view ? [...view.root.querySelectorAll(".print-area .line")] : [];
         lines.forEach((l, row) => log.push(`screen ${form(+n)} ${row} [${l.textContent}]`));
+      } else if (verb === "amounts" && (target === "fen" || target === "exact")) {
+        app.session.setAmountsToFen(target === "fen");
       } else if (verb === "subjects") {
         for (const s of app.session.subjects(1, 1)) {
           log.push(`subject ${s.name}`);

@@ -131,6 +131,9 @@ public:
         }
         return out;
     }
+    // Whether derived money is rounded to the fen (the default) or kept exact.
+    void setAmountsToFen(bool fen) { app_.setAmounts(fen ? calc::Amounts::Fen : calc::Amounts::Exact); }
+    bool amountsToFen() const { return app_.amounts() == calc::Amounts::Fen; }
     // What a box whose text is not wholly a number says about it, or "".
     std::string fieldNote(int form, int number) const
     {
@@ -268,6 +271,11 @@ val uiTexts()
     out.set("close", std::string(ui_texts::kClose));
     out.set("ended", std::string(ui_texts::kEnded));
     out.set("restart", std::string(ui_texts::kRestart));
+    out.set("optionsMenu", std::string(ui_texts::kOptionsMenu));
+    out.set("amountsToFen", std::string(ui_texts::kAmountsToFen));
+    out.set("amountsToFenShortcut", std::string(ui_texts::kAmountsToFenShortcut));
+    out.set("settingsSetAside", std::string(ui_texts::kSettingsSetAside));
+    out.set("settingsDefaults", std::string(ui_texts::kSettingsDefaults));
     out.set("lastForm", Application::lastWindow());
     return out;
 }
@@ -287,6 +295,8 @@ EMSCRIPTEN_BINDINGS(bookkeeper)
         .function("completions", &bk::Session::completions)
         .function("subjects", &bk::Session::subjects)
         .function("fieldNote", &bk::Session::fieldNote)
+        .function("setAmountsToFen", &bk::Session::setAmountsToFen)
+        .function("amountsToFen", &bk::Session::amountsToFen)
         .function("visible", &bk::Session::visible)
         .function("lines", &bk::Session::lines)
         .function("texts", &bk::Session::texts)

@@ -17,14 +17,14 @@ extern const CalculatorDef form92{
                 x = c.read(7);
             if (A > 0) {
                 // The margin at the rate of the application day.
-                Num g = e1 * G;
+                Num g = c.money(e1 * G);
                 c.entry("支付保证金", "其他货币资金-信用证保证金（借）", "银行存款-外币存款", g);
                 c.blank();
                 c.entry("手续费", "财务费用-银行手续费（借）", "银行存款（贷）", f);
                 c.blank();
                 c.blank();
                 // The goods and the margin released at the rate of the day the goods arrive.
-                Num u = e2 * A, k = e2 * G;
+                Num u = c.money(e2 * A), k = c.money(e2 * G);
                 Num b = u - k;
                 c.text("收到金额");
                 c.result("在途物资（借）", u);

@@ -10,7 +10,7 @@ extern const CalculatorDef form43{
     .compute =
         [](Calc& c) {
             Num G = c.read(1), r = c.read(2), K = c.read(3);
-            Num F = r * G;
+            Num F = c.money(r * G);
             Num X = K - F;
             c.result("银行存款（借）", K);
             // Cash below the capital share gives a negative premium, printed as it is.

@@ -10,9 +10,9 @@ extern const CalculatorDef form44{
     .compute =
         [](Calc& c) {
             Num N = c.read(1), P = c.read(2), V = c.read(3), R = c.read(4);
-            Num D = V * N * (1 - R);
+            Num M = c.money(V * N * R);
+            Num D = V * N - M;
             Num H = (V - P) * N;
-            Num M = V * N * R;
             Num E = H - M;
             Num F = P * N;
 

@@ -27,12 +27,12 @@ extern const CalculatorDef form41{
             Num N = c.read(1), P = c.read(2), K = c.read(3), V = c.read(4), R = c.read(5);
             // No proceeds given: the premium from the issue price.
             if (K == 0) {
-                Num E = N * (V - P) - N * V * R;
+                Num E = N * (V - P) - c.money(N * V * R);
                 premiumLine(c, E);
             }
             // No price given: the premium from the proceeds.
             if (V == 0) {
-                Num E = (K - P * N) - K * R;
+                Num E = (K - P * N) - c.money(K * R);
                 premiumLine(c, E);
             }
         },

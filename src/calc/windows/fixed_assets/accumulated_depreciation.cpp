@@ -11,7 +11,8 @@ extern const CalculatorDef form26{
     .compute =
         [](Calc& c) {
             Num P = c.read(1), k = c.read(2), y = c.read(3);
-            Num T = k * P * y;
+            // The sum of the years' charges, each the rate of the cost.
+            Num T = c.money(c.money(k * P) * y);
             Num B = P - T;
             c.result("累计折旧总额（借）", T);
             c.result("固定资产余额（在建工程借）", B);

@@ -10,7 +10,7 @@ extern const CalculatorDef form21{
     .compute =
         [](Calc& c) {
             Num p = c.read(1), r = c.read(2);
-            c.result("实际成本", (r + 1) * p);
+            c.result("实际成本", p + c.money(r * p));
         },
 };
 

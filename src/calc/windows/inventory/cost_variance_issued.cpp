@@ -12,6 +12,9 @@ extern const CalculatorDef form19{
         [](Calc& c) {
             Num r = c.read(1), a = c.read(2), b = c.read(3), d = c.read(4), e = c.read(5);
             Num D = r * (((a + b) + d) + e);
+            // Kept to the fen, the variance of each use is rounded as it is
+            // posted to that use's account, and the total is their sum.
+            if (c.amounts() == Amounts::Fen) D = c.money(r * a) + c.money(r * b) + c.money(r * d) + c.money(r * e);
             // An excess over planned cost is credited, a saving debited as a positive amount.
             if (D > 0) c.result("材料成本差异贷", D);
             if (D < 0) c.result("材料成本差异借", -D);

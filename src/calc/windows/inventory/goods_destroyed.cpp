@@ -16,9 +16,9 @@ extern const CalculatorDef form90{
             c.entry("收回价格", "原材料（借）", "库存商品（贷）", r);
             c.blank();
 
-            Num X = ((u * n) - r) * v;  // input tax to transfer out
-            Num Y = (q * n) - r;        // goods written off
-            Num Z = (X + Y) - i;        // loss
+            Num X = c.money(((u * n) - r) * v);  // input tax to transfer out
+            Num Y = (q * n) - r;                 // goods written off
+            Num Z = (X + Y) - i;                 // loss
             c.text("获赔保险");
             c.result("营业外支出-非常损失（借）", Z);
             c.result("其他应收款-保险公司（借）", i);

@@ -14,7 +14,7 @@ extern const CalculatorDef form97{
         [](Calc& c) {
             Num n = c.read(1), q = c.read(2), v = c.read(3), i = c.read(4), s = c.read(5), p = c.read(6);
             Num M = (q * n) - s;        // net material lost
-            Num X = v * M;              // input tax to transfer out
+            Num X = c.money(v * M);     // input tax to transfer out
             Num L = ((M + X) - i) - p;  // loss after recoveries
             Num W = M + X;              // awaiting approval
             c.entry("批准前", "原材料-残料（借）", "原材料（贷）", s);

@@ -11,7 +11,7 @@ extern const CalculatorDef form16{
     .compute =
         [](Calc& c) {
             Num T = c.read(1), Q = c.read(2), q = c.read(3);
-            Num cost = (T / Q) * q;
+            Num cost = c.money((T / Q) * q);
             c.result("生产成本——月末一次加权平均法", cost);
         },
 };

@@ -10,7 +10,7 @@ extern const CalculatorDef form45{
     .compute =
         [](Calc& c) {
             Num Q = c.read(1), s = c.read(2);
-            Num A = s * Q;
+            Num A = c.money(s * Q);
             c.entry("长期股权投资（借）", "资本公积-其他资本公积（贷）", A);
         },
 };

@@ -34,7 +34,7 @@ extern const CalculatorDef form62{
             }
             if (r > 0) {
                 Num payable = X + P;
-                Num rateDiscount = r * payable;
+                Num rateDiscount = c.money(r * payable);
                 Num Z = payable - rateDiscount;
                 payWithDiscount(c, payable, Z, rateDiscount);
             }

@@ -2,7 +2,9 @@
 // the contract are booked first; then each month's revenue (the fee without
 // its tax, over twelve months) and the commission amortised over the
 // contract years, month by month. An empty contract term cannot be
-// amortised: the division by it stops the press after "每月摊销".
+// amortised: the division by it stops the press after "每月摊销". Kept to
+// the fen, each last month takes what the months before it leave, printed
+// below the month's lines where it differs.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -23,14 +25,24 @@ extern const CalculatorDef form55{
             c.blank();
 
             c.text("每月摊销");
-            Num R = (A / (r + 1)) / 12;
-            Num U = (Q / 12) / Y;
-            Num X = R * r;
-            Num Z = R + X;
-            c.result("应收账款", Z);
-            c.entry("销售费用", "合同取得成本（贷）", U);
-            c.result("主营业务收入（贷）", R);
-            c.result("应交税费-应交增值税（贷）（销）", X);
+            // The fee without its tax and the tax in it, each spread over the
+            // twelve months; the commission over the months of the contract.
+            // The last month of each takes what the months before it leave.
+            Num net = c.money(A / (r + 1));
+            Instalments R = c.instalments(net, 12);
+            Instalments X = c.instalments(A - net, 12);
+            Instalments U = c.instalments(Q, Y * 12);
+            c.result("应收账款", R.each + X.each);
+            c.entry("销售费用", "合同取得成本（贷）", U.each);
+            c.result("主营业务收入（贷）", R.each);
+            c.result("应交税费-应交增值税（贷）（销）", X.each);
+            if (R.last != R.each || X.last != X.each || U.last != U.each) c.blank();
+            if (R.last != R.each || X.last != X.each) {
+                c.result("最后一个月应收账款", R.last + X.last);
+                c.result("最后一个月主营业务收入", R.last);
+                c.result("最后一个月应交增值税", X.last);
+            }
+            if (U.last != U.each) c.result("最后一个月摊销额", U.last);
         },
 };
 

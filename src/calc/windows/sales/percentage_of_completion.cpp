@@ -15,8 +15,8 @@ extern const CalculatorDef form53{
             c.blank();
 
             c.text("确认劳务收入并结转劳务成本");
-            Num S = p * V;
-            Num X = S * r;
+            Num S = c.money(p * V);
+            Num X = c.money(S * r);
             Num Y = S + X;
             c.result("银行存款（借）", Y);
             c.result("主营业务收入（贷）", S);

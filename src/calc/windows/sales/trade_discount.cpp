@@ -14,7 +14,7 @@ extern const CalculatorDef form49{
     .compute =
         [](Calc& c) {
             Num N = c.read(1), U = c.read(2), k = c.read(3), d = c.read(4), t = c.read(5), X = c.read(6);
-            Num S = (U * N) * (1 - d);
+            Num S = U * N - c.money((U * N) * d);
             Num Y = X + S;
             recogniseSale(c, "应收账款（借）", Y, "主营业务收入（贷）", S, X);
             c.blank();
@@ -24,7 +24,7 @@ extern const CalculatorDef form49{
             c.blank();
 
             c.text("收到货款");
-            Num D = Y * t;
+            Num D = c.money(Y * t);
             Num Z = Y - D;
             c.result("银行存款（借）", Z);
             c.result("财务费用（借）", D);
