@@ -214,6 +214,8 @@ Num roundToFen(const Num& v)
     return exactly(Rational(fen, 100));
 }
 
+bool isWhole(const Num& v) { return denominator(exact(v)) == 1; }
+
 Num operator/(const Num& a, const Num& b)
 {
     if (b.sign() == 0) {

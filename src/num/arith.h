@@ -108,6 +108,9 @@ Num power(const Num& base, const Num& exponent);
 // -0.004 is 0.
 Num roundToFen(const Num& v);
 
+// Whether v is a whole number: 2, 2.0 and -3 are, 2.5 is not.
+bool isWhole(const Num& v);
+
 // The exact power is worked out when its numerator and denominator together
 // would need at most this many bits; beyond that the floating-point path
 // keeps every press well under a millisecond.

@@ -126,6 +126,14 @@ TEST(RoundToFenTest, HalfAwayFromZero)
     for (const auto& [v, fen] : cases) EXPECT_EQ(roundToFen(v), fen) << exact(v);
 }
 
+TEST(IsWholeTest, ByTheExactValue)
+{
+    const std::pair<Num, bool> cases[] = {{Num(0), true},       {Num(2.0), true},    {Num(-3), true},
+                                          {Num(1e308), true},   {Num(2.5), false},   {Num(-0.5), false},
+                                          {Num(10) / 4, false}, {Num(12) / 4, true}, {Num(1e-300), false}};
+    for (const auto& [v, whole] : cases) EXPECT_EQ(isWhole(v), whole) << exact(v);
+}
+
 TEST(VarTest, UnassignedCountsAsZero)
 {
     Var v;

@@ -145,7 +145,7 @@ std::string show(const Calc::Texts& texts)
 }
 
 // The windows whose derived money is not yet kept to the fen.
-const std::set<FormId> kNotYetInFen = {9, 38, 48, 54, 56, 78, 86};
+const std::set<FormId> kNotYetInFen = {9, 38, 48, 56, 78};
 
 void checkEveryWindow(Amounts amounts)
 {

@@ -1,8 +1,10 @@
-// Form14: the bad-debt allowance over a year. The allowance provided last
-// year end, the bad debts written off (or, negative, collected again) and the
-// allowance required now give this year's provision or reversal; the window
-// then shows the year's bad debt booked without an allowance, as a
-// non-operating loss, or a debt collected again as non-operating income.
+// Form14: the bad-debt allowance over a year. The allowance on the books at
+// the start of the year (last year's balance, not an entry of this year), the
+// bad debts written off (or, negative, collected again) and the allowance
+// required now give this year's provision or reversal, both through
+// 信用减值损失; the window then shows the year's bad debt booked without an
+// allowance, as a non-operating loss, or a debt collected again as
+// non-operating income.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -13,9 +15,6 @@ extern const CalculatorDef form14{
     .compute =
         [](Calc& c) {
             Num A = c.read(1), B = c.read(2), C = c.read(3);
-            c.entry("年末计提", "管理费用（借）", "坏账准备（贷）", B);
-            c.blank();
-
             if (C >= 0) {
                 c.entry("确认坏账", "坏账准备-坏账准备（借）", "应收账款（贷）", C);
                 c.blank();
@@ -29,8 +28,9 @@ extern const CalculatorDef form14{
 
             Num P = A - (B - C);
             if (P >= 0) c.entry("计提坏账准备", "信用减值损失（借）", "坏账准备（贷）", P);
-            // A reversal of the allowance, booked as a positive amount.
-            if (P < 0) c.entry("计提坏账准备", "坏账准备（借）", "管理费用（贷）", -P);
+            // A reversal of the allowance, booked as a positive amount and
+            // credited back to the account the provision was charged to.
+            if (P < 0) c.entry("计提坏账准备", "坏账准备（借）", "信用减值损失（贷）", -P);
 
             c.blank();
             c.text("或");

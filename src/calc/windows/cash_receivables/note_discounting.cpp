@@ -1,8 +1,11 @@
 // Form86: a note receivable discounted at a monthly rate over 30-day months,
 // an overdue loan, and an interest-bearing note discounted at an annual rate
 // over a 360-day year: it earns interest over its term and is discounted
-// for the days left to maturity. Each group prints only when its amounts are
-// filled in; the groups follow each other without blank lines.
+// for the days left to maturity, which lie between 0 (held to maturity) and
+// its term. Each group prints only when its amounts are filled in; the groups
+// follow each other without blank lines. Kept to the fen, the discount
+// charge and the note's interest are rounded where they arise, and the
+// proceeds are worked out from them.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -18,7 +21,7 @@ extern const CalculatorDef form86{
             Num F = c.read(1), m = c.read(2), d = c.read(3), L = c.read(4), N = c.read(5), R = c.read(6), h = c.read(7),
                 q = c.read(8), p = c.read(9);
             // The discount charge and the proceeds, before any test.
-            Num I = m * F * d / 30;
+            Num I = c.money(m * F * d / 30);
             Num P = F - I;
             if (F > 0 && m > 0 && d > 0) {
                 c.text("票据贴现");
@@ -30,12 +33,19 @@ extern const CalculatorDef form86{
 
             // The note at maturity (its interest over its whole term), the
             // discount on that value from the day of discounting to maturity,
-            // the proceeds and their difference from the face value.
+            // the proceeds and their difference from the face value, before
+            // any test.
             Num S = (R * h / 360 + 1) * N;
             Num K = S * q * p / 360;
             Num Q = S - K;
             Num E = Q - N;
-            if (N > 0 && R > 0 && h > 0 && q > 0) {
+            if (N > 0 && R > 0 && h > 0 && q > 0 && p >= 0 && p <= h) {
+                // Kept to the fen, the interest and the discount are rounded
+                // where they arise and the rest worked out from them.
+                S = N + c.money(S - N);
+                K = c.money(S * q * p / 360);
+                Q = S - K;
+                E = Q - N;
                 c.text("票据存取贴现");
                 c.result("银行存款（借）", Q);
                 c.result("应收票据（贷）", N);

@@ -1,5 +1,7 @@
-// Form83: the petty-cash fund: the fund granted, the expenses paid from it,
-// and the further grant that brings the fund up to its new size.
+// Form83: the petty-cash fund (定额备用金): the fund granted, the expenses
+// paid from it, and the change of the fund to its new size: a further grant
+// when it grows, the cash paid back when it shrinks. Without a new size (or
+// with the size it has) nothing more is booked.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -16,8 +18,15 @@ extern const CalculatorDef form83{
             c.blank();
 
             Num E = N - P;
-            c.blank();
-            c.entry("再拨款", "其他应收款", "现金", E);
+            if (N > 0 && E > 0) {
+                c.blank();
+                c.entry("再拨款", "其他应收款（借）", "现金（贷）", E);
+            }
+            // A smaller fund: the cash paid back, booked as a positive amount.
+            if (N > 0 && E < 0) {
+                c.blank();
+                c.entry("备用金减少", "现金（借）", "其他应收款（贷）", -E);
+            }
         },
 };
 

@@ -1,7 +1,9 @@
 // Form85: materials bought out of town through a remittance account, and a
 // bank draft or cashier's cheque applied for: money moved from the bank into
-// 其他货币资金 until the draft or cheque is used. The purchase stands in the
-// left-hand column, the draft and the cheque one below the other on the right.
+// 其他货币资金 until the draft or cheque is used. A purchase without
+// deductible input VAT (an ordinary invoice, a small-scale supplier) is
+// booked with a tax of 0. The purchase stands in the left-hand column, the
+// draft and the cheque one below the other on the right.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -13,7 +15,7 @@ extern const CalculatorDef form85{
     .compute =
         [](Calc& c) {
             Num M = c.read(1), V = c.read(2), D = c.read(3), C = c.read(4);
-            if (M > 0 && V > 0) {
+            if (M > 0 && V >= 0) {
                 c.text("外埠采购");
                 c.result("材料费用（借）", M);
                 c.result("应交税金-应交增值税（进）（借）", V);

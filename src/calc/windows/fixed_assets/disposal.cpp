@@ -1,6 +1,6 @@
 // Form80: the disposal of a fixed asset: transfer to 固定资产清理, the
 // proceeds of the remains with their output VAT, the disposal costs, and the
-// balance of 固定资产清理 closed as a loss (营业外支出) or a gain (资产处置损益).
+// balance of 固定资产清理 closed as a loss (营业外支出) or a gain (营业外收入).
 // A balance of exactly 0 needs no closing line.
 #include "calc/windows/fixed_assets/disposal_entries.h"
 
@@ -34,7 +34,7 @@ extern const CalculatorDef form80{
             }
             // A gain is booked the other way round, as a positive amount.
             if (L < 0) {
-                c.entry("固定资产清理（借）", "资产处置损益（贷）", -L);
+                c.entry("固定资产清理（借）", "营业外收入（贷）", -L);
             }
         },
 };

@@ -1,4 +1,4 @@
-// Form65: a patent or know-how bought with input VAT, paid from the bank.
+// Form65: a patent bought with input VAT, paid from the bank.
 #include "calc/calculator.h"
 #include "calc/entries.h"
 
@@ -11,7 +11,7 @@ extern const CalculatorDef form65{
         [](Calc& c) {
             Num P = c.read(1), V = c.read(2);
             Num T = V + P;
-            paidWithVat(c, {.debit = "无形资产-非专利技术（借）"}, P, V, T);
+            paidWithVat(c, {.debit = "无形资产-专利权（借）"}, P, V, T);
         },
 };
 

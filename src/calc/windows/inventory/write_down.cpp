@@ -1,7 +1,8 @@
 // Form24: the inventory write-down allowance. When the net realisable value
 // is above cost the whole allowance already provided is reversed; otherwise
 // the allowance is brought to cost less net realisable value: provide the
-// shortfall, reverse the excess, or book nothing when it already fits.
+// shortfall, reverse the excess, or book nothing when it already fits. A
+// write-down and its reversal both go through 资产减值损失.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -15,14 +16,14 @@ extern const CalculatorDef form24{
             Num X = (A - V) - P;  // further provision needed; negative: the part to reverse
             Num Y = V - A;
             if (Y > 0) {
-                c.entry("存货跌价准备（借）", "管理费用（贷）", P);
+                c.entry("存货跌价准备（借）", "资产减值损失（贷）", P);
                 return;
             }
             if (X > 0) {
-                c.entry("管理费用(借)", "存货跌价准备（贷）", X);
+                c.entry("资产减值损失（借）", "存货跌价准备（贷）", X);
             }
             if (X < 0) {
-                c.entry("存货跌价准备（借）", "管理费用（贷）", -X);
+                c.entry("存货跌价准备（借）", "资产减值损失（贷）", -X);
             }
             if (X == 0) c.result("存货跌价准备", X);
         },

@@ -1,7 +1,8 @@
 // Form47: the year-end closing of the year's profit into 利润分配, and the
 // appropriations to the surplus reserves and the dividends. The undistributed
-// total is a balance and keeps its sign; a loss for the year is closed with
-// positive amounts. The window has no Text4.
+// total is a balance on the side it falls, printed positive: a deficit under
+// （借）. A loss for the year is closed with positive amounts. The window has
+// no Text4.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -17,7 +18,7 @@ extern const CalculatorDef form47{
                 p2 = c.read(8);
             Num U = t0 + t1 - L - s1 - s2 - p1 - p2;
             if (U > 0) c.result("未分配利润总（贷）", U);
-            if (U < 0) c.result("未分配利润总（借）", U);
+            if (U < 0) c.result("未分配利润总（借）", -U);
             if (U == 0) c.result("未分配利润总", U);
             c.blank();
 
