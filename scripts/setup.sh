@@ -16,9 +16,10 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n li
           libboost-dev poppler-utils)
 # The web edition: the compiler to WebAssembly with the JavaScript optimizer
 # it runs, Node.js and npm for the page's TypeScript and its browser tests,
-# and the browser they run in.
+# the browser they run in, and the converter that draws the PNG icons of
+# the web app from the SVG one.
 if [ "$mode" = "" ]; then
-  packages+=(emscripten node-acorn nodejs chromium)
+  packages+=(emscripten node-acorn nodejs chromium librsvg2-bin)
   command -v npm >/dev/null || packages+=(npm)
 fi
 [ "$mode" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)

@@ -1,16 +1,22 @@
 // The offline copy of the site: every file of this build is cached when the
 // worker installs, and served from the cache first, so that after the first
-// visit the program starts with the network off. A new build has a new
-// version and replaces the old copy. The build fills in VERSION and FILES.
+// visit the program starts with the network off. The files are taken from
+// what the page has just fetched: each request is revalidated (a 304 brings
+// no body), never downloaded a second time. A new build has a new version;
+// it waits beside the running one until the page, having said "新版本可用",
+// asks it to take over. The build fills in VERSION and FILES.
 const VERSION = "@VERSION@";
 const FILES = @FILES@;
 const CACHE = `bookkeeper-${VERSION}`;
 
 self.addEventListener("install", (event) => {
   event.waitUntil(
-    caches.open(CACHE).then((cache) => cache.addAll(FILES.map((f) => new Request(f, { cache: "reload" })))),
+    caches.open(CACHE).then((cache) => cache.addAll(FILES.map((f) => new Request(f, { cache: "no-cache" })))),
   );
-  self.skipWaiting();
+});
+
+self.addEventListener("message", (event) => {
+  if (event.data === "activate") self.skipWaiting();
 });
 
 self.addEventListener("activate", (event) => {

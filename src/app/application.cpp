@@ -96,6 +96,14 @@ WindowSpec Application::windowSpec(FormId form)
     return spec;
 }
 
+std::vector<calc::ControlGroup> Application::windowGroups(FormId form)
+{
+    if (form == kMainForm) return {{.column = 0, .heading = 0, .rows = {{.label = 1, .text = 1}}}};
+    return calc::calculatorGroups(form);
+}
+
+std::string Application::windowKey(FormId form) { return bk::windowKey(form); }
+
 FormId Application::lastWindow() { return calc::lastCalculator(); }
 
 Application::Application(Toolkit& toolkit)

@@ -13,6 +13,7 @@
 #include "app/session.h"
 #include "app/window_registry.h"
 #include "calc/calculator.h"
+#include "calc/groups.h"
 #include "calc/vouchers.h"
 #include "lookup/subjects.h"
 #include "window/toolkit.h"
@@ -90,6 +91,12 @@ public:
 
     // The description of any window, laid out in twips.
     static WindowSpec windowSpec(FormId form);
+    // Its fields by group, for a front end that lays them out itself: the
+    // main window's key box alone, a calculator's groups column by column.
+    static std::vector<calc::ControlGroup> windowGroups(FormId form);
+    // The key whose address opens the window ("应收账款"); empty for the
+    // main window.
+    static std::string windowKey(FormId form);
     // The largest window number: windows are Form1 (the main window) to this.
     static FormId lastWindow();
 

@@ -12,14 +12,20 @@ FormId returnWindow(FormId calculator)
     return opener ? opener : kMainForm;
 }
 
+std::string windowKey(FormId form)
+{
+    if (form == kMainForm) return {};
+    for (const lookup::LookupRule& rule : lookup::LookupTable::instance().rules())
+        for (const lookup::RuleAction& a : rule.actions)
+            if (a.kind == lookup::RuleAction::Kind::OpenWindow && a.window == form) return std::string(rule.key);
+    return {};
+}
+
 std::string windowTitle(FormId form)
 {
     if (form == kMainForm) return std::string(ui_texts::kProgramName);
-    for (const lookup::LookupRule& rule : lookup::LookupTable::instance().rules())
-        for (const lookup::RuleAction& a : rule.actions)
-            if (a.kind == lookup::RuleAction::Kind::OpenWindow && a.window == form)
-                return std::string(rule.key) + " — " + formName(form);
-    return formName(form);
+    const std::string key = windowKey(form);
+    return key.empty() ? formName(form) : key + " — " + formName(form);
 }
 
 }  // namespace bk

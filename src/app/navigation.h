@@ -17,4 +17,8 @@ FormId returnWindow(FormId calculator);
 // first key that opens it) and its window name, "应收账款 — Form4".
 std::string windowTitle(FormId form);
 
+// The first key that opens a calculator ("应收账款"); empty for the main
+// window and for a window that no key opens.
+std::string windowKey(FormId form);
+
 }  // namespace bk

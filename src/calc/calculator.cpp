@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "calc/groups.h"
 #include "num/number_text.h"
 
 namespace bk::calc {
@@ -21,6 +22,12 @@ Num Calc::readOr(int textNumber, const Num& otherwise) const
     if (it == texts_.end()) return otherwise;
     FieldNumber field = readField(it->second);
     return field.found ? field.value : otherwise;
+}
+
+bool Calc::holdsNumber(int textNumber) const
+{
+    auto it = texts_.find(textNumber);
+    return it != texts_.end() && readField(it->second).found;
 }
 
 namespace {
@@ -69,6 +76,27 @@ std::vector<std::vector<Item>> columnsOf(const std::vector<Item>& items)
 
 int rowTop(size_t row) { return kMargin + static_cast<int>(row) * kRowPitch; }
 
+// Labels take the next number in order, skipping those that an item names.
+class LabelNumbers {
+public:
+    explicit LabelNumbers(const std::vector<Item>& items)
+    {
+        for (const Item& item : items)
+            if (item.label > 0) named_.insert(item.label);
+    }
+    int of(const Item& item)
+    {
+        if (item.label > 0) return item.label;
+        do ++last_;
+        while (named_.count(last_));
+        return last_;
+    }
+
+private:
+    std::set<int> named_;
+    int last_ = 0;
+};
+
 }  // namespace
 
 WindowSpec calculatorSpec(const CalculatorDef& def)
@@ -77,17 +105,8 @@ WindowSpec calculatorSpec(const CalculatorDef& def)
     spec.form = def.form;
     const auto columns = columnsOf(def.items);
 
-    // Labels take the next number in order, skipping those that an item names.
-    std::set<int> named;
-    for (const Item& item : def.items)
-        if (item.label > 0) named.insert(item.label);
-    int lastNumber = 0;
-    auto labelNumberOf = [&](const Item& item) {
-        if (item.label > 0) return item.label;
-        do ++lastNumber;
-        while (named.count(lastNumber));
-        return lastNumber;
-    };
+    LabelNumbers labelNumbers(def.items);
+    auto labelNumberOf = [&labelNumbers](const Item& item) { return labelNumbers.of(item); };
 
     std::vector<ControlSpec> labels;
     std::vector<ControlSpec> texts;
@@ -178,6 +197,28 @@ std::optional<Num> fieldDefault(FormId form, int textNumber)
     for (const Item& item : calculatorDef(form).items)
         if (item.kind == Item::Kind::Field && item.text == textNumber && item.hasDefault) return Num(item.byDefault);
     return std::nullopt;
+}
+
+std::vector<ControlGroup> calculatorGroups(FormId form)
+{
+    const CalculatorDef& def = calculatorDef(form);
+    LabelNumbers labelNumbers(def.items);
+    std::vector<ControlGroup> groups;
+    int columnNumber = 0;
+    for (const auto& column : columnsOf(def.items)) {
+        bool started = false;
+        for (const Item& item : column) {
+            if (item.kind == Item::Kind::Heading) {
+                groups.push_back({columnNumber, labelNumbers.of(item), {}});
+            } else {
+                if (!started) groups.push_back({columnNumber, 0, {}});
+                groups.back().rows.push_back({item.caption.empty() ? 0 : labelNumbers.of(item), item.text});
+            }
+            started = true;
+        }
+        ++columnNumber;
+    }
+    return groups;
 }
 
 FormId calculatorOpening(FormId form)

@@ -61,6 +61,8 @@ public:
     // The number in field TextN, or `otherwise` when the field holds no number
     // (empty, blank, or no number at its start). A typed 0 is 0.
     Num readOr(int textNumber, const Num& otherwise) const;
+    // Whether field TextN holds a number (one stands at the start of its text).
+    bool holdsNumber(int textNumber) const;
 
     // Money derived by a rate, a percentage, a division or an exchange rate
     // (a tax, a discount, a month's interest, a share of a cost): rounded to

@@ -21,6 +21,10 @@ inline constexpr std::string_view kClose = "关闭";
 // Where the program cannot close its own window (a browser tab).
 inline constexpr std::string_view kEnded = "记账助手已退出。";
 inline constexpr std::string_view kRestart = "重新开始";
+// The list of keys offered as the user types in the key box.
+inline constexpr std::string_view kCompletions = "匹配的关键字";
+// The web page's bar of the windows on screen, one tab each.
+inline constexpr std::string_view kOpenWindows = "打开的窗口";
 
 // The main window's menu of the user's choices, and the one choice in it:
 // money a window derives is rounded to the fen (on by default). Its

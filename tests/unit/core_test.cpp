@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/application.h"
 #include "app/navigation.h"
@@ -74,6 +77,41 @@ TEST(CalcTest, ReadsFieldsAndFaultsMidway)
     c.result("甲", c.read(1) + c.read(2));
     EXPECT_THROW(c.result("乙", c.read(1) / c.read(5)), ArithmeticFault);
     EXPECT_EQ(screen.log(), "print Form9 0 [甲 15.5 ]\n");
+}
+
+// A field with a default stands for it while it holds no number; a number
+// typed, 0 too, is used, and the field's note names the default.
+TEST(CalcTest, AFieldWithADefault)
+{
+    const struct {
+        const char* typed;
+        double read;
+        bool holdsNumber;
+    } cases[] = {
+        {"", 16, false}, {"   ", 16, false},  {"abc", 16, false},
+        {"0", 0, true},  {"12abc", 12, true}, {" 7.5 ", 7.5, true},
+    };
+    test::Recording screen;
+    OutputSurface out(screen.toolkit, 38);
+    for (const auto& c : cases) {
+        const calc::Calc::Texts texts{{12, c.typed}};
+        calc::Calc calc(texts, out);
+        EXPECT_TRUE(calc.readOr(12, 16) == c.read) << "[" << c.typed << "]";
+        EXPECT_EQ(calc.holdsNumber(12), c.holdsNumber) << "[" << c.typed << "]";
+    }
+    const calc::Calc::Texts none;
+    EXPECT_TRUE(calc::Calc(none, out).readOr(12, 16) == 16);  // a field the window never had
+    EXPECT_FALSE(calc::Calc(none, out).holdsNumber(12));
+
+    // Form38: 养老（单位%） stands for 16, 医疗（单位%） has no default.
+    Application app(screen.toolkit);
+    app.start();
+    app.setText(kMainForm, 1, "社保");
+    app.click(kMainForm, ControlKind::Button, 1);
+    app.setText(38, 12, "abc");
+    app.setText(38, 16, "abc");
+    EXPECT_EQ(app.fieldNote(38, 12), "没有读到数字，按默认值 16 计算");
+    EXPECT_EQ(app.fieldNote(38, 16), "没有读到数字，按 0 计算");
 }
 
 // The Down arrow opens the keys by subject only in the empty key box with
@@ -161,6 +199,72 @@ TEST(CalculatorLayoutTest, LabelsNumberedInOrderBesideTheirFields)
 
 namespace bk {
 namespace {
+
+// The groups a front end lays a window out by: worked examples, the fields
+// of each group in reading order, and their headings' captions.
+TEST(WindowGroupsTest, HeadingsAndFieldsByColumn)
+{
+    struct Expected {
+        int column;
+        std::string heading;  // "" for none
+        std::vector<int> texts;
+    };
+    const std::vector<std::pair<FormId, std::vector<Expected>>> cases = {
+        {kMainForm, {{0, "", {1}}}},
+        {25,
+         {{0, "年限平均法", {1, 2, 3}},
+          {0, "双倍余额递减法", {4, 5, 6}},
+          {1, "工作量法", {7, 8, 9, 14}},
+          {1, "年数总和法", {10, 11, 12, 13}}}},
+        {82, {{0, "", {1, 2, 3, 4, 18, 19, 10, 11, 13}}, {1, "", {5, 6, 7, 8, 9, 12, 14, 15, 16, 17}}}},
+        {86, {{0, "票据贴现", {1, 2, 3}}, {0, "逾期贷款", {4}}, {1, "票据存取贴现", {5, 6, 7, 8, 9}}}},
+    };
+    for (const auto& [form, expected] : cases) {
+        const WindowSpec spec = Application::windowSpec(form);
+        auto caption = [&spec](int label) {
+            for (const ControlSpec& c : spec.controls)
+                if (c.kind == ControlKind::Label && c.number == label) return c.caption;
+            return std::string("?");
+        };
+        const auto groups = Application::windowGroups(form);
+        ASSERT_EQ(groups.size(), expected.size()) << formName(form);
+        for (size_t i = 0; i < groups.size(); ++i) {
+            EXPECT_EQ(groups[i].column, expected[i].column) << formName(form) << " group " << i;
+            EXPECT_EQ(groups[i].heading ? caption(groups[i].heading) : "", expected[i].heading) << formName(form);
+            std::vector<int> texts;
+            for (const calc::GroupRow& row : groups[i].rows) texts.push_back(row.text);
+            EXPECT_EQ(texts, expected[i].texts) << formName(form) << " group " << i;
+        }
+    }
+}
+
+// In every window the groups hold each text box once, in the tab order of
+// the text boxes, each caption the label that names its field.
+TEST(WindowGroupsTest, EveryFieldOnceInTabOrderWithItsCaption)
+{
+    for (FormId form = kMainForm; form <= Application::lastWindow(); ++form) {
+        const WindowSpec spec = Application::windowSpec(form);
+        std::vector<int> tabOrder;
+        for (const ControlSpec& c : spec.controls)
+            if (c.kind == ControlKind::TextBox) tabOrder.push_back(c.number);
+        std::vector<int> grouped;
+        int column = 0;
+        for (const calc::ControlGroup& g : Application::windowGroups(form)) {
+            EXPECT_GE(g.column, column) << formName(form);
+            column = g.column;
+            for (const calc::GroupRow& row : g.rows) {
+                grouped.push_back(row.text);
+                if (!row.label) continue;
+                const auto label = std::find_if(
+                    spec.controls.begin(), spec.controls.end(),
+                    [&row](const ControlSpec& c) { return c.kind == ControlKind::Label && c.number == row.label; });
+                ASSERT_NE(label, spec.controls.end()) << formName(form) << " Label" << row.label;
+                EXPECT_EQ(label->buddy, row.text) << formName(form) << " Label" << row.label;
+            }
+        }
+        EXPECT_EQ(grouped, tabOrder) << formName(form);
+    }
+}
 
 // A link belongs to its caption, not to a label number: laid out in another
 // order, Form79 still opens Form25 from "累计折旧" and from no other label,

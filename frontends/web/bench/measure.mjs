@@ -1,6 +1,6 @@
 // Measures of the web edition (a benchmark, not a test): load time to a
-// usable main window against a bare page served the same way, the site's
-// gzip transfer size, a press and a lookup in the browser, and the page's
+// usable main window against a bare page served the same way, cold and
+// warm, the site's gzip size and what a first visit transfers, a press and a lookup in the browser, and the page's
 // memory with every window opened once against the bare page.
 //   node bench/measure.mjs      (after scripts/build-web.sh)
 import { readFile, readdir, mkdtemp, writeFile, rm } from "node:fs/promises";
@@ -36,25 +36,62 @@ const browser = await launch();
 const context = browser.context;
 
 // Time from the start of navigation to a usable page: the ready mark with
-// the focus in the key box. A fresh page each run, the browser's HTTP cache
-// warm after the first, no service worker (a new profile would be needed).
-async function loadTime(url) {
+// the focus in the key box. A fresh page each run, the program and the bare
+// page taking turns; cold: the browser's HTTP cache (and the compiled code
+// it keeps) emptied before each load; warm: kept from the load before; on a
+// link of 50 ms round trip, cold, where each request made only after another
+// has come back costs a round trip more. No service worker here (its own
+// figures follow).
+async function loadTime(url, { cold, latency = 0 }) {
   const page = await context.newPage();
   await page.route("**/sw.js", (route) => route.abort());
+  const cdp = await context.newCDPSession(page);
+  if (cold) await cdp.send("Network.clearBrowserCache");
+  if (latency) {
+    await cdp.send("Network.enable");
+    await cdp.send("Network.emulateNetworkConditions",
+      { offline: false, latency, downloadThroughput: -1, uploadThroughput: -1 });
+  }
   await page.goto(url);
   await page.waitForSelector("html[data-ready=true]");
   const ms = await page.evaluate(() => performance.getEntriesByName("ready")[0].startTime);
   await page.close();
   return ms;
 }
-const programTimes = [];
-const bareTimes = [];
-for (let i = 0; i < runs; ++i) {
-  programTimes.push(await loadTime(program.url));
-  bareTimes.push(await loadTime(bare.url));
+for (const [name, how] of [["cold", { cold: true }], ["warm", { cold: false }], ["cold, 50 ms round trip", { cold: true, latency: 50 }]]) {
+  const programTimes = [];
+  const bareTimes = [];
+  if (!how.cold) await loadTime(program.url, how);
+  for (let i = 0; i < runs; ++i) {
+    programTimes.push(await loadTime(program.url, how));
+    bareTimes.push(await loadTime(bare.url, how));
+  }
+  console.log(`load to usable, ${name}, median of ${runs}: program ${median(programTimes).toFixed(1)} ms, ` +
+    `bare page ${median(bareTimes).toFixed(1)} ms, ratio ${(median(programTimes) / median(bareTimes)).toFixed(2)}`);
 }
-console.log(`load to usable, median of ${runs}: program ${median(programTimes).toFixed(1)} ms, ` +
-  `bare page ${median(bareTimes).toFixed(1)} ms, ratio ${(median(programTimes) / median(bareTimes)).toFixed(2)}`);
+
+// The first visit with the service worker: every request the server
+// answered until the worker holds the offline copy, and the bytes of their
+// bodies gzipped; then the second visit.
+{
+  const fresh = await launch();
+  const server = await serve();
+  const page = await fresh.context.newPage();
+  await page.goto(server.url);
+  await page.waitForSelector("html[data-ready=true]");
+  await page.evaluate(async () => { await navigator.serviceWorker.ready; });
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  const first = [...server.served];
+  const sum = first.reduce((n, r) => n + r.gzip, 0);
+  console.log(`first visit: ${first.length} requests (${first.filter((r) => r.status === 304).length} answered 304), ` +
+    `${(sum / 1024).toFixed(1)} KiB (${(sum / 1000).toFixed(1)} kB) gzip, service worker included`);
+  server.served.length = 0;
+  await page.reload();
+  await page.waitForSelector("html[data-ready=true]");
+  console.log(`second visit: ${server.served.length} requests (${server.served.map((r) => r.path).join(", ")})`);
+  await fresh.close();
+  await server.close();
+}
 
 // A press and a lookup through the binding (the core and the events, no
 // drawing) and through the page (typing, drawing).

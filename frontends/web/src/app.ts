@@ -1,10 +1,12 @@
 // The page: loads the core, passes the user's actions in and draws the
 // events each action returns, one window of the page for each of the
-// program's windows.
+// program's windows, with a bar of the windows on screen and an address
+// for each (#/应收账款) that browser Back and bookmarks follow.
 import { ActionResult, Capital, ControlSpec, Core, CoreEvent, LineSelection, Session, UiTexts } from "./core.js";
 import { FormOwner, FormView } from "./form_view.js";
 import { ContextMenu, MenuItem } from "./popup.js";
 import { VoucherView } from "./voucher_view.js";
+import { WindowBar } from "./window_bar.js";
 
 export class App implements FormOwner {
   session: Session;
@@ -19,13 +21,13 @@ export class App implements FormOwner {
   private readonly notice: HTMLElement;
   private readonly vouchers: VoucherView;
   private saving = 0;  // the timer of the next save, 0 for none
+  private readonly bar: WindowBar;
 
   constructor(private readonly core: Core, private readonly desktop: HTMLElement) {
     this.session = new core.Session();
     this.texts = core.uiTexts();
     this.menu = new ContextMenu(document.body);
     this.dialog = this.makeFaultDialog();
-    document.title = this.texts.programName;
     this.notice = this.makeOptionsBar();
     this.amountsToFen = this.readAmountsChoice();
     this.vouchers = new VoucherView(this.texts);
@@ -35,14 +37,108 @@ export class App implements FormOwner {
     document.addEventListener("visibilitychange", () => {
       if (document.visibilityState === "hidden") this.save();
     });
+    this.bar = new WindowBar(this.texts.openWindows, (form) => this.bringToFront(form));
+    desktop.before(this.bar.element);
+    document.title = this.texts.programName;
+    addEventListener("popstate", () => this.back());
+    addEventListener("hashchange", () => this.follow(this.addressKey()));
   }
 
   // Starts the program with the work the browser kept from the last visit;
   // `fresh`: with empty windows.
   start(fresh = false): void {
     this.session.setAmountsToFen(this.amountsToFen);
+    // The address the page was opened at names the window to open.
+    const key = this.addressKey();
+    history.replaceState({ bookkeeper: "base" }, "", "#/");
+    history.pushState({ bookkeeper: "top" }, "", "#/");
     if (!fresh) this.restoreWork();
     this.apply(this.session.start());
+    if (key) this.follow(key);
+  }
+
+  // Browser Back came to the entry under the page's own: the front window
+  // closes, as with its close box, and the page stays. On the main window
+  // Back leaves the page only when nothing has been typed or printed.
+  private back(): void {
+    if ((history.state as { bookkeeper?: string } | null)?.bookkeeper !== "base") return;
+    const front = this.session.visible()[0];
+    if (this.session.ended() || (front === 1 && !this.unsavedWork())) {
+      history.back();
+      return;
+    }
+    if (front !== undefined && front !== 1) this.closeBox(front);
+    history.pushState({ bookkeeper: "top" }, "", this.address());
+  }
+
+  // A calculator's key in the address: its window comes to the front, or is
+  // opened from the main window as that key would open it there.
+  private addressKey(): string {
+    return decoded(location.hash.replace(/^#\/?/, "")).trim();
+  }
+  // The windows by the key their address names.
+  private windowKeys?: Map<string, number>;
+  private follow(key: string): void {
+    if (!this.windowKeys) {
+      this.windowKeys = new Map();
+      for (let form = 2; form <= this.texts.lastForm; ++form) {
+        const k = this.core.windowSpec(form)?.key;
+        if (k) this.windowKeys.set(k, form);
+      }
+    }
+    // Only a window's address opens anything: a key that prints lines does not.
+    if (!this.windowKeys.has(key) || this.session.ended()) return;
+    const frontKey = this.views.get(this.session.visible()[0])?.spec.key;
+    if (frontKey === key) return;
+    for (const form of this.session.visible()) {
+      if (this.views.get(form)?.spec.key === key) {
+        this.bringToFront(form);
+        return;
+      }
+    }
+    // Back to the main window (each calculator's 退出), then the key.
+    for (let i = 0; i <= this.texts.lastForm && !this.session.visible().includes(1); ++i) {
+      const front = this.session.visible()[0];
+      if (front === undefined || this.closeBox(front).refused) break;
+    }
+    const box = this.views.get(1)?.spec.controls.find((c) => c.kind === "text");
+    const ok = this.views.get(1)?.spec.controls.find((c) => c.kind === "button" && c.number === this.views.get(1)?.spec.enterPresses);
+    if (!box || !ok || !this.session.visible().includes(1)) return;
+    const before = this.session.visible()[0];
+    this.typed(1, box.number, key);
+    const input = this.views.get(1)?.inputs.get(box.number);
+    if (input) input.value = key;
+    this.click(1, ok);
+    if (this.session.visible()[0] === before) this.updateAddress();
+  }
+
+  // Whether anything was typed into a calculator or printed anywhere.
+  private unsavedWork(): boolean {
+    for (const form of this.views.keys()) {
+      if (this.session.lines(form).length) return true;
+      if (form !== 1 && Object.values(this.session.texts(form)).some((t) => t !== "")) return true;
+    }
+    return false;
+  }
+
+  private address(): string {
+    const key = this.views.get(this.session.visible()[0])?.spec.key ?? "";
+    return `#/${key}`;
+  }
+  private updateAddress(): void {
+    if (this.session.ended() || (history.state as { bookkeeper?: string } | null)?.bookkeeper === "base") return;
+    const address = this.address();
+    if (location.hash !== address && decoded(location.hash) !== address)
+      history.replaceState({ bookkeeper: "top" }, "", address);
+  }
+
+  // A window chosen in the bar: in front, its first box focused.
+  private bringToFront(form: number): void {
+    this.activate(form);
+    const view = this.views.get(form);
+    if (!view) return;
+    view.root.scrollIntoView({ block: "nearest" });
+    if (!view.root.contains(document.activeElement)) view.focusFirst();
   }
 
   // Where the browser keeps the windows' work.
@@ -228,7 +324,8 @@ export class App implements FormOwner {
     this.save();
     this.session.delete();
     this.session = new this.core.Session();
-    this.start(fresh);
+    if (!fresh) this.restoreWork();
+    this.apply(this.session.start());
   }
 
   // Every event of the core, as it is drawn (for the page's own checks).
@@ -283,7 +380,7 @@ export class App implements FormOwner {
       case "create": {
         const spec = this.core.windowSpec(e.form);
         if (!spec) break;  // never: the core creates only windows it has
-        const view = new FormView(spec, this, this.placement(e.form));
+        const view = new FormView(spec, this);
         this.views.set(e.form, view);
         this.desktop.append(view.root);
         break;
@@ -292,6 +389,9 @@ export class App implements FormOwner {
         const view = this.views.get(e.form);
         if (!view) break;
         if (view.root.hidden) {
+          // Beside the window it was opened from, the front one until now.
+          const opener = this.views.get(this.session.visible().find((f) => f !== e.form) ?? 0);
+          if (opener && !opener.root.hidden && opener !== view) opener.root.after(view.root);
           view.root.hidden = false;
           view.redraw();
         }
@@ -333,15 +433,13 @@ export class App implements FormOwner {
     });
     const front = this.views.get(visible[0]);
     if (front) document.title = front.spec.title;
+    const onScreen = [...this.desktop.querySelectorAll<HTMLElement>(".window:not([hidden])")]
+      .map((el) => [...this.views.values()].find((v) => v.root === el))
+      .filter((v) => v !== undefined);
+    this.bar.show(onScreen.map((v) => ({ form: v.spec.form, title: v.spec.key || v.spec.title })), visible[0]);
+    this.updateAddress();
     if (front && this.shownLast === visible[0] && !front.root.contains(document.activeElement)) front.focusFirst();
     this.shownLast = 0;
-  }
-
-  // Windows open where a window system would put them: each a step to the
-  // right of and below the one before.
-  private placement(form: number): { left: number; top: number } {
-    const step = (form - 1) % 10;
-    return { left: 8 + step * 24, top: 8 + step * 24 };
   }
 
   private makeFaultDialog(): HTMLDialogElement {
@@ -384,6 +482,7 @@ export class App implements FormOwner {
 
   private ended(): void {
     for (const view of this.views.values()) view.root.hidden = true;
+    this.bar.show([], 0);
     const end = document.createElement("div");
     end.className = "ended";
     const text = document.createElement("p");
@@ -398,22 +497,87 @@ export class App implements FormOwner {
   }
 }
 
+// A part of an address as typed; one that is not well encoded stands as it is.
+function decoded(text: string): string {
+  try {
+    return decodeURIComponent(text);
+  } catch {
+    return text;
+  }
+}
+
 declare global {
   interface Window {
     bookkeeper?: App;
   }
 }
 
+// The page's load: the core's WebAssembly is already on its way and
+// compiled as it streams in (index.html), while the scripts load; the indicator the page shows
+// from its first paint gives way to the program, or to a message and a
+// button to try again when the core could not be loaded.
 async function main(): Promise<void> {
   const desktop = document.getElementById("desktop")!;
-  const core = await createBookkeeper({ onAbort: (what) => console.error("bookkeeper stopped:", what) });
+  let core: Core;
+  try {
+    if (typeof createBookkeeper !== "function") throw new Error("bookkeeper.js did not load");
+    const compiled = await window.bookkeeperWasm;
+    core = await createBookkeeper({
+      onAbort: (what) => console.warn("bookkeeper stopped:", what),
+      instantiateWasm: compiled
+        ? (imports, done) => {
+          WebAssembly.instantiate(compiled, imports).then((instance) => done(instance, compiled))
+            .catch(loadFailed);
+          return {};
+        }
+        : undefined,
+    });
+  } catch (e) {
+    loadFailed(e);
+    return;
+  }
+  document.getElementById("loading")?.remove();
+  document.getElementById("load-failed")?.remove();
   const app = new App(core, desktop);
   window.bookkeeper = app;
   app.start();
   performance.mark("ready");
   document.documentElement.dataset.ready = "true";
-  if ("serviceWorker" in navigator && location.protocol !== "file:")
-    navigator.serviceWorker.register("sw.js").catch((e) => console.warn("offline copy unavailable:", e));
+  if ("serviceWorker" in navigator && location.protocol !== "file:") watchForUpdates();
 }
 
+function loadFailed(e: unknown): void {
+  console.warn("bookkeeper could not load:", e);
+  const loading = document.getElementById("loading");
+  const failed = document.getElementById("load-failed");
+  if (!loading || !failed) return;
+  loading.hidden = true;
+  failed.hidden = false;
+  failed.querySelector("button")?.focus();
+}
+
+// The offline copy: the worker keeps every file of the site. When a new
+// version has been installed beside the running one, the page says so and
+// offers to reload into it; the user's work is theirs to finish first.
+function watchForUpdates(): void {
+  const offer = (worker: ServiceWorker) => {
+    const banner = document.getElementById("update")!;
+    banner.hidden = false;
+    banner.querySelector("button")!.onclick = () => {
+      navigator.serviceWorker.addEventListener("controllerchange", () => location.reload(), { once: true });
+      worker.postMessage("activate");
+    };
+  };
+  navigator.serviceWorker.register("sw.js").then((registration) => {
+    if (registration.waiting && navigator.serviceWorker.controller) offer(registration.waiting);
+    registration.addEventListener("updatefound", () => {
+      const worker = registration.installing;
+      worker?.addEventListener("statechange", () => {
+        if (worker.state === "installed" && navigator.serviceWorker.controller) offer(worker);
+      });
+    });
+  }).catch((e) => console.warn("offline copy unavailable:", e));
+}
+
+document.getElementById("retry")?.addEventListener("click", () => location.reload());
 void main();

@@ -26,6 +26,19 @@ export interface Rect {
   height: number;
 }
 
+// A window's fields by group (src/calc/groups.h): the columns left to right,
+// in each the groups top to bottom; the page lays them out at any width.
+export interface GroupRow {
+  label: number;       // the caption's LabelN; 0 for none
+  text: number;        // the field's TextN
+}
+
+export interface ControlGroup {
+  column: number;      // 0 for the first column
+  heading: number;     // the heading's LabelN; 0 for none
+  rows: GroupRow[];
+}
+
 export interface WindowSpec {
   form: number;
   name: string;        // "Form7"
@@ -36,6 +49,8 @@ export interface WindowSpec {
   printArea: Rect;     // where the printed lines stand, the last tab stop
   hintArea: Rect | null;  // where the hint under the key box stands
   enterPresses: number;   // the button Enter in a text box presses
+  groups: ControlGroup[];  // its fields by group, in reading order
+  key: string;         // the key its address names ("#/应收账款"); "" for the main window
 }
 
 export type CoreEvent =
@@ -160,6 +175,8 @@ export interface UiTexts {
   close: string;
   ended: string;
   restart: string;
+  completions: string;   // the name of the completer's list
+  openWindows: string;   // the name of the bar of windows on screen
   fileMenu: string;
   editMenu: string;
   makeVouchers: string;
@@ -200,8 +217,19 @@ export interface Core {
 }
 
 declare global {
-  // bookkeeper.js, loaded before the page's script.
-  function createBookkeeper(options?: { onAbort?: (what: unknown) => void }): Promise<Core>;
+  // bookkeeper.js, loaded before the page's script; instantiateWasm makes
+  // the core's instance from a module compiled beforehand.
+  function createBookkeeper(options?: {
+    onAbort?: (what: unknown) => void;
+    instantiateWasm?: (
+      imports: WebAssembly.Imports,
+      done: (instance: WebAssembly.Instance, module: WebAssembly.Module) => void,
+    ) => object;
+  }): Promise<Core>;
+  interface Window {
+    // The core's WebAssembly, compiled while the page loads (index.html).
+    bookkeeperWasm?: Promise<WebAssembly.Module>;
+  }
 }
 
 // Positions and sizes in twips; CSS pixels are 1/96 inch, 15 twips each.

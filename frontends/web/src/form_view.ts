@@ -1,9 +1,13 @@
 // One window of the program on the page: a title bar with the close box,
-// and the client area laid out from the core's description: the controls,
-// the hint under a key box and the print area where the core puts them, in
-// its tab order. It reports the user's actions to its owner and
-// draws what it is told; it decides nothing.
-import { ControlSpec, LineSelection, Session, UiTexts, WindowSpec, px } from "./core.js";
+// and the client area laid out from the core's description of the window:
+// its fields group by group (a heading and its rows, column by column), the
+// buttons, the hint under a key box and the print area. The layout flows
+// with the width (style.css): one column of groups on a narrow screen,
+// groups side by side where there is room, the printed lines beside or
+// below. The elements stand in reading order, which is also the tab order.
+// It reports the user's actions to its owner and draws what it is told; it
+// decides nothing.
+import { ControlSpec, LineSelection, Session, UiTexts, WindowSpec } from "./core.js";
 import { ContextMenu, ListPopup } from "./popup.js";
 
 export interface FormOwner {
@@ -18,20 +22,6 @@ export interface FormOwner {
   undoClear(form: number): void;  // 撤销清除
 }
 
-// The order in which a narrow screen stacks the controls: top to bottom,
-// left to right, each caption just before the box it names.
-export function readingOrder(controls: ControlSpec[]): ControlSpec[] {
-  const place = (c: ControlSpec): [number, number] => {
-    const named = c.kind === "label" && c.buddy ? controls.find((t) => t.kind === "text" && t.number === c.buddy) : undefined;
-    return named ? [named.top, named.left - 0.5] : [c.top, c.left];
-  };
-  return [...controls].sort((a, b) => {
-    const [at, al] = place(a);
-    const [bt, bl] = place(b);
-    return at - bt || al - bl;
-  });
-}
-
 // A key that an input method is still composing with (some browsers say so
 // only by the key code 229).
 function composing(e: KeyboardEvent): boolean {
@@ -44,59 +34,63 @@ export class FormView {
   private readonly area: HTMLElement;
   private readonly client: HTMLElement;
   private readonly controls = new Map<string, HTMLElement>();
+  private readonly notes = new Map<number, HTMLElement>();
+  private readonly browseButtons = new Map<number, HTMLButtonElement>();
+  private readonly closeBox: HTMLButtonElement;
   private hint?: HTMLElement;
 
-  constructor(readonly spec: WindowSpec, private readonly owner: FormOwner, placement: { left: number; top: number }) {
+  constructor(readonly spec: WindowSpec, private readonly owner: FormOwner) {
     const form = spec.form;
     this.root = document.createElement("section");
     this.root.className = "window";
     this.root.id = spec.name;
     this.root.hidden = true;
     this.root.setAttribute("aria-label", spec.title);
-    this.root.style.left = `${placement.left}px`;
-    this.root.style.top = `${placement.top}px`;
 
     const bar = document.createElement("header");
     bar.className = "titlebar";
     const title = document.createElement("h2");
     title.textContent = spec.title;
-    const closeBox = document.createElement("button");
-    closeBox.type = "button";
-    closeBox.className = "close-box";
-    closeBox.textContent = "×";
-    closeBox.setAttribute("aria-label", owner.texts.close);
-    closeBox.tabIndex = -1;
-    closeBox.addEventListener("click", () => owner.closeBox(form));
-    bar.append(title, closeBox);
-    this.dragBy(bar);
+    this.closeBox = document.createElement("button");
+    this.closeBox.type = "button";
+    this.closeBox.className = "close-box";
+    this.closeBox.textContent = "×";
+    this.closeBox.setAttribute("aria-label", owner.texts.close);
+    this.closeBox.title = owner.texts.close;
+    this.closeBox.tabIndex = -1;
+    // One press closes the window once: a second click of a double click
+    // lands on what lay under the box, never on the box again.
+    this.closeBox.addEventListener("click", (e) => {
+      if (e.detail > 1 || this.root.hidden) return;
+      owner.closeBox(form);
+    });
+    bar.append(title, this.closeBox);
 
     this.client = document.createElement("div");
     this.client.className = "client";
-    this.client.style.width = px(spec.width);
-    this.client.style.height = px(spec.height);
 
     this.area = document.createElement("div");
     this.area.className = "print-area";
     this.area.setAttribute("role", "log");
     this.area.setAttribute("aria-label", owner.texts.printArea);
     this.area.tabIndex = 0;
-    this.place(this.area, spec.printArea);
     this.area.addEventListener("contextmenu", (e) => {
       e.preventDefault();
       this.openAreaMenu(e.clientX, e.clientY);
     });
     this.area.addEventListener("keydown", (e) => this.areaKey(e));
 
-    const order = readingOrder(spec.controls);
     for (const c of spec.controls) {
       const el = this.makeControl(c);
       el.classList.add("control");
       el.dataset.name = c.name;
-      this.place(el, c);
-      el.style.order = String(order.indexOf(c));
       this.controls.set(c.name, el);
-      this.client.append(el);
     }
+    const fields = this.layOutGroups();
+    const buttons = document.createElement("div");
+    buttons.className = "buttons";
+    for (const c of spec.controls) if (c.kind === "button") buttons.append(this.controls.get(c.name)!);
+    this.client.append(fields, buttons);
     // The hint under the key box, then the printed lines: the last stops
     // of the tab order.
     if (spec.hintArea) {
@@ -104,8 +98,6 @@ export class FormView {
       this.hint.className = "hint";
       this.hint.setAttribute("role", "alert");
       this.hint.hidden = true;
-      this.place(this.hint, spec.hintArea);
-      this.hint.style.order = String(order.length);
       this.client.append(this.hint);
     }
     this.client.append(this.area);
@@ -115,7 +107,6 @@ export class FormView {
       const input = c.kind === "label" && c.buddy ? this.inputs.get(c.buddy) : undefined;
       const label = this.controls.get(c.name);
       if (input && label instanceof HTMLLabelElement) {
-        input.id = `${spec.name}-Text${c.buddy}`;
         label.htmlFor = input.id;
         const tip = spec.controls.find((t) => t.kind === "text" && t.number === c.buddy)?.tip;
         if (tip) label.title = tip;
@@ -124,19 +115,86 @@ export class FormView {
 
     this.root.append(bar, this.client);
     this.root.addEventListener("pointerdown", () => owner.activate(form));
-    this.root.addEventListener("focusin", () => owner.activate(form));
+    this.root.addEventListener("focusin", (e) => {
+      owner.activate(form);
+      // The box that takes the focus is in view, also under a keyboard on
+      // a phone's screen.
+      const target = e.target as HTMLElement;
+      if (target.matches("input, button, [tabindex]")) target.scrollIntoView({ block: "nearest", inline: "nearest" });
+    });
+  }
+
+  // The fields group by group: each column of the core's layout a column
+  // here, each group a heading and its rows (a caption, its box and the
+  // box's note under it). A label the groups do not name still stands, at
+  // the end of the last group.
+  private layOutGroups(): HTMLElement {
+    const fields = document.createElement("div");
+    fields.className = "fields";
+    const placed = new Set<string>();
+    const take = (name: string): HTMLElement | undefined => {
+      const el = this.controls.get(name);
+      if (el) placed.add(name);
+      return el;
+    };
+    let column: HTMLElement | undefined;
+    let columnNumber = -1;
+    let last: HTMLElement | undefined;
+    this.spec.groups.forEach((g, index) => {
+      if (!column || g.column !== columnNumber) {
+        column = document.createElement("div");
+        column.className = "column";
+        columnNumber = g.column;
+        fields.append(column);
+      }
+      const group = document.createElement("div");
+      group.className = "group";
+      group.setAttribute("role", "group");
+      const heading = g.heading ? take(`Label${g.heading}`) : undefined;
+      if (heading) {
+        heading.classList.add("heading");
+        heading.id = `${this.spec.name}-group${index}`;
+        group.setAttribute("aria-labelledby", heading.id);
+        group.append(heading);
+      }
+      for (const r of g.rows) {
+        const row = document.createElement("div");
+        row.className = "row";
+        const caption = r.label ? take(`Label${r.label}`) : undefined;
+        if (caption) row.append(caption);
+        else row.classList.add("uncaptioned");
+        const box = document.createElement("div");
+        box.className = "box";
+        const input = take(`Text${r.text}`);
+        if (input) box.append(input);
+        const browse = this.browseButtons.get(r.text);
+        if (browse) box.append(browse);
+        const note = this.notes.get(r.text);
+        if (note) box.append(note);
+        row.append(box);
+        group.append(row);
+      }
+      column.append(group);
+      last = group;
+    });
+    for (const c of this.spec.controls) {
+      if (c.kind === "button" || placed.has(c.name)) continue;
+      if (!last) {
+        last = document.createElement("div");
+        last.className = "group";
+        fields.append(last);
+      }
+      last.append(this.controls.get(c.name)!);
+      const browse = c.kind === "text" ? this.browseButtons.get(c.number) : undefined;
+      const note = c.kind === "text" ? this.notes.get(c.number) : undefined;
+      if (browse) last.append(browse);
+      if (note) last.append(note);
+    }
+    return fields;
   }
 
   control(name: string): HTMLElement | undefined {
     return this.controls.get(name);
-  }
-
-  // Places an element at a rectangle of the core's layout.
-  private place(el: HTMLElement, r: { left: number; top: number; width: number; height: number }): void {
-    el.style.left = px(r.left);
-    el.style.top = px(r.top);
-    el.style.width = px(r.width);
-    el.style.height = px(r.height);
   }
 
   // The core's hint: its message, then each offered key as a link that
@@ -182,24 +240,32 @@ export class FormView {
     this.owner.typed(this.spec.form, box.spec.number, key);
   }
 
-  // A box whose text is not wholly a number is marked, and its tooltip and
-  // description say which number was used, then what the box is for.
+  // A box whose text is not wholly a number is marked, and the note under
+  // it says which number was used; the box is described by the note.
   private markField(number: number): void {
     const input = this.inputs.get(number);
-    const c = this.spec.controls.find((t) => t.kind === "text" && t.number === number);
-    if (!input || !c) return;
-    const note = this.owner.session.fieldNote(this.spec.form, number);
-    const explained = [note, c.tip].filter((t) => t).join("\n");
-    input.classList.toggle("marked", note !== "");
-    input.title = explained;
-    if (explained) input.setAttribute("aria-description", explained);
-    else input.removeAttribute("aria-description");
+    const note = this.notes.get(number);
+    if (!input || !note) return;
+    const text = this.owner.session.fieldNote(this.spec.form, number);
+    input.classList.toggle("marked", text !== "");
+    note.textContent = text;
+    note.hidden = text === "";
+    if (text) {
+      input.setAttribute("aria-invalid", "true");
+      input.setAttribute("aria-describedby", note.id);
+    } else {
+      input.removeAttribute("aria-invalid");
+      input.removeAttribute("aria-describedby");
+    }
   }
 
   // The first control in tab order, which takes the focus when shown.
   focusFirst(): void {
     const first = this.spec.controls.find((c) => c.kind !== "label");
-    if (first) this.controls.get(first.name)?.focus({ preventScroll: true });
+    const el = first && this.controls.get(first.name);
+    if (!el) return;
+    el.focus({ preventScroll: true });
+    el.scrollIntoView({ block: "nearest", inline: "nearest" });
   }
 
   printLine(row: number, text: string): void {
@@ -207,18 +273,33 @@ export class FormView {
       this.redraw();
       return;
     }
-    this.area.append(this.lineElement(text));
-    this.scrollToEnd();
+    const line = this.lineElement(text);
+    this.area.append(line);
+    this.firstNew ??= line;
+    this.scrollToNew();
   }
 
-  // The newest line in view, once the lines of this action are drawn.
+  // Once the lines of an action are drawn, the first of them is in view:
+  // at the top of the print area when they do not all fit in it, and on
+  // the screen when the print area stands below the fields.
+  private firstNew?: HTMLElement;
   private scrollPending = false;
-  private scrollToEnd(): void {
+  private scrollToNew(): void {
     if (this.scrollPending) return;
     this.scrollPending = true;
     requestAnimationFrame(() => {
       this.scrollPending = false;
-      this.area.scrollTop = this.area.scrollHeight;
+      const first = this.firstNew;
+      this.firstNew = undefined;
+      if (this.root.hidden) return;
+      if (!first?.isConnected) {
+        this.area.scrollTop = this.area.scrollHeight;
+        return;
+      }
+      const fits = this.area.scrollHeight - first.offsetTop <= this.area.clientHeight;
+      this.area.scrollTop = fits ? this.area.scrollHeight : first.offsetTop - this.area.offsetTop;
+      const at = first.getBoundingClientRect();
+      if (at.top < 0 || at.bottom > window.innerHeight) first.scrollIntoView({ block: "start" });
     });
   }
 
@@ -234,7 +315,7 @@ export class FormView {
       if (input && input.value !== text) input.value = text;
       this.markField(Number(number));
     }
-    this.scrollToEnd();
+    this.scrollToNew();
   }
 
   private lineElement(text: string): HTMLElement {
@@ -341,8 +422,16 @@ export class FormView {
     if (c.kind === "text") {
       const input = document.createElement("input");
       input.type = "text";
+      input.id = `${this.spec.name}-Text${c.number}`;
       input.autocomplete = "off";
       input.spellcheck = false;
+      // An amount box brings up a keyboard of figures on a phone.
+      if (!c.completes && !c.browses) input.inputMode = "decimal";
+      const note = document.createElement("p");
+      note.className = "note";
+      note.id = `${input.id}-note`;
+      note.hidden = true;
+      this.notes.set(c.number, note);
       input.addEventListener("input", () => {
         this.owner.typed(form, c.number, input.value);
         this.markField(c.number);
@@ -404,12 +493,16 @@ export class FormView {
       this.owner.typed(form, c.number, key);
       input.focus();
     };
-    const completer = new ListPopup(input, input.getAttribute("aria-label") ?? "", pick);
+    const completer = new ListPopup(input, this.owner.texts.completions, pick);
     const subjects = new ListPopup(input, this.owner.texts.browse, () => openKeys());
     const keys = new ListPopup(input, this.owner.texts.browse, pick);
     keys.element.classList.add("keys");
     this.client.append(completer.element, subjects.element, keys.element);
-    const below = () => ({ left: input.offsetLeft, top: input.offsetTop + input.offsetHeight });
+    const below = () => {
+      const box = input.getBoundingClientRect();
+      const client = this.client.getBoundingClientRect();
+      return { left: box.left - client.left, top: box.bottom - client.top };
+    };
     let tree: ReturnType<Session["subjects"]> | undefined;
     const openSubjects = () => {
       tree ??= session.subjects(form, c.number);
@@ -462,6 +555,28 @@ export class FormView {
       } else return;
       e.preventDefault();
     });
+    // Every key by subject, also by touch: a button beside the box.
+    if (c.browses) {
+      const browse = document.createElement("button");
+      browse.type = "button";
+      browse.className = "browse";
+      browse.textContent = "▾";
+      browse.title = this.owner.texts.browse;
+      browse.setAttribute("aria-label", this.owner.texts.browse);
+      browse.setAttribute("aria-controls", subjects.element.id);
+      browse.tabIndex = -1;  // by keyboard: the Down arrow in the empty box
+      browse.addEventListener("mousedown", (e) => e.preventDefault());
+      browse.addEventListener("click", () => {
+        input.focus();
+        if (subjects.open || keys.open) {
+          subjects.hide();
+          keys.hide();
+        } else {
+          openSubjects();
+        }
+      });
+      this.browseButtons.set(c.number, browse);
+    }
     input.addEventListener("contextmenu", (e) => {
       if (!c.browses) return;
       e.preventDefault();
@@ -474,28 +589,6 @@ export class FormView {
       if (!li) return;
       for (const x of subjects.element.children) x.classList.toggle("active", x === li);
       openKeys();
-    });
-  }
-
-  // The window moves with its title bar, as on the desktop.
-  private dragBy(bar: HTMLElement): void {
-    bar.addEventListener("pointerdown", (e) => {
-      if ((e.target as HTMLElement).closest("button") || e.button !== 0) return;
-      const startX = e.clientX - this.root.offsetLeft;
-      const startY = e.clientY - this.root.offsetTop;
-      bar.setPointerCapture(e.pointerId);
-      const move = (m: PointerEvent) => {
-        this.root.style.left = `${Math.max(0, m.clientX - startX)}px`;
-        this.root.style.top = `${Math.max(0, m.clientY - startY)}px`;
-      };
-      const stop = () => {
-        bar.removeEventListener("pointermove", move);
-        bar.removeEventListener("pointerup", stop);
-        bar.removeEventListener("pointercancel", stop);
-      };
-      bar.addEventListener("pointermove", move);
-      bar.addEventListener("pointerup", stop);
-      bar.addEventListener("pointercancel", stop);
     });
   }
 }

@@ -1,7 +1,8 @@
 // What the browser tests share: the built site served on a loopback port,
 // and Debian's Chromium, headless, driven by playwright-core.
 import { createServer } from "node:http";
-import { readFile, mkdtemp, rm } from "node:fs/promises";
+import { readFile, mkdtemp, rm, stat } from "node:fs/promises";
+import { gzipSync } from "node:zlib";
 import { tmpdir } from "node:os";
 import { join, extname, normalize, resolve, dirname } from "node:path";
 import { fileURLToPath } from "node:url";
@@ -23,32 +24,48 @@ const types = {
   ".txt": "text/plain; charset=utf-8",
 };
 
-// A plain static server of the site, as any web server would host it.
+// A plain static server of the site, as any web server would host it: each
+// file with its validator (ETag), a request that has the file already
+// answered 304 without a body. `served` lists what went out: the path, the
+// status and the body's size gzipped, as a server that compresses sends it.
 export async function serve(root = site) {
+  const served = [];
   const server = createServer(async (req, res) => {
     const path = normalize(decodeURIComponent(new URL(req.url, "http://x").pathname)).replace(/^\/+/, "");
     const file = join(root, path === "" || path.endsWith("/") ? join(path, "index.html") : path);
     try {
-      const body = await readFile(file);
-      res.writeHead(200, { "content-type": types[extname(file)] ?? "application/octet-stream" });
+      const [body, info] = await Promise.all([readFile(file), stat(file)]);
+      const etag = `"${info.size.toString(16)}-${Math.floor(info.mtimeMs).toString(16)}"`;
+      if (req.headers["if-none-match"] === etag) {
+        served.push({ path, status: 304, gzip: 0 });
+        res.writeHead(304, { etag }).end();
+        return;
+      }
+      // Gzipped when asked, not while the page waits for the file.
+      let gzip;
+      served.push({ path, status: 200, get gzip() { return (gzip ??= gzipSync(body).length); } });
+      res.writeHead(200, { "content-type": types[extname(file)] ?? "application/octet-stream", etag });
       res.end(body);
     } catch {
+      served.push({ path, status: 404, gzip: 0 });
       res.writeHead(404).end();
     }
   });
   await new Promise((ok) => server.listen(0, "127.0.0.1", ok));
   const url = `http://localhost:${server.address().port}/`;
-  return { url, close: () => new Promise((ok) => server.close(ok)) };
+  return { url, served, close: () => new Promise((ok) => server.close(ok)) };
 }
 
 // Chromium with a fresh profile of its own; closing removes the profile.
-export async function launch(options = {}) {
+// With { backgroundNetworking: true } the browser checks a service worker
+// for updates as it would for a user.
+export async function launch({ backgroundNetworking = false, ...options } = {}) {
   const profile = await mkdtemp(join(tmpdir(), "bookkeeper-chromium-"));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: "/usr/bin/chromium",
     headless: true,
     args: ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-      "--disable-background-networking", "--disable-component-update", "--disable-sync"],
+      ...(backgroundNetworking ? [] : ["--disable-background-networking"]), "--disable-component-update", "--disable-sync"],
     ...options,
   });
   const close = async () => {

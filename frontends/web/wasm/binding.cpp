@@ -293,7 +293,8 @@ private:
     bool started_ = false;
 };
 
-// The description of any window, laid out in twips.
+// The description of any window, laid out in twips, with its fields by
+// group for the page's own layout and the key its address names.
 val windowSpec(int form)
 {
     if (!validForm(form)) return val::null();
@@ -327,6 +328,23 @@ val windowSpec(int form)
         controls.call<void>("push", v);
     }
     out.set("controls", controls);
+    val groups = val::array();
+    for (const calc::ControlGroup& g : Application::windowGroups(form)) {
+        val rows = val::array();
+        for (const calc::GroupRow& r : g.rows) {
+            val row = val::object();
+            row.set("label", r.label);
+            row.set("text", r.text);
+            rows.call<void>("push", row);
+        }
+        val group = val::object();
+        group.set("column", g.column);
+        group.set("heading", g.heading);
+        group.set("rows", rows);
+        groups.call<void>("push", group);
+    }
+    out.set("groups", groups);
+    out.set("key", Application::windowKey(form));
     return out;
 }
 
@@ -370,6 +388,8 @@ val uiTexts()
     out.set("amountsToFenShortcut", std::string(ui_texts::kAmountsToFenShortcut));
     out.set("settingsSetAside", std::string(ui_texts::kSettingsSetAside));
     out.set("settingsDefaults", std::string(ui_texts::kSettingsDefaults));
+    out.set("completions", std::string(ui_texts::kCompletions));
+    out.set("openWindows", std::string(ui_texts::kOpenWindows));
     namespace t = ui_texts;
     for (const auto& [name, text] : std::initializer_list<std::pair<const char*, std::string_view>>{
              {"fileMenu", t::kFileMenu},

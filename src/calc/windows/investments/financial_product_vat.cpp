@@ -6,12 +6,13 @@ namespace bk::calc {
 
 extern const CalculatorDef form15{
     .form = 15,
-    .items = {field(1, "金融商品售价"), field(2, "金融商品购价")},
+    .items = {field(1, "金融商品售价"), field(2, "金融商品购价"), transferTaxRate(3)},
     .compute =
         [](Calc& c) {
-            Num S = c.read(1), B = c.read(2);
-            Num T = transferTax(S, B);
+            Num S = c.read(1), B = c.read(2), r = c.readOr(3, rates::kVatFinancialTransferPercent);
+            Num T = transferTax(S, B, r);
             c.result("转让金融资产应交增值税", T);
+            if (T < 0) c.text(kNegativeTransferTax);
         },
 };
 

@@ -19,12 +19,12 @@ struct Holding {
     Num purchase;  // purchase price, for the transfer tax
 };
 
-void sell(Calc& c, const Holding& h)
+void sell(Calc& c, const Holding& h, const Num& taxPercent)
 {
     c.text(h.heading);
     Num F = h.carrying - h.cost;
     Num G = h.sale - h.carrying;
-    Num T = transferTax(h.sale, h.purchase);
+    Num T = transferTax(h.sale, h.purchase, taxPercent);
 
     // Debits before credits, each of the fair-value change and the gain on
     // the side its sign gives it. A change or a gain of exactly 0 has no line,
@@ -39,6 +39,7 @@ void sell(Calc& c, const Holding& h)
 
     c.blank();
     c.entry("金融产品增值税", "投资收益（借）", "应交税费-转让金融产品应交增值税（贷）", T);
+    if (T < 0) c.text(kNegativeTransferTax);
 }
 
 }  // namespace
@@ -47,13 +48,15 @@ extern const CalculatorDef form78{
     .form = 78,
     .items = {field(4, "股票售价"), field(5, "股票本价"), field(6, "股票原价（上期）"), field(7, "股票购价"),
               nextColumn(), field(1, "债券售价"), field(2, "债券本价"), field(3, "债券原价（上期）"),
-              field(8, "债券购价")},
+              field(8, "债券购价"), transferTaxRate(9)},
     .compute =
         [](Calc& c) {
             Num BS = c.read(1), BC = c.read(2), BP = c.read(3), SS = c.read(4), SC = c.read(5), SP = c.read(6),
                 SB = c.read(7), BB = c.read(8);
-            if (BS > 0) sell(c, {"出售债券", BS, BC, BP, BB});
-            if (SS > 0) sell(c, {"出售股票", SS, SC, SP, SB});
+            // One rate for both holdings.
+            Num r = c.readOr(9, rates::kVatFinancialTransferPercent);
+            if (BS > 0) sell(c, {"出售债券", BS, BC, BP, BB}, r);
+            if (SS > 0) sell(c, {"出售股票", SS, SC, SP, SB}, r);
         },
 };
 
