@@ -100,14 +100,25 @@ FormWindow::FormWindow(const WindowSpec& spec, Application& app, ProgramSettings
         if (c.buddy) buddies.emplace_back(&c, static_cast<QLabel*>(w));
     }
     if (spec.hintArea.width > 0) {
-        hint_ = new QWidget(page_);
+        // A hint may offer more keys than its area holds: it scrolls.
+        auto* scroll = new QScrollArea(page_);
+        hint_ = scroll;
         hint_->setObjectName(QStringLiteral("keyHint"));
         hint_->setGeometry(toPixels(spec.hintArea));
         if (hint_->x() >= printRect_.right()) rightOfPrint_.emplace_back(hint_, hint_->pos());
-        auto* lines = new QVBoxLayout(hint_);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setFocusPolicy(Qt::NoFocus);
+        scroll->setWidgetResizable(true);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        auto* content = new QWidget;
+        content->setObjectName(QStringLiteral("hintContent"));
+        scroll->setWidget(content);
+        content->setAutoFillBackground(false);
+        scroll->viewport()->setAutoFillBackground(false);
+        auto* lines = new QVBoxLayout(content);
         lines->setContentsMargins(0, 0, 0, 0);
         lines->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        auto* message = new QLabel(hint_);
+        auto* message = new QLabel(content);
         message->setObjectName(QStringLiteral("hintMessage"));
         message->setWordWrap(true);
         lines->addWidget(message);
@@ -150,10 +161,11 @@ void FormWindow::showHint(const KeyHint& hint)
     QWidget* previous = beforeHint_;
     for (size_t i = 0; i < hint.keys.size(); ++i) {
         const QString key = QString::fromStdString(hint.keys[i]);
-        auto* link = new LinkLabel(key, hint_, [this, key] { chooseHintKey(key); });
+        QWidget* content = static_cast<QScrollArea*>(hint_)->widget();
+        auto* link = new LinkLabel(key, content, [this, key] { chooseHintKey(key); });
         link->setObjectName(QStringLiteral("hintKey%1").arg(i + 1));
         link->setAccessibleDescription(fromCore(ui_texts::kHintKeyAction));
-        hint_->layout()->addWidget(link);
+        content->layout()->addWidget(link);
         if (previous) setTabOrder(previous, link);
         previous = link;
         spoken += (i == 0 ? QString() : QStringLiteral("、")) + key;
@@ -370,7 +382,7 @@ void FormWindow::addCompleter(QLineEdit* edit, int number)
     auto* model = new QStringListModel(edit);
     auto* completer = new QCompleter(model, edit);
     completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    completer->setMaxVisibleItems(static_cast<int>(lookup::kMaxCompletions));
+    completer->setMaxVisibleItems(static_cast<int>(lookup::kVisibleCompletions));  // it scrolls to the rest
     edit->setCompleter(completer);
     // Watched after the completer's own filter is in place, so first.
     popup_ = completer->popup();
@@ -380,10 +392,14 @@ void FormWindow::addCompleter(QLineEdit* edit, int number)
         for (const std::string& key : app_.completions(form_, number, text.toStdString()))
             keys << QString::fromStdString(key);
         model->setStringList(keys);
-        if (keys.isEmpty())
+        if (keys.isEmpty()) {
             completer->popup()->hide();
-        else
+        } else {
             completer->complete();
+            // Nothing is highlighted, nor looks it, until the arrows move
+            // into the list: Enter then looks up what was typed.
+            completer->popup()->setCurrentIndex(QModelIndex());
+        }
     });
 }
 

@@ -46,12 +46,15 @@ void KeyBox::keyPressEvent(QKeyEvent* event)
         browse();
         return;
     }
-    // With the list open and a key highlighted, the completer takes the
-    // Enter and picks it; with none highlighted, the list has nothing
-    // to pick and Enter looks up what was typed.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        (!completing || !completer()->popup()->selectionModel()->hasSelection())) {
-        if (completing) completer()->popup()->hide();
+    // Enter looks a key up: with the list open and a key highlighted in
+    // it, that key, which goes into the box; else what was typed.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (completing) {
+            QAbstractItemView* list = completer()->popup();
+            const QModelIndexList chosen = list->selectionModel()->selectedIndexes();
+            list->hide();
+            if (!chosen.isEmpty()) setText(chosen.front().data().toString());
+        }
         event->accept();
         onEnter_();
         return;

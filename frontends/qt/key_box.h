@@ -1,9 +1,8 @@
 // A key box that also offers every key by subject: the Down arrow, when the
 // program says so, or 按科目浏览 in its context menu, opens a cascading menu
 // of subjects and their keys. Choosing a key puts it into the box; 确定 is
-// left to the user. Enter presses 确定, except while a key is highlighted in
-// the completer's list: then it picks that key, and the next Enter looks it
-// up.
+// left to the user. Enter presses 确定; while a key is highlighted in the
+// completer's list, it puts that key into the box first.
 #pragma once
 
 #include <QLineEdit>

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -11,10 +12,16 @@
 
 namespace bk {
 
-QtToolkit::QtToolkit(const QString& settingsFile) : settings_(settingsFile) { app_.setAmounts(settings_.amounts()); }
+QtToolkit::QtToolkit(const QString& settingsFile)
+    : settings_(settingsFile), enterGuard_(std::make_unique<EnterGuard>(*this))
+{
+    app_.setAmounts(settings_.amounts());
+    if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(enterGuard_.get());
+}
 
 QtToolkit::~QtToolkit()
 {
+    if (QCoreApplication::instance()) QCoreApplication::instance()->removeEventFilter(enterGuard_.get());
     for (const auto& [form, w] : windows_) delete w;
     for (const QPointer<FormWindow>& w : letGo_) delete w.data();
 }
@@ -62,10 +69,21 @@ QWidget* QtToolkit::window(FormId form) const
     return drawn == windows_.end() ? nullptr : drawn->second;
 }
 
+FormId QtToolkit::formOf(const QWidget* widget) const
+{
+    const QWidget* top = widget ? widget->window() : nullptr;
+    // A popup of a window (the completer's list) stands for its box.
+    if (top && top->focusProxy()) top = top->focusProxy()->window();
+    for (const auto& [form, w] : windows_)
+        if (w && w == top) return form;
+    return 0;
+}
+
 void QtToolkit::showWindow(FormId form)
 {
     FormWindow* w = windows_[form];
     if (!w) return;
+    enterGuard_->shown(form);
     w->show();
     w->raise();
     w->activateWindow();
@@ -74,6 +92,15 @@ void QtToolkit::showWindow(FormId form)
 void QtToolkit::hideWindow(FormId form)
 {
     if (FormWindow* w = windows_[form]) w->hide();
+}
+
+// The title also names the window for a screen reader.
+void QtToolkit::setTitle(FormId form, const std::string& title)
+{
+    if (FormWindow* w = windows_[form]) {
+        w->setWindowTitle(QString::fromStdString(title));
+        w->setAccessibleName(w->windowTitle());
+    }
 }
 
 // A window without a drawing shows its lines when it is drawn again.
@@ -104,6 +131,38 @@ void QtToolkit::quit()
     for (const auto& [form, w] : windows_)
         if (w) w->hide();
     QCoreApplication::quit();
+}
+
+void EnterGuard::shown(FormId form)
+{
+    // Shown by the handler of that Enter, which has not returned yet.
+    constexpr qint64 kSameEventMs = 200;
+    if (lastEnter_.isValid() && lastEnter_.elapsed() < kSameEventMs)
+        fresh_[form].start();
+    else
+        fresh_.erase(form);
+}
+
+bool EnterGuard::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress) return false;
+    const FormId form = watched->isWidgetType() ? toolkit_.formOf(static_cast<QWidget*>(watched)) : 0;
+    if (!form) return false;
+    const auto* key = type == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+    if (!key || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)) {
+        fresh_.erase(form);  // the user works in the window
+        lastEnter_.invalidate();
+        return false;
+    }
+    if (key->isAutoRepeat()) return true;
+    if (auto it = fresh_.find(form); it != fresh_.end()) {
+        const bool tooSoon = it->second.elapsed() < kSettleMs;
+        fresh_.erase(it);
+        if (tooSoon) return true;
+    }
+    lastEnter_.start();
+    return false;
 }
 
 }  // namespace bk

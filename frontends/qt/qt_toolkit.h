@@ -7,9 +7,12 @@
 // its own.
 #pragma once
 
+#include <QElapsedTimer>
+#include <QObject>
 #include <QPointer>
 #include <QWidget>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "app/application.h"
@@ -19,6 +22,29 @@
 namespace bk {
 
 class FormWindow;
+class QtToolkit;
+
+// The Enter that looks a key up (or presses any button) acts once: it does
+// not reach the window it opens. The key held down repeats, and a quick
+// second Enter (pick a key, then look it up, as the habit goes) would press
+// 确定 in the new window before the user has seen it. So a repeated Enter
+// presses nothing, and a window that appeared on an Enter takes no Enter
+// until the user has done something else in it or half a second has gone.
+class EnterGuard : public QObject {
+public:
+    explicit EnterGuard(QtToolkit& toolkit) : toolkit_(toolkit) {}
+    // The window was shown; on an Enter when that Enter came just before.
+    void shown(FormId form);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    static constexpr qint64 kSettleMs = 500;
+    QtToolkit& toolkit_;
+    QElapsedTimer lastEnter_;                // the last Enter that acted
+    std::map<FormId, QElapsedTimer> fresh_;  // shown on an Enter, untouched since
+};
 
 class QtToolkit : public Toolkit {
 public:
@@ -35,6 +61,7 @@ public:
     void destroyWindow(FormId form) override;
     void showWindow(FormId form) override;
     void hideWindow(FormId form) override;
+    void setTitle(FormId form, const std::string& title) override;
     void printLine(FormId form, int row, const std::string& text) override;
     void clearOutput(FormId form) override;
     void showHint(FormId form, const KeyHint& hint) override;
@@ -43,6 +70,8 @@ public:
 
     // The window of that form while it is drawn, else nullptr.
     QWidget* window(FormId form) const;
+    // The form whose window holds the widget, or 0.
+    FormId formOf(const QWidget* widget) const;
 
 private:
     void reportSettingsSetAside();
@@ -51,6 +80,7 @@ private:
     bool setAsideReported_ = false;
     std::map<FormId, FormWindow*> windows_;    // the windows drawn (or none), by form
     std::vector<QPointer<FormWindow>> letGo_;  // destroyed, to be deleted
+    std::unique_ptr<EnterGuard> enterGuard_;
     // Made last, once the toolkit it draws on is whole; it draws nothing
     // before start().
     Application app_{*this};

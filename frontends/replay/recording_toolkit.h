@@ -19,6 +19,8 @@ public:
     void destroyWindow(FormId) override {}
     void showWindow(FormId form) override;
     void hideWindow(FormId form) override;
+    // Titles are not logged; the replay tool's windows command lists them.
+    void setTitle(FormId, const std::string&) override {}
     void printLine(FormId form, int row, const std::string& text) override;
     void clearOutput(FormId form) override;
     void showHint(FormId form, const KeyHint& hint) override;

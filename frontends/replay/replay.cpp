@@ -140,7 +140,7 @@ public:
         if (verb == "windows" && space == std::string_view::npos) {
             log_ << "> " << line << '\n';
             for (FormId f = kMainForm; f <= Application::lastWindow(); ++f) {
-                log_ << "form " << formName(f) << " [" << windowTitle(f) << ']';
+                log_ << "form " << formName(f) << " [" << app_.title(f) << ']';
                 if (f != kMainForm) log_ << ' ' << formName(returnWindow(f));
                 log_ << '\n';
             }

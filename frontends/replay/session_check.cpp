@@ -45,6 +45,12 @@ void SessionCheck::hideWindow(FormId form)
     screen_.hideWindow(form);
 }
 
+void SessionCheck::setTitle(FormId form, const std::string& title)
+{
+    if (!drawn_.at(slot(form)) && !broken_) broken_ = formName(form) + " was retitled without a drawing";
+    screen_.setTitle(form, title);
+}
+
 void SessionCheck::printLine(FormId form, int row, const std::string& text)
 {
     auto& lines = printed_.at(slot(form));

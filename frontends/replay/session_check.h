@@ -31,6 +31,7 @@ public:
     void destroyWindow(FormId form) override;
     void showWindow(FormId form) override;
     void hideWindow(FormId form) override;
+    void setTitle(FormId form, const std::string& title) override;
     void printLine(FormId form, int row, const std::string& text) override;
     void clearOutput(FormId form) override;
     void showHint(FormId form, const KeyHint& hint) override;

@@ -70,20 +70,23 @@ WindowSpec mainWindowSpec()
     return spec;
 }
 
-// Carries out the lookup's actions on the main window.
+// Carries out the lookup's actions on the main window. A window the key
+// opens is titled with the key.
 class MainWindowEffects : public lookup::LookupEffects {
 public:
-    explicit MainWindowEffects(WindowRegistry& windows) : windows_(windows) {}
+    MainWindowEffects(WindowRegistry& windows, std::string_view key) : windows_(windows), key_(key) {}
     void printLine(std::string_view text) override { windows_.get(kMainForm).output().printText(text); }
     void clearOutput() override { windows_.clearOutput(kMainForm); }
     void openWindow(FormId window) override
     {
         windows_.hide(kMainForm);
+        windows_.setTitle(window, titleFor(key_));
         windows_.show(window);
     }
 
 private:
     WindowRegistry& windows_;
+    std::string_view key_;
 };
 
 }  // namespace
@@ -139,7 +142,10 @@ std::optional<std::string> Application::click(FormId form, ControlKind kind, int
     } else if (kind == ControlKind::Label) {
         // A caption that links opens the window its layout names.
         const ControlSpec* label = windows_.get(form).control(ControlKind::Label, number);
-        if (label && label->opens) windows_.show(label->opens);
+        if (label && label->opens) {
+            windows_.setTitle(label->opens, titleFor(label->caption));
+            windows_.show(label->opens);
+        }
     }
     return std::nullopt;
 }
@@ -246,6 +252,12 @@ std::optional<std::string> Application::close(FormId form)
     return click(form, ControlKind::Button, exit);
 }
 
+std::string Application::title(FormId form) const
+{
+    const Window* w = windows_.find(form);
+    return w ? w->spec().title : windowTitle(form);
+}
+
 void Application::activated(FormId form) { windows_.noteActivated(form); }
 
 std::vector<std::string> Application::completions(FormId form, int textNumber, std::string_view typed) const
@@ -275,18 +287,21 @@ void Application::pressMain(MainButton button)
 {
     switch (button) {
     case MainButton::LookUp: {
-        MainWindowEffects effects(windows_);
         // The key is read once: no action changes the text box. Spaces
         // around it are no part of any key; a text of spaces alone is not
-        // the empty key, which clears the printed lines.
+        // the empty key, which clears the printed lines. Pinyin initials
+        // stand for the key they name.
         const std::string typed = windows_.get(kMainForm).text(1);
-        const std::string_view key = lookup::trimKey(typed);
+        std::string_view key = lookup::trimKey(typed);
         const auto& table = lookup::LookupTable::instance();
+        if (!key.empty() && table.match(key).empty())
+            if (auto named = lookup::keyForInitials(key)) key = *named;
         if ((key.empty() && !typed.empty()) || table.match(key).empty()) {
             showHint(lookup::unknownKeyHint(typed));
             break;
         }
         showHint({});
+        MainWindowEffects effects(windows_, key);
         table.lookup(key, effects);
         break;
     }

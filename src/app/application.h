@@ -43,7 +43,10 @@ public:
     std::optional<std::string> close(FormId form);
     // The window system brought this window to the front.
     void activated(FormId form);
-    // What a text box that completes offers for the text typed so far.
+    // What a text box that completes offers for the text typed so far: every
+    // key that matches, however many (the list scrolls). Enter on one of
+    // them puts it into the box and presses 确定; Enter with none chosen
+    // presses 确定 on what was typed, where initials name their key.
     std::vector<std::string> completions(FormId form, int textNumber, std::string_view typed) const;
     // What a text box that browses offers: every key, by subject.
     const std::vector<lookup::Subject>& browseSubjects(FormId form, int textNumber) const;
@@ -85,6 +88,10 @@ public:
     // exact; the user's choice, which the front end remembers across runs.
     void setAmounts(calc::Amounts amounts) { amounts_ = amounts; }
     calc::Amounts amounts() const { return amounts_; }
+
+    // The window's title now: the key or caption that last opened it, or
+    // before that the title it starts with.
+    std::string title(FormId form) const;
 
     bool ended() const { return ended_; }
     const WindowRegistry& windows() const { return windows_; }

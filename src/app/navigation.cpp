@@ -21,11 +21,18 @@ std::string windowKey(FormId form)
     return {};
 }
 
+std::string titleFor(std::string_view what) { return std::string(what) + " — " + std::string(ui_texts::kProgramName); }
+
 std::string windowTitle(FormId form)
 {
     if (form == kMainForm) return std::string(ui_texts::kProgramName);
-    const std::string key = windowKey(form);
-    return key.empty() ? formName(form) : key + " — " + formName(form);
+    for (const lookup::LookupRule& rule : lookup::LookupTable::instance().rules())
+        for (const lookup::RuleAction& a : rule.actions)
+            if (a.kind == lookup::RuleAction::Kind::OpenWindow && a.window == form) return titleFor(rule.key);
+    if (const FormId opener = calc::calculatorOpening(form))
+        for (const ControlSpec& c : calc::calculatorSpec(opener).controls)
+            if (c.opens == form) return titleFor(c.caption);
+    return std::string(ui_texts::kProgramName);
 }
 
 }  // namespace bk

@@ -60,6 +60,14 @@ void WindowRegistry::show(FormId form)
     toolkit_.showWindow(form);
 }
 
+void WindowRegistry::setTitle(FormId form, std::string title)
+{
+    Window& w = get(form);
+    if (w.spec_.title == title) return;
+    w.spec_.title = std::move(title);
+    if (w.drawn_) toolkit_.setTitle(form, w.spec_.title);
+}
+
 void WindowRegistry::hide(FormId form)
 {
     Window& w = get(form);

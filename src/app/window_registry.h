@@ -61,6 +61,8 @@ public:
     Window* find(FormId form);
     const Window* find(FormId form) const;
 
+    // The window's title from now on; a window on screen is told at once.
+    void setTitle(FormId form, std::string title);
     void show(FormId form);  // visible, in front
     void hide(FormId form);
     void clearOutput(FormId form);

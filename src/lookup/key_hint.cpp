@@ -135,12 +135,62 @@ std::vector<std::string_view> nearestKeys(std::string_view typed, std::size_t li
     return keys;
 }
 
+std::vector<std::string_view> hintKeys(std::string_view typed)
+{
+    const std::u32string want = folded(typed);
+    if (want.empty()) return {};
+    const std::string letters = text::lowerLetters(want);
+    // What is compared: the keys' characters, or their initials for a
+    // mnemonic code.
+    auto side = [&letters](const KeyEntry& k) { return letters.empty() ? folded(k.key) : text::decode(k.initials); };
+    const std::u32string typedSide = letters.empty() ? want : text::decode(letters);
+
+    std::vector<std::string_view> starting;
+    std::vector<std::string_view> containing;
+    struct Spread {
+        size_t extra;  // characters of the key between and around the typed ones
+        size_t order;
+        std::string_view key;
+    };
+    std::vector<Spread> inOrder;
+    size_t order = 0;
+    for (const KeyEntry& k : LookupTable::instance().keys()) {
+        ++order;
+        const std::u32string key = side(k);
+        if (key.starts_with(typedSide)) {
+            starting.push_back(k.key);
+        } else if (key.find(typedSide) != std::u32string::npos) {
+            containing.push_back(k.key);
+        } else if (letters.empty() && typedSide.size() > 1 && key.size() > typedSide.size()) {
+            // Characters left out of a key (initials are too short for this:
+            // three letters are in order in too many keys).
+            size_t at = 0;
+            for (char32_t c : key)
+                if (at < typedSide.size() && c == typedSide[at]) ++at;
+            if (at == typedSide.size()) inOrder.push_back({key.size() - typedSide.size(), order, k.key});
+        }
+    }
+    std::vector<std::string_view> keys = std::move(starting);
+    keys.insert(keys.end(), containing.begin(), containing.end());
+    // Every key that holds the text is offered; the looser matches only
+    // fill the hint up to kMaxHintKeys.
+    auto offer = [&keys](std::string_view key) {
+        if (keys.size() < kMaxHintKeys && std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
+    };
+    std::stable_sort(inOrder.begin(), inOrder.end(), [](const Spread& a, const Spread& b) {
+        return std::tie(a.extra, a.order) < std::tie(b.extra, b.order);
+    });
+    for (const Spread& s : inOrder) offer(s.key);
+    for (std::string_view key : nearestKeys(typed)) offer(key);
+    return keys;
+}
+
 KeyHint unknownKeyHint(std::string_view typed)
 {
     const std::string_view key = trimKey(typed);
     if (key.empty()) return {"请输入要查找的关键字。", {}};
     KeyHint hint;
-    for (std::string_view k : nearestKeys(key)) hint.keys.emplace_back(k);
+    for (std::string_view k : hintKeys(key)) hint.keys.emplace_back(k);
     hint.message = "没有找到“" + std::string(shortened(key)) + "”。";
     if (!hint.keys.empty()) hint.message += "您要找的是不是：";
     return hint;

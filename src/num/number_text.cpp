@@ -61,7 +61,7 @@ std::string plainNumber(const Num& v)
     text.pop_back();  // the trailing space
     if (text[0] == ' ') text.erase(0, 1);
     const size_t digits = text[0] == '-' ? 1 : 0;
-    if (text[digits] == '.') text.insert(digits, "0");
+    if (text[digits] == '.') text.insert(text.begin() + static_cast<std::ptrdiff_t>(digits), '0');
     return text;
 }
 

@@ -67,7 +67,10 @@ struct WindowSpec {
     // In tab order for the focusable ones (text boxes, buttons, labels that
     // open a window); the print area comes after them, the last stop.
     std::vector<ControlSpec> controls;
-    std::string title;     // the title bar, also the window's name for a screen reader
+    // The title bar, also the window's name for a screen reader: what the
+    // user asked for, "盘亏 — 记账助手"; the program sets it each time a key
+    // or a link opens the window.
+    std::string title;
     Rect printArea;        // where the printed lines stand, clear of every control
     Rect hintArea;         // where a hint under the key box stands; none if empty
     int enterPresses = 1;  // the button that Enter in a text box presses (CommandN)
@@ -109,6 +112,9 @@ public:
     virtual void showWindow(FormId form) = 0;
     // Make invisible; the window may be hidden already.
     virtual void hideWindow(FormId form) = 0;
+    // The window's title changed while it is drawn: it was opened again, by
+    // another key or a link, and is shown next.
+    virtual void setTitle(FormId form, const std::string& title) = 0;
     // The print area got a line at `row` (0 at the top).
     virtual void printLine(FormId form, int row, const std::string& text) = 0;
     // The print area was erased; printing starts at the top again.

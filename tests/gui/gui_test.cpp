@@ -27,6 +27,7 @@
 
 #include "app/application.h"
 #include "app/navigation.h"
+#include "lookup/completion.h"
 #include "lookup/key_hint.h"
 #include "lookup/lookup_table.h"
 #include "lookup/subjects.h"
@@ -181,7 +182,8 @@ private slots:
     }
 
     // The key box lists keys as the user types, by characters or by pinyin
-    // initials; picking one fills the box, and only 确定 looks it up.
+    // initials, all of them (the list scrolls); none looks chosen until the
+    // arrows choose it. Enter on the chosen one fills the box and looks it up.
     void keyBoxOffersKeys()
     {
         QLineEdit* edit = control<QLineEdit>(1, "Text1");
@@ -192,14 +194,31 @@ private slots:
         QVERIFY(completer);
         QTRY_VERIFY(completer->popup()->isVisible());
         QCOMPARE(completer->popup()->model()->index(0, 0).data().toString(), QStringLiteral("计提工资"));
-
         QAbstractItemView* popup = completer->popup();
+        QVERIFY(!popup->currentIndex().isValid());
+        QVERIFY(!popup->selectionModel()->hasSelection());
+
         popup->setCurrentIndex(popup->model()->index(0, 0));
         QTest::keyClick(popup, Qt::Key_Return);
         QVERIFY(!popup->isVisible());
         QCOMPARE(edit->text(), QStringLiteral("计提工资"));
         QCOMPARE(app_->windows().find(1)->text(1), std::string("计提工资"));
-        QVERIFY(app_->windows().find(1)->output().lines().empty());
+        QVERIFY(!printed(1).isEmpty());  // looked up
+
+        // More keys than the list shows at once: every one is in it.
+        click(1, "Command3");
+        edit->clear();
+        commit(edit, QStringLiteral("计提"));
+        QTRY_VERIFY(popup->isVisible());
+        const auto keys = app_->completions(1, 1, "计提");
+        QVERIFY(keys.size() > bk::lookup::kVisibleCompletions);
+        QCOMPARE(popup->model()->rowCount(), static_cast<int>(keys.size()));
+        QCOMPARE(popup->model()->index(popup->model()->rowCount() - 1, 0).data().toString(),
+                 QString::fromStdString(keys.back()));
+        QVERIFY(popup->verticalScrollBar()->maximum() > 0);
+        grab(popup, QStringLiteral("form1-completer-scrolls"));
+        popup->hide();
+        edit->clear();
 
         // Chinese committed by an input method lists the keys containing it.
         edit->clear();
@@ -210,7 +229,8 @@ private slots:
         QTRY_VERIFY(completer->popup()->isVisible());
         const QAbstractItemModel* offered = completer->popup()->model();
         QVERIFY(offered->rowCount() >= 5);
-        QCOMPARE(offered->index(0, 0).data().toString(), QStringLiteral("固定资产原价"));
+        QCOMPARE(offered->index(0, 0).data().toString(), QStringLiteral("固定资产"));  // the key itself first
+        QCOMPARE(offered->index(1, 0).data().toString(), QStringLiteral("固定资产原价"));
         grab(completer->popup(), QStringLiteral("form1-completer"));
         for (int row = 0; row < offered->rowCount(); ++row)
             QVERIFY(offered->index(row, 0).data().toString().contains(QStringLiteral("固定资产")));
@@ -276,9 +296,9 @@ private slots:
         context->close();
     }
 
-    // Enter presses 确定: in the key box while the list is closed (with the
-    // list open it picks the key, and the next Enter looks it up), on a
-    // focused button, and in a calculator's text box. Escape closes the list.
+    // Enter presses 确定: in the key box (with a key chosen in the open list,
+    // on that key), on a focused button, and in a calculator's text box.
+    // Escape closes the list.
     void enterPressesOk()
     {
         QLineEdit* edit = control<QLineEdit>(1, "Text1");
@@ -301,9 +321,17 @@ private slots:
         QTest::keyClick(list, Qt::Key_Return);
         QVERIFY(!list->isVisible());
         QCOMPARE(edit->text(), QStringLiteral("计提工资"));
-        QCOMPARE(printed(1).size(), 1);  // picked, not looked up
-        QTest::keyClick(edit, Qt::Key_Return);
-        QVERIFY(printed(1).size() > 1);
+        QVERIFY(printed(1).size() > 1);  // picked and looked up at once
+
+        // Initials typed with nothing chosen look up the key they name.
+        click(1, "Command3");
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("jtgz"));
+        QTRY_VERIFY(list->isVisible());
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(!list->isVisible());
+        QCOMPARE(edit->text(), QStringLiteral("jtgz"));
+        QCOMPARE(printed(1).size(), 1);
 
         // The list open but nothing highlighted in it: Enter looks up what was typed.
         click(1, "Command3");  // 取消, by the mouse
@@ -363,8 +391,8 @@ private slots:
         QVERIFY(!visible(1));
         QVERIFY(visible(35));
         QVERIFY(visible(46));
-        QCOMPARE(window(46)->windowTitle(), QStringLiteral("本年利润 — Form46"));
-        QCOMPARE(window(35)->windowTitle(), QString::fromStdString(bk::windowTitle(35)));
+        QCOMPARE(window(46)->windowTitle(), QStringLiteral("利润总额 — 记账助手"));
+        QCOMPARE(window(35)->windowTitle(), QStringLiteral("利润总额 — 记账助手"));
         QCOMPARE(QAccessible::queryAccessibleInterface(window(46))->text(QAccessible::Name), window(46)->windowTitle());
         click(46, "Command3");
         QVERIFY(!visible(46));
@@ -372,6 +400,54 @@ private slots:
         QVERIFY(visible(1));
         // The typed key is still there.
         QCOMPARE(control<QLineEdit>(1, "Text1")->text(), QStringLiteral("利润总额"));
+    }
+
+    // A window's title is the key that opened it, also when the window was
+    // on screen already, and its accessible name follows.
+    void titlesSayWhatWasTyped()
+    {
+        typeKey(QStringLiteral("盘亏"));
+        click(1, "Command1");
+        QCOMPARE(window(63)->windowTitle(), QStringLiteral("盘亏 — 记账助手"));
+        click(63, "Command3");
+        typeKey(QStringLiteral("利润总额"));
+        click(1, "Command1");
+        click(35, "Command3");
+        QVERIFY(visible(46));
+        QWidget* shown = window(46);
+        typeKey(QStringLiteral("本年利润"));
+        click(1, "Command1");
+        QCOMPARE(window(46), shown);  // the same drawing, retitled
+        QCOMPARE(window(46)->windowTitle(), QStringLiteral("本年利润 — 记账助手"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(window(46))->text(QAccessible::Name),
+                 QStringLiteral("本年利润 — 记账助手"));
+    }
+
+    // The Enter that looks a key up does not press 确定 in the window it
+    // opens: neither a quick second Enter nor the key held down. A deliberate
+    // Enter there does, after typing or after a pause.
+    void enterDoesNotReachTheWindowItOpens()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        typeKey(QStringLiteral("货币资金"));
+        QTest::keyClick(control<QLineEdit>(1, "Text1"), Qt::Key_Return);
+        QVERIFY(visible(2));
+        QLineEdit* cash = control<QLineEdit>(2, "Text1");
+        QTest::keyClick(cash, Qt::Key_Return);
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(cash, &held);
+        QVERIFY(printed(2).isEmpty());
+        QTest::keyClicks(cash, QStringLiteral("1500"));
+        QTest::keyClick(cash, Qt::Key_Return);
+        QCOMPARE(printed(2).size(), 1);
+
+        click(2, "Command3");
+        QVERIFY(visible(1));
+        QTest::keyClick(control<QLineEdit>(1, "Text1"), Qt::Key_Return);
+        QVERIFY(visible(2));
+        QTest::qWait(600);
+        QTest::keyClick(control<QLineEdit>(2, "Text1"), Qt::Key_Return);
+        QCOMPARE(printed(2).size(), 2);
     }
 
     // A key that matches nothing prints nothing; the hint under the key box
@@ -391,7 +467,7 @@ private slots:
         QCOMPARE(hint->findChild<QLabel*>(QStringLiteral("hintMessage"))->text(),
                  QStringLiteral("没有找到“应收帐款”。您要找的是不是："));
         const auto links = hint->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^hintKey")));
-        const auto keys = bk::lookup::nearestKeys("应收帐款");
+        const auto keys = bk::lookup::hintKeys("应收帐款");
         QCOMPARE(keys.size(), size_t{5});
         QCOMPARE(keys.front(), std::string_view("应收账款"));
         QCOMPARE(links.size(), 5);
@@ -418,6 +494,22 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(1, "Text1"));
         QVERIFY(!hint->isVisible());
         QVERIFY(!window(4));
+
+        // A hint with more keys than its area holds scrolls; Tab reaches the
+        // last key and brings it into view.
+        typeKey(QStringLiteral("计提"));
+        click(1, "Command1");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the earlier hint's keys
+        const auto many = hint->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^hintKey")));
+        QCOMPARE(static_cast<size_t>(many.size()), bk::lookup::hintKeys("计提").size());
+        auto* scroll = qobject_cast<QScrollArea*>(hint);
+        QVERIFY(scroll);
+        QTRY_VERIFY(scroll->verticalScrollBar()->maximum() > 0);
+        many.front()->setFocus(Qt::TabFocusReason);
+        for (qsizetype i = 1; i < many.size(); ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), many.back());
+        QVERIFY(scroll->viewport()->rect().contains(many.back()->mapTo(scroll->viewport(), QPoint(0, 0))));
+        grab(window(1), QStringLiteral("form1-hint-scrolls"));
 
         typeKey(QStringLiteral(" 应收账款\u3000"));
         click(1, "Command1");

@@ -2,6 +2,8 @@
 // are found by.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -95,12 +97,13 @@ TEST(CompletionTest, StartingKeysFirstThenContainingOnes)
     }
 }
 
+// However many keys match, the list offers all of them: 计提 has more than a
+// screenful, 计提社保 among the last.
 TEST(CompletionTest, EveryOfferedKeyMatchesAndNothingMatchingIsSkipped)
 {
-    for (std::string typed : {"销售", "xs", "股票", "（", "yh"}) {
+    for (std::string typed : {"销售", "xs", "股票", "（", "yh", "计提", "jt", "款"}) {
         const auto keys = offered(typed);
         ASSERT_FALSE(keys.empty()) << typed;
-        EXPECT_LE(keys.size(), kMaxCompletions);
         std::vector<std::string> all;
         for (const KeyEntry& k : tableKeys())
             if (k.key.find(typed) != std::string_view::npos || k.initials.find(typed) != std::string_view::npos)
@@ -108,7 +111,7 @@ TEST(CompletionTest, EveryOfferedKeyMatchesAndNothingMatchingIsSkipped)
         std::set<std::string> offeredSet(keys.begin(), keys.end());
         EXPECT_EQ(offeredSet.size(), keys.size()) << typed << ": a key offered twice";
         for (const std::string& k : keys) EXPECT_NE(std::find(all.begin(), all.end(), k), all.end()) << k;
-        EXPECT_EQ(keys.size(), std::min(all.size(), kMaxCompletions)) << typed;
+        EXPECT_EQ(keys.size(), all.size()) << typed;
         // Starting keys come before containing ones.
         bool seenContaining = false;
         for (const std::string& k : keys) {
@@ -123,9 +126,63 @@ TEST(CompletionTest, EveryOfferedKeyMatchesAndNothingMatchingIsSkipped)
     }
 }
 
+TEST(CompletionTest, JtOffersMoreThanAScreenful)
+{
+    const auto keys = offered("计提");
+    EXPECT_GT(keys.size(), kVisibleCompletions);
+    for (const char* key : {"计提社保", "计提租金", "计提借款利息", "计提工资"})
+        EXPECT_NE(std::find(keys.begin(), keys.end(), key), keys.end()) << key;
+}
+
 TEST(CompletionTest, NothingForEmptyOrUnknownText)
 {
     for (std::string typed : {"", "qqqqq", "不存在的", "jt gz", "1", " "}) EXPECT_TRUE(offered(typed).empty()) << typed;
+}
+
+// Initials typed as a mnemonic code stand for a key: the first of the keys
+// they are the initials of, or the one key whose initials start with them.
+TEST(KeyForInitialsTest, WorkedExamples)
+{
+    const struct {
+        std::string typed;
+        std::optional<std::string_view> key;
+    } cases[] = {
+        {"yszk", "应收账款"},  // also 预收账款's initials; 应收账款 comes first
+        {"YSZK", "应收账款"},       {" yszk\u3000", "应收账款"}, {"jtgz", "计提工资"},
+        {"jtgzz", std::nullopt},    {"ys", std::nullopt},  // the start of many keys' initials
+        {"结转利润", std::nullopt}, {"应收账", std::nullopt},    {"ys zk", std::nullopt},
+        {"", std::nullopt},         {"  ", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(keyForInitials(c.typed), c.key) << c.typed;
+}
+
+TEST(KeyForInitialsTest, EveryKeysInitialsFindTheFirstKeyWithThem)
+{
+    for (const KeyEntry& k : tableKeys()) {
+        const auto found = keyForInitials(k.initials);
+        ASSERT_TRUE(found) << k.key;
+        const KeyEntry* first = nullptr;
+        for (const KeyEntry& e : tableKeys())
+            if (e.initials == k.initials) {
+                first = &e;
+                break;
+            }
+        EXPECT_EQ(*found, first->key) << k.initials;
+        // A start of its initials that no other key's initials share finds it too.
+        for (size_t n = 1; n < k.initials.size(); ++n) {
+            const std::string_view start = k.initials.substr(0, n);
+            int sharing = 0;
+            for (const KeyEntry& e : tableKeys()) sharing += e.initials.starts_with(start) ? 1 : 0;
+            bool exact = false;
+            for (const KeyEntry& e : tableKeys()) exact |= e.initials == start;
+            if (exact) continue;
+            if (sharing == 1) {
+                EXPECT_EQ(keyForInitials(start), k.key) << start;
+            } else {
+                EXPECT_FALSE(keyForInitials(start)) << start;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -283,23 +284,70 @@ TEST(CalculatorLayoutTest, LinkStaysOnItsCaptionWhenItemsMove)
     EXPECT_EQ(returnWindow(25), 79);
 }
 
-// Each window's title says what it is: the program on the main window, on a
-// calculator a key that opens it and the window's name.
+// The titles of the windows, as the replay tool's windows command lists them
+// after the script: FormN -> its title.
+std::map<FormId, std::string> titlesAfter(const std::string& script)
+{
+    const test::Outcome r = test::replay(script + "windows\n", {.check = true});
+    EXPECT_EQ(r.status, 0) << r.errors;
+    std::map<FormId, std::string> titles;
+    for (const std::string& line : test::lines(r.log)) {
+        if (!line.starts_with("form Form")) continue;
+        const size_t open = line.find(" ["), close = line.rfind(']');
+        titles[std::stoi(line.substr(9, open - 9))] = line.substr(open + 2, close - open - 2);
+    }
+    return titles;
+}
+
+// Each window's title says what it is about in the user's words, never its
+// window name: the program on the main window; on a calculator the key that
+// opened it (before that, the first key that opens it), or the caption of
+// the link that did.
 TEST(WindowTitleTest, NamesWhatTheWindowIsAbout)
 {
     EXPECT_EQ(Application::windowSpec(kMainForm).title, "记账助手");
-    EXPECT_EQ(Application::windowSpec(4).title, "应收账款 — Form4");
-    const auto& table = lookup::LookupTable::instance();
-    for (FormId form = kFirstCalculator; form <= Application::lastWindow(); ++form) {
-        const std::string title = Application::windowSpec(form).title;
-        const std::string suffix = " — " + formName(form);
+    const auto opening = test::keysOpening();
+    const auto titles = titlesAfter("");
+    ASSERT_EQ(titles.size(), static_cast<size_t>(Application::lastWindow()));
+    for (const auto& [form, title] : titles) {
+        EXPECT_EQ(title, Application::windowSpec(form).title);
+        EXPECT_EQ(title.find("Form"), std::string::npos) << title;
+        if (form == kMainForm) continue;
+        const std::string suffix = " — 记账助手";
         ASSERT_TRUE(title.ends_with(suffix)) << title;
-        bool opens = false;
-        for (const auto* rule : table.match(title.substr(0, title.size() - suffix.size())))
-            for (const auto& a : rule->actions)
-                opens |= a.kind == lookup::RuleAction::Kind::OpenWindow && a.window == form;
-        EXPECT_TRUE(opens) << title;
+        ASSERT_TRUE(opening.contains(form)) << form;
+        EXPECT_EQ(title.substr(0, title.size() - suffix.size()), opening.at(form).front()) << title;
     }
+}
+
+TEST(WindowTitleTest, TheKeyTypedOrTheLinkClicked)
+{
+    const struct {
+        std::string script;
+        FormId form;
+        std::string title;
+    } cases[] = {
+        {"set Form1.Text1 盘亏\nclick Form1.Command1\n", 63, "盘亏 — 记账助手"},
+        {"set Form1.Text1 盘亏\nclick Form1.Command1\nclose Form63\nset Form1.Text1 盘盈\nclick Form1.Command1\n", 63,
+         "盘盈 — 记账助手"},
+        // Spaces around the key are not part of it; initials stand for theirs.
+        {"set Form1.Text1  盘亏 \nclick Form1.Command1\n", 63, "盘亏 — 记账助手"},
+        {"set Form1.Text1 yszk\nclick Form1.Command1\n", 4, "应收账款 — 记账助手"},
+        // A key that opens two windows titles both.
+        {"set Form1.Text1 利润总额\nclick Form1.Command1\n", 35, "利润总额 — 记账助手"},
+        {"set Form1.Text1 利润总额\nclick Form1.Command1\n", 46, "利润总额 — 记账助手"},
+        // A window on screen opened again by another key takes that key.
+        {"set Form1.Text1 利润总额\nclick Form1.Command1\nclose Form35\nset Form1.Text1 本年利润\nclick "
+         "Form1.Command1\n",
+         46, "本年利润 — 记账助手"},
+        {"set Form1.Text1 累计折旧\nclick Form1.Command1\nclick Form79.Label6\n", 25, "累计折旧 — 记账助手"},
+        {"set Form1.Text1 累计折旧计算\nclick Form1.Command1\nclose Form25\nclick Form79.Label6\n", 25,
+         "累计折旧 — 记账助手"},
+        // A key that finds nothing titles nothing.
+        {"set Form1.Text1 盘亏\nclick Form1.Command1\nclose Form63\nset Form1.Text1 盘\nclick Form1.Command1\n", 63,
+         "盘亏 — 记账助手"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(titlesAfter(c.script)[c.form], c.title) << c.script;
 }
 
 bool overlaps(const Rect& a, const Rect& b)

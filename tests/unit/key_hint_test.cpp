@@ -2,6 +2,7 @@
 // order, and the spaces dropped from a key before the lookup.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -63,10 +64,53 @@ TEST(KeyHintTest, NearestKeysFirst)
     }
 }
 
+// The hint offers every key that holds the typed text before any other; then
+// keys that hold its characters in order, then the near misses.
+TEST(KeyHintTest, KeysHoldingTheTextComeFirstAllOfThem)
+{
+    const struct {
+        std::string typed;
+        std::string holding;             // what a key holds to come first
+        std::vector<std::string> among;  // keys the hint offers
+    } cases[] = {
+        {"所得", "所得", {"所得税费用", "所得税费用（总）", "应交所得税"}},
+        {"工资", "工资", {"计提工资", "发放工资", "应付工资"}},
+        {"计提", "计提", {"计提社保", "计提租金", "计提借款利息"}},
+        {"结转利润", "结转利润", {"结转利润分配", "结转本年利润"}},
+        {"应收帐款", "应收账款", {"应收账款", "应收账款损失"}},
+        {" 应收帐款 ", "应收账款", {"应收账款"}},
+    };
+    for (const auto& c : cases) {
+        const auto keys = hintKeys(c.typed);
+        size_t holding = 0;
+        for (const KeyEntry& k : LookupTable::instance().keys())
+            holding += k.key.find(c.holding) != std::string_view::npos ? 1 : 0;
+        ASSERT_GE(keys.size(), holding) << c.typed;
+        for (size_t i = 0; i < keys.size(); ++i)
+            EXPECT_EQ(keys[i].find(c.holding) != std::string_view::npos, i < holding) << c.typed << ": " << keys[i];
+        for (const std::string& key : c.among)
+            EXPECT_NE(std::find(keys.begin(), keys.end(), key), keys.end()) << c.typed << ": " << key;
+    }
+    // 工程物资 holds 工 and 资 apart: offered, if at all, after the keys that hold 工资.
+    const auto wages = hintKeys("工资");
+    EXPECT_EQ(std::find(wages.begin(), wages.end(), "工程物资"), wages.end());
+    // Characters in order, the tightest first, before the near misses.
+    const auto closing = hintKeys("结转利润");
+    ASSERT_GE(closing.size(), 3u);
+    EXPECT_EQ(std::vector<std::string_view>(closing.begin(), closing.begin() + 3),
+              (std::vector<std::string_view>{"结转利润分配", "结转本年利润", "结转本年净利润"}));
+    // Initials work alike.
+    const auto initials = hintKeys("jt");
+    EXPECT_NE(std::find(initials.begin(), initials.end(), "计提社保"), initials.end());
+    EXPECT_EQ(initials.front(), "计提固定资产减值准备");
+}
+
 TEST(KeyHintTest, NothingNearIsOffered)
 {
-    for (const char* typed : {"", "  ", "甲乙丙丁", "xyzxyzq", "!!!!"})
+    for (const char* typed : {"", "  ", "甲乙丙丁", "xyzxyzq", "!!!!"}) {
         EXPECT_TRUE(nearestKeys(typed).empty()) << typed;
+        EXPECT_TRUE(hintKeys(typed).empty()) << typed;
+    }
 }
 
 // Whatever is typed, at most five keys, all different, each one the lookup

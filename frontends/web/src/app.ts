@@ -388,6 +388,8 @@ export class App implements FormOwner {
       case "show": {
         const view = this.views.get(e.form);
         if (!view) break;
+        view.title = e.title;
+        view.shown();
         if (view.root.hidden) {
           // Beside the window it was opened from, the front one until now.
           const opener = this.views.get(this.session.visible().find((f) => f !== e.form) ?? 0);
@@ -432,7 +434,7 @@ export class App implements FormOwner {
       view.root.classList.toggle("front", i === 0);
     });
     const front = this.views.get(visible[0]);
-    if (front) document.title = front.spec.title;
+    if (front) document.title = front.title;
     const onScreen = [...this.desktop.querySelectorAll<HTMLElement>(".window:not([hidden])")]
       .map((el) => [...this.views.values()].find((v) => v.root === el))
       .filter((v) => v !== undefined);

@@ -42,7 +42,7 @@ export interface ControlGroup {
 export interface WindowSpec {
   form: number;
   name: string;        // "Form7"
-  title: string;       // the title bar, also the window's accessible name
+  title: string;       // the title bar, also the window's accessible name, until a show says another
   width: number;       // client area, twips
   height: number;
   controls: ControlSpec[];  // the focusable ones in tab order
@@ -54,7 +54,8 @@ export interface WindowSpec {
 }
 
 export type CoreEvent =
-  | { kind: "create" | "show" | "hide" | "clear"; form: number }
+  | { kind: "create" | "hide" | "clear"; form: number }
+  | { kind: "show"; form: number; title: string }  // the title the window has from now on
   | { kind: "print"; form: number; row: number; text: string }
   | { kind: "hint"; form: number; text: string; keys: string[] }  // text "": no hint
   | { kind: "fault"; form: number; code: number; text: string }

@@ -28,6 +28,10 @@ function composing(e: KeyboardEvent): boolean {
   return e.isComposing || e.keyCode === 229;
 }
 
+// When the last Enter that acted was pressed: a window shown just after it
+// was opened by it.
+let enterAt = -Infinity;
+
 export class FormView {
   readonly root: HTMLElement;
   readonly inputs = new Map<number, HTMLInputElement>();
@@ -38,6 +42,10 @@ export class FormView {
   private readonly browseButtons = new Map<number, HTMLButtonElement>();
   private readonly closeBox: HTMLButtonElement;
   private hint?: HTMLElement;
+  private readonly heading: HTMLElement;
+  // A window that appeared on an Enter takes no Enter until then, unless
+  // the user works in it first: the Enter that opened it acts once.
+  private freshUntil = 0;
 
   constructor(readonly spec: WindowSpec, private readonly owner: FormOwner) {
     const form = spec.form;
@@ -49,7 +57,7 @@ export class FormView {
 
     const bar = document.createElement("header");
     bar.className = "titlebar";
-    const title = document.createElement("h2");
+    const title = (this.heading = document.createElement("h2"));
     title.textContent = spec.title;
     this.closeBox = document.createElement("button");
     this.closeBox.type = "button";
@@ -65,6 +73,24 @@ export class FormView {
       owner.closeBox(form);
     });
     bar.append(title, this.closeBox);
+    // A repeated Enter (the key held down), or a quick second one in the
+    // window the first opened, presses nothing.
+    this.root.addEventListener("keydown", (e) => {
+      if (e.key !== "Enter") {
+        this.freshUntil = 0;
+        enterAt = -Infinity;
+      } else if (!composing(e) && (e.repeat || performance.now() < this.freshUntil)) {
+        this.freshUntil = 0;
+        e.preventDefault();
+        e.stopPropagation();
+      } else if (!composing(e)) {
+        enterAt = performance.now();
+      }
+    }, true);
+    this.root.addEventListener("pointerdown", () => {
+      this.freshUntil = 0;
+      enterAt = -Infinity;
+    }, true);
 
     this.client = document.createElement("div");
     this.client.className = "client";
@@ -195,6 +221,21 @@ export class FormView {
 
   control(name: string): HTMLElement | undefined {
     return this.controls.get(name);
+  }
+
+  // The window was shown (or brought to the front).
+  shown(): void {
+    const now = performance.now();
+    this.freshUntil = now - enterAt < 200 ? now + 500 : 0;
+  }
+
+  // The title the core gave the window: what opened it.
+  get title(): string {
+    return this.heading.textContent ?? "";
+  }
+  set title(text: string) {
+    this.heading.textContent = text;
+    this.root.setAttribute("aria-label", text);
   }
 
   // The core's hint: its message, then each offered key as a link that
@@ -548,7 +589,10 @@ export class FormView {
       else if (e.key === "Escape") list.hide();
       else if (list === subjects && (e.key === "ArrowRight" || e.key === "Enter")) openKeys();
       else if (list === keys && e.key === "ArrowLeft") keys.hide();
-      else if (e.key === "Enter" && list.highlighted !== undefined) pick(list.highlighted);
+      else if (e.key === "Enter" && list === completer && list.highlighted !== undefined) {
+        pick(list.highlighted);
+        return;  // and 确定 on it
+      } else if (e.key === "Enter" && list.highlighted !== undefined) pick(list.highlighted);
       else if (e.key === "Enter") {
         list.hide();
         return;  // 确定, as without the list

@@ -278,6 +278,8 @@ private:
             } else if (e.kind == WebEvent::Kind::Hint) {
                 v.set("text", e.text);
                 v.set("keys", strings(e.keys));
+            } else if (e.kind == WebEvent::Kind::Show) {
+                v.set("title", e.text);
             } else if (e.kind == WebEvent::Kind::Fault) {
                 v.set("code", e.row);
                 v.set("text", e.text);

@@ -11,10 +11,12 @@ void WebToolkit::add(WebEvent::Kind kind, FormId form, int row, std::string text
 
 void WebToolkit::createWindow(const WindowSpec& spec, const WindowContent&)
 {
+    titles_[spec.form] = spec.title;
     if (!made_.insert(spec.form).second) return;
     add(WebEvent::Kind::Create, spec.form);
 }
-void WebToolkit::showWindow(FormId form) { add(WebEvent::Kind::Show, form); }
+void WebToolkit::showWindow(FormId form) { add(WebEvent::Kind::Show, form, 0, titles_[form]); }
+void WebToolkit::setTitle(FormId form, const std::string& title) { titles_[form] = title; }
 void WebToolkit::hideWindow(FormId form) { add(WebEvent::Kind::Hide, form); }
 void WebToolkit::printLine(FormId form, int row, const std::string& text)
 {

@@ -4,6 +4,7 @@
 // (wasm/binding.cpp) hands the events to the page's script.
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -17,7 +18,7 @@ struct WebEvent {
     Kind kind = Kind::Show;
     FormId form = 0;
     int row = 0;                    // Print: the print position's line; Fault: the fault code
-    std::string text;               // Print: the line as drawn; Hint, Fault: the message
+    std::string text;               // Print: the line as drawn; Hint, Fault: the message; Show: the title
     std::vector<std::string> keys;  // Hint: the keys offered, nearest first
 };
 
@@ -30,6 +31,8 @@ public:
     void destroyWindow(FormId) override {}
     void showWindow(FormId form) override;
     void hideWindow(FormId form) override;
+    // The page takes a window's title with the event that shows it.
+    void setTitle(FormId form, const std::string& title) override;
     void printLine(FormId form, int row, const std::string& text) override;
     void clearOutput(FormId form) override;
     void showHint(FormId form, const KeyHint& hint) override;
@@ -44,7 +47,8 @@ public:
 private:
     void add(WebEvent::Kind kind, FormId form, int row = 0, std::string text = {}, std::vector<std::string> keys = {});
     std::vector<WebEvent> events_;
-    std::set<FormId> made_;  // the windows the page has made
+    std::set<FormId> made_;                 // the windows the page has made
+    std::map<FormId, std::string> titles_;  // and the title each has now
 };
 
 }  // namespace bk
