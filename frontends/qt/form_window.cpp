@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -25,13 +26,16 @@
 #include <string>
 
 #include "app/application.h"
+#include "app/navigation.h"
 #include "lookup/completion.h"
 #include "qt/core_text.h"
 #include "qt/key_box.h"
 #include "qt/link_label.h"
+#include "qt/menus.h"
 #include "qt/print_area.h"
 #include "qt/settings.h"
 #include "window/print_layout.h"
+#include "qt/voucher_view.h"
 #include "window/ui_texts.h"
 
 namespace bk {
@@ -89,7 +93,10 @@ FormWindow::FormWindow(const WindowSpec& given, Application& app, ProgramSetting
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view);
-    if (settings) addOptionsMenu(*settings);
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("menuBar"));
+    buildMenus(menuBar_, *this, spec.form != kMainForm, settings);
+    layout->setMenuBar(menuBar_);
 
     area_ = new PrintArea(
         page_,
@@ -185,28 +192,6 @@ void FormWindow::addBrowseButton(KeyBox* keys)
     });
 }
 
-// 选项 > 金额四舍五入到分: checked while derived money is rounded to the fen.
-// The choice takes effect at the next press of 确定 and is kept at once.
-void FormWindow::addOptionsMenu(ProgramSettings& settings)
-{
-    auto* bar = menuBar_ = new QMenuBar(this);
-    bar->setObjectName(QStringLiteral("menuBar"));
-    QMenu* options = bar->addMenu(fromCore(ui_texts::kOptionsMenu) + QStringLiteral("(&O)"));
-    QAction* toFen = options->addAction(fromCore(ui_texts::kAmountsToFen));
-    toFen->setObjectName(QStringLiteral("amountsToFen"));
-    toFen->setCheckable(true);
-    toFen->setChecked(app_.amounts() == calc::Amounts::Fen);
-    toFen->setShortcut(QKeySequence(fromCore(ui_texts::kAmountsToFenShortcut)));
-    toFen->setShortcutContext(Qt::WindowShortcut);
-    addAction(toFen);  // the shortcut works with the menu closed
-    QObject::connect(toFen, &QAction::toggled, this, [this, &settings](bool on) {
-        const calc::Amounts amounts = on ? calc::Amounts::Fen : calc::Amounts::Exact;
-        app_.setAmounts(amounts);
-        settings.setAmounts(amounts);
-    });
-    layout()->setMenuBar(bar);
-}
-
 void FormWindow::printLine(int row)
 {
     const Window* held = app_.windows().find(form_);
@@ -268,6 +253,34 @@ void FormWindow::restore(const WindowContent& content)
     }
     for (size_t row = 0; row < content.lines.size(); ++row) printLine(static_cast<int>(row));
 }
+
+void FormWindow::makeVouchers()
+{
+    std::vector<calc::Voucher> vouchers = app_.vouchers(form_);
+    if (vouchers.empty()) {
+        QMessageBox::information(this, fromCore(ui_texts::kMakeVouchers), fromCore(ui_texts::kNoVouchers));
+        return;
+    }
+    if (vouchers_) vouchers_->close();
+    vouchers_ = new VoucherView(std::move(vouchers), windowTitle(), this);
+    vouchers_->setAttribute(Qt::WA_DeleteOnClose);
+    vouchers_->show();
+}
+
+VoucherView* FormWindow::voucherView() const { return vouchers_.data(); }
+
+void FormWindow::undoClear() { app_.undoClear(form_); }
+bool FormWindow::canUndoClear() const { return app_.canUndoClear(form_); }
+
+void FormWindow::askClearAll()
+{
+    const auto answer =
+        QMessageBox::question(this, fromCore(ui_texts::kClearAll), fromCore(ui_texts::kClearAllQuestion),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer == QMessageBox::Yes) app_.clearAll();
+}
+
+void FormWindow::copyAsTable() { area_->copyAsTable(); }
 
 void FormWindow::closeEvent(QCloseEvent* event)
 {

@@ -27,6 +27,7 @@ class Application;
 class KeyBox;
 class PrintArea;
 class ProgramSettings;
+class VoucherView;
 
 class FormWindow : public QWidget {
 public:
@@ -46,6 +47,20 @@ public:
     // and the lines printed since the last clear.
     void restore(const WindowContent& content);
 
+    // The menu items (qt/menus.cpp).
+    Application& application() { return app_; }
+    // 生成凭证: the entries of the last press as vouchers, in a view of their
+    // own; a note when the press printed none.
+    void makeVouchers();
+    // 撤销清除: the lines 取消 cleared, back until the next press.
+    void undoClear();
+    bool canUndoClear() const;
+    // 新建（清除全部）, once the user said yes.
+    void askClearAll();
+    void copyAsTable();
+    // The voucher view 生成凭证 opened last, while it is open.
+    VoucherView* voucherView() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -53,7 +68,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void addOptionsMenu(ProgramSettings& settings);
     void addBrowseButton(KeyBox* keys);
     void fitToScreen();
     void placeBesidePrintArea();
@@ -68,11 +82,12 @@ private:
     QScrollArea* view_ = nullptr;                            // shows the page, scrolling where it is larger
     QWidget* page_ = nullptr;                                // the client area
     bool linesBelow_ = false;                                // the printed lines stand below the fields
-    QMenuBar* menuBar_ = nullptr;                            // above it, in the main window
+    QMenuBar* menuBar_ = nullptr;                            // above it (qt/menus.cpp)
     QSize natural_;                                          // the page at the window's own size
     QRect printRect_;                                        // the print area at that size
     std::vector<std::pair<QWidget*, QPoint>> rightOfPrint_;  // and where each control right of it stands
     PrintArea* area_ = nullptr;
+    QPointer<VoucherView> vouchers_;
     QWidget* hint_ = nullptr;
     QWidget* beforeHint_ = nullptr;  // the hint's keys follow it in the tab order
     QPointer<QWidget> popup_;
