@@ -146,7 +146,10 @@ std::vector<std::vector<std::string>> voucherRows(const std::vector<Voucher>& vo
     return rows;
 }
 
-std::string voucherCapital(const Num& amount) { return capitalAmount(amount).value_or(std::string()); }
+std::string voucherCapital(const Num& amount)
+{
+    return capitalAmount(amount).value_or(std::string(kCapitalOutOfRange));
+}
 
 std::string bareNumber(const Num& amount)
 {

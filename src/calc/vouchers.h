@@ -79,7 +79,7 @@ struct VoucherSheet {
 std::vector<std::vector<std::string>> voucherRows(const std::vector<Voucher>& vouchers, const VoucherSheet& sheet);
 
 // The total of a voucher in capital figures (金额大写, capitalAmount), or
-// an empty text when it is too large to be written so.
+// "金额超出范围：最大为999999999999.99" when it is too large to be written so.
 std::string voucherCapital(const Num& amount);
 
 // The amount as plain number text, as a result line prints it but without
