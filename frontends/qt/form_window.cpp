@@ -34,8 +34,8 @@
 #include "qt/menus.h"
 #include "qt/print_area.h"
 #include "qt/settings.h"
-#include "window/print_layout.h"
 #include "qt/voucher_view.h"
+#include "window/print_layout.h"
 #include "window/ui_texts.h"
 
 namespace bk {

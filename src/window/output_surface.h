@@ -120,7 +120,7 @@ private:
     std::vector<std::optional<size_t>> amountAt_;
     size_t pressStart_ = 0;            // the first row of the last press
     std::vector<size_t> pressStarts_;  // rows that begin a later press, in order
-    Held undone_;  // what the last clear erased, until the next press or print
+    Held undone_;                      // what the last clear erased, until the next press or print
 };
 
 // Rows as tab-separated text, one row a line, each ending in "\n".
