@@ -4,6 +4,7 @@
 // and passes the user's actions in.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -86,11 +87,15 @@ private:
     void pressCalculator(FormId form, calc::CalcButton button);
     void end();
     void showHint(const KeyHint& hint);
+    // A calculator's note in its hint area (why a press printed nothing);
+    // an empty note takes a shown one away.
+    void showNote(FormId form, const KeyHint& note);
 
     Toolkit& toolkit_;
     WindowRegistry windows_;
     bool ended_ = false;
     bool hintShown_ = false;
+    std::map<FormId, std::string> notes_;  // the note each calculator's drawing shows
     calc::Amounts amounts_ = calc::Amounts::Fen;
 };
 
