@@ -84,10 +84,16 @@ std::string joinNames(const std::vector<std::string>& names)
 std::string Calc::zeroFields() const
 {
     if (!def_) return {};
+    // A window divides by a count, a span of time or a rate (1 + r) far
+    // more often than by an amount: where such a field was read as 0, the
+    // amounts read as 0 are left out of the note.
+    bool notAmount = false;
+    for (const auto& [textNumber, reading] : reads_)
+        notAmount |= reading != Reading::Number && formOf(textNumber) != FieldForm::Amount;
     std::vector<std::string> empty, zero;
     for (const auto& [textNumber, reading] : reads_) {
-        if (reading == Reading::Empty) empty.push_back(fieldName(def_->items, textNumber));
-        if (reading == Reading::Zero) zero.push_back(fieldName(def_->items, textNumber));
+        if (reading == Reading::Number || (notAmount && formOf(textNumber) == FieldForm::Amount)) continue;
+        (reading == Reading::Empty ? empty : zero).push_back(fieldName(def_->items, textNumber));
     }
     std::string note;
     if (!empty.empty()) note = joinNames(empty) + " 为空";

@@ -123,9 +123,11 @@ public:
         entry(debit, credit, amount);
     }
 
-    // What the press said of its fields, for the window's user:
-    // the fields read so far as 0, by caption: "合同年限 为空", "折扣 为 0",
-    // several joined ("合同年限、年利率 为空；期限 为 0"); empty when none.
+    // For a division by 0: the fields read so far as 0, by caption:
+    // "合同年限 为空", "折扣条件 为 0", several joined ("合同年限、年利率 为空；
+    // 期限 为 0"); only those that are no amount where there are such (a
+    // count, a span of time, a rate: what a window divides by); empty when
+    // none was read as 0.
     std::string zeroFields() const;
     // For a press that printed nothing: "没有算出结果：预计净残值率、预计使用寿命
     // 为空", the empty fields the press read in the groups (under a heading,
