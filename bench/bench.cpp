@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -197,6 +198,65 @@ void BM_QtPeakMemory(benchmark::State& state)
     state.counters["ratio"] = static_cast<double>(all) / static_cast<double>(bare);
 }
 BENCHMARK(BM_QtPeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Resident kilobytes of the memory probe in `mode` when its window has been
+// drawn and half a second later, read from a probe started with popen.
+struct AtRest {
+    long drawn = -1;
+    long rest = -1;
+};
+AtRest readProbe(FILE* out)
+{
+    AtRest r;
+    if (!out) return r;
+    if (std::fscanf(out, "%ld %ld", &r.drawn, &r.rest) != 2) r = {};
+    if (pclose(out) != 0) r = {};
+    return r;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// Memory at rest: the program half a second after its main window appears
+// against a bare Qt window with the same Chinese texts, the two started
+// side by side each time (medians of the runs). Target: the program at most
+// 1.10 times the bare window. The probes draw where QT_QPA_PLATFORM says
+// (offscreen unless set).
+void BM_QtMemoryAtRest(benchmark::State& state)
+{
+    const std::string platform = std::getenv("QT_QPA_PLATFORM") ? "" : "QT_QPA_PLATFORM=offscreen ";
+    const std::string settings = "BOOKKEEPER_PROBE_SETTINGS=/dev/null/bookkeeper-probe.ini ";
+    std::vector<double> program, bare, drawnProgram, drawnBare;
+    for (auto _ : state) {
+        for (int run = 0; run < state.range(0); ++run) {
+            // Both start before either is read, in turn first.
+            const std::string p = platform + settings + BOOKKEEPER_MEMORY_PROBE " rest 2>/dev/null";
+            const std::string b = platform + BOOKKEEPER_MEMORY_PROBE " bare-rest 2>/dev/null";
+            FILE* first = popen((run % 2 ? b : p).c_str(), "r");
+            FILE* second = popen((run % 2 ? p : b).c_str(), "r");
+            const AtRest one = readProbe(first);
+            const AtRest two = readProbe(second);
+            const AtRest& prog = run % 2 ? two : one;
+            const AtRest& plain = run % 2 ? one : two;
+            if (prog.rest <= 0 || plain.rest <= 0) {
+                state.SkipWithError("the memory probe did not run");
+                return;
+            }
+            program.push_back(static_cast<double>(prog.rest));
+            bare.push_back(static_cast<double>(plain.rest));
+            drawnProgram.push_back(static_cast<double>(prog.drawn));
+            drawnBare.push_back(static_cast<double>(plain.drawn));
+        }
+    }
+    state.counters["program_kB"] = median(program);
+    state.counters["bare_window_kB"] = median(bare);
+    state.counters["ratio"] = median(program) / median(bare);
+    state.counters["drawn_ratio"] = median(drawnProgram) / median(drawnBare);
+}
+BENCHMARK(BM_QtMemoryAtRest)->Arg(20)->Iterations(1)->Unit(benchmark::kMillisecond);
 #endif
 
 }  // namespace

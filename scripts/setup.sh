@@ -9,10 +9,11 @@
 set -euo pipefail
 
 mode="${1:-}"
+# poppler-utils: pdftotext, with which a GUI test reads the voucher it printed to PDF.
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libgl-dev
           fonts-noto-cjk libgtest-dev libbenchmark-dev
           dpkg-dev file desktop-file-utils appstream lintian
-          libboost-dev)
+          libboost-dev poppler-utils)
 # The web edition: the compiler to WebAssembly with the JavaScript optimizer
 # it runs, Node.js and npm for the page's TypeScript and its browser tests,
 # the browser they run in, and the converter that draws the PNG icons of

@@ -9,26 +9,33 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStringListModel>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
 #include <string>
 
 #include "app/application.h"
+#include "app/navigation.h"
 #include "lookup/completion.h"
 #include "qt/core_text.h"
 #include "qt/key_box.h"
 #include "qt/link_label.h"
+#include "qt/menus.h"
 #include "qt/print_area.h"
 #include "qt/settings.h"
+#include "window/print_layout.h"
+#include "qt/voucher_view.h"
 #include "window/ui_texts.h"
 
 namespace bk {
@@ -43,12 +50,32 @@ QRect toPixels(const Rect& r) { return QRect(px(r.left), px(r.top), px(r.width),
 // The narrowest a print area with controls to its right is made on a small
 // screen; its lines then scroll sideways.
 constexpr int kNarrowestPrintArea = 200;
+// The frame and title bar that a window system adds around a window.
+const QSize kFrame(16, 48);
+
+// A calculator's lines stand beside its fields where the whole window fits
+// across the screen, else below them; never under them.
+WindowSpec laidOut(const WindowSpec& spec)
+{
+    if (!controlsInPrintArea(spec)) return spec;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int across = screen ? screen->availableGeometry().width() - kFrame.width() : px(spec.widthTwips);
+    if (px(spec.widthTwips) <= across) {
+        WindowSpec beside = spec;
+        beside.printArea = printAreaBeside(spec);
+        return beside;
+    }
+    return printAreaBelow(spec, kPrintHeightBelow);
+}
 
 }  // namespace
 
-FormWindow::FormWindow(const WindowSpec& spec, Application& app, ProgramSettings* settings)
-    : form_(spec.form), app_(app)
+FormWindow::FormWindow(const WindowSpec& given, Application& app, ProgramSettings* settings)
+    : form_(given.form), app_(app)
 {
+    const bool calculator = controlsInPrintArea(given);
+    const WindowSpec spec = laidOut(given);
+    linesBelow_ = calculator && !controlsInPrintArea(spec) && spec.printArea.top > 0;
     const QString title = QString::fromStdString(spec.title.empty() ? formName(spec.form) : spec.title);
     setWindowTitle(title);
     setAccessibleName(title);
@@ -57,7 +84,7 @@ FormWindow::FormWindow(const WindowSpec& spec, Application& app, ProgramSettings
     page_->setObjectName(QStringLiteral("page"));
     natural_ = QSize(px(spec.widthTwips), px(spec.heightTwips));
     page_->resize(natural_);
-    auto* view = new QScrollArea(this);
+    auto* view = view_ = new QScrollArea(this);
     view->setObjectName(QStringLiteral("view"));
     view->setFrameShape(QFrame::NoFrame);
     view->setWidgetResizable(true);
@@ -66,12 +93,18 @@ FormWindow::FormWindow(const WindowSpec& spec, Application& app, ProgramSettings
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view);
-    if (settings) addOptionsMenu(*settings);
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("menuBar"));
+    buildMenus(menuBar_, *this, spec.form != kMainForm, settings);
+    layout->setMenuBar(menuBar_);
 
-    area_ = new PrintArea(page_, [this](const std::optional<LineSelection>& selection) {
-        const Window* held = app_.windows().find(form_);
-        return held ? held->output().copiedRows(selection) : std::vector<std::vector<std::string>>{};
-    });
+    area_ = new PrintArea(
+        page_,
+        [this](const std::optional<LineSelection>& selection) {
+            const Window* held = app_.windows().find(form_);
+            return held ? held->output().copiedRows(selection) : std::vector<std::vector<std::string>>{};
+        },
+        calculator);
     const Rect printArea = spec.printArea.width > 0 ? spec.printArea : Rect{0, 0, spec.widthTwips, spec.heightTwips};
     printRect_ = toPixels(printArea);
     area_->setGeometry(printRect_);
@@ -89,7 +122,9 @@ FormWindow::FormWindow(const WindowSpec& spec, Application& app, ProgramSettings
         w->setGeometry(toPixels(c.rect));
         if (w->x() >= printRect_.right()) rightOfPrint_.emplace_back(w, w->pos());
         w->setObjectName(QString::fromStdString(controlName(c)));
+        if (auto* button = qobject_cast<QPushButton*>(w)) button->installEventFilter(this);
         if (w->focusPolicy() != Qt::NoFocus) chain(w);
+        if (c.browses) addBrowseButton(static_cast<KeyBox*>(w));
         if (c.buddy) buddies.emplace_back(&c, static_cast<QLabel*>(w));
     }
     if (spec.hintArea.width > 0) {
@@ -129,32 +164,46 @@ FormWindow::FormWindow(const WindowSpec& spec, Application& app, ProgramSettings
             it->second->setAccessibleName(QString::fromStdString(c->caption));
         }
     }
+    // Escape leaves a calculator as its 退出 does.
+    if (calculator) {
+        auto* leave = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        leave->setContext(Qt::WindowShortcut);
+        QObject::connect(leave, &QShortcut::activated, this, [this] { app_.close(form_); });
+    }
     fitToScreen();
 }
 
-// 选项 > 金额四舍五入到分: checked while derived money is rounded to the fen.
-// The choice takes effect at the next press of 确定 and is kept at once.
-void FormWindow::addOptionsMenu(ProgramSettings& settings)
+// A button right of the key box that opens the subject menu, for the mouse;
+// the keyboard has the Down arrow.
+void FormWindow::addBrowseButton(KeyBox* keys)
 {
-    auto* bar = menuBar_ = new QMenuBar(this);
-    bar->setObjectName(QStringLiteral("menuBar"));
-    QMenu* options = bar->addMenu(fromCore(ui_texts::kOptionsMenu) + QStringLiteral("(&O)"));
-    QAction* toFen = options->addAction(fromCore(ui_texts::kAmountsToFen));
-    toFen->setObjectName(QStringLiteral("amountsToFen"));
-    toFen->setCheckable(true);
-    toFen->setChecked(app_.amounts() == calc::Amounts::Fen);
-    toFen->setShortcut(QKeySequence(fromCore(ui_texts::kAmountsToFenShortcut)));
-    toFen->setShortcutContext(Qt::WindowShortcut);
-    addAction(toFen);  // the shortcut works with the menu closed
-    QObject::connect(toFen, &QAction::toggled, this, [this, &settings](bool on) {
-        const calc::Amounts amounts = on ? calc::Amounts::Fen : calc::Amounts::Exact;
-        app_.setAmounts(amounts);
-        settings.setAmounts(amounts);
+    auto* button = new QToolButton(page_);
+    button->setObjectName(QStringLiteral("browseButton"));
+    button->setArrowType(Qt::DownArrow);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setToolTip(fromCore(ui_texts::kBrowse));
+    button->setAccessibleName(fromCore(ui_texts::kBrowse));
+    const QRect box = keys->geometry();
+    button->setGeometry(box.right() + 3, box.top(), box.height(), box.height());
+    if (button->x() >= printRect_.right()) rightOfPrint_.emplace_back(button, button->pos());
+    QObject::connect(button, &QToolButton::clicked, keys, [keys] {
+        keys->setFocus(Qt::OtherFocusReason);
+        keys->browse();
     });
-    layout()->setMenuBar(bar);
 }
 
-void FormWindow::printLine(int /*row*/, const QString& text) { area_->addLine(text); }
+void FormWindow::printLine(int row)
+{
+    const Window* held = app_.windows().find(form_);
+    if (!held) return;
+    const OutputSurface& output = held->output();
+    area_->addLine(output.shownLine(static_cast<size_t>(row)), output.startsPress(static_cast<size_t>(row)));
+    // Lines below the fields come into view as they are printed.
+    if (linesBelow_) {
+        const QRect at = area_->geometry();
+        view_->ensureVisible(at.center().x(), at.center().y(), 0, (at.height() + 3) / 2);
+    }
+}
 void FormWindow::clearOutput() { area_->clearLines(); }
 
 void FormWindow::showHint(const KeyHint& hint)
@@ -202,15 +251,50 @@ void FormWindow::restore(const WindowContent& content)
             markField(number);
         }
     }
-    for (size_t row = 0; row < content.lines.size(); ++row)
-        printLine(static_cast<int>(row), QString::fromStdString(content.lines[row]));
+    for (size_t row = 0; row < content.lines.size(); ++row) printLine(static_cast<int>(row));
 }
+
+void FormWindow::makeVouchers()
+{
+    std::vector<calc::Voucher> vouchers = app_.vouchers(form_);
+    if (vouchers.empty()) {
+        QMessageBox::information(this, fromCore(ui_texts::kMakeVouchers), fromCore(ui_texts::kNoVouchers));
+        return;
+    }
+    if (vouchers_) vouchers_->close();
+    vouchers_ = new VoucherView(std::move(vouchers), windowTitle(), this);
+    vouchers_->setAttribute(Qt::WA_DeleteOnClose);
+    vouchers_->show();
+}
+
+VoucherView* FormWindow::voucherView() const { return vouchers_.data(); }
+
+void FormWindow::undoClear() { app_.undoClear(form_); }
+bool FormWindow::canUndoClear() const { return app_.canUndoClear(form_); }
+
+void FormWindow::askClearAll()
+{
+    const auto answer =
+        QMessageBox::question(this, fromCore(ui_texts::kClearAll), fromCore(ui_texts::kClearAllQuestion),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer == QMessageBox::Yes) app_.clearAll();
+}
+
+void FormWindow::copyAsTable() { area_->copyAsTable(); }
 
 void FormWindow::closeEvent(QCloseEvent* event)
 {
-    // The close box is this window's 退出; the Application decides.
+    // The close box is this window's 退出; the Application decides. The
+    // second click of a double click on the close box of the window this
+    // one replaced is not meant for it.
     event->ignore();
+    if (event->spontaneous() && shown_.isValid() && shown_.elapsed() < QApplication::doubleClickInterval()) return;
     app_.close(form_);
+}
+void FormWindow::showEvent(QShowEvent* event)
+{
+    shown_.start();
+    QWidget::showEvent(event);
 }
 void FormWindow::changeEvent(QEvent* event)
 {
@@ -219,6 +303,18 @@ void FormWindow::changeEvent(QEvent* event)
 }
 bool FormWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // A double click on a button acts once: its second press presses
+    // neither that button again nor one of a window that the first opened.
+    if (qobject_cast<QPushButton*>(watched)) {
+        if (event->type() == QEvent::MouseButtonDblClick) return true;
+        if (event->type() == QEvent::MouseButtonPress) {
+            const quint64 at = static_cast<QMouseEvent*>(event)->timestamp();
+            const quint64 interval = static_cast<quint64>(QApplication::doubleClickInterval());
+            const bool second = lastButtonPress_ && at >= *lastButtonPress_ && at - *lastButtonPress_ < interval;
+            lastButtonPress_ = at;
+            if (second) return true;
+        }
+    }
     // A press outside the completer's list closes it; on a button of this
     // window it also presses the button, so one click always acts.
     if (event->type() == QEvent::MouseButtonPress && popup_ && watched == popup_) {
@@ -373,16 +469,19 @@ void FormWindow::addCompleter(QLineEdit* edit, int number)
     completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer->setMaxVisibleItems(static_cast<int>(lookup::kVisibleCompletions));  // it scrolls to the rest
     edit->setCompleter(completer);
-    // Watched after the completer's own filter is in place, so first.
-    popup_ = completer->popup();
-    popup_->installEventFilter(this);
     QObject::connect(edit, &QLineEdit::textEdited, edit, [this, number, model, completer](const QString& text) {
         QStringList keys;
         for (const std::string& key : app_.completions(form_, number, text.toStdString()))
             keys << QString::fromStdString(key);
         model->setStringList(keys);
+        // The list is made when it is first wanted, not with the window.
+        // Watched after the completer's own filter is in place, so first.
+        if (!popup_ && !keys.isEmpty()) {
+            popup_ = completer->popup();
+            popup_->installEventFilter(this);
+        }
         if (keys.isEmpty()) {
-            completer->popup()->hide();
+            if (popup_) popup_->hide();
         } else {
             completer->complete();
             // Nothing is highlighted, nor looks it, until the arrows move

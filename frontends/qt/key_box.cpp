@@ -1,7 +1,9 @@
 #include "qt/key_box.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -36,12 +38,17 @@ void KeyBox::browse()
 {
     QMenu* menu = subjectMenu();
     menu->popup(mapToGlobal(QPoint(0, height())));
-    if (!menu->actions().isEmpty()) menu->setActiveAction(menu->actions().first());
+    // The first subject highlighted as the keyboard highlights it, its keys
+    // not open: the next Down moves to the next subject, Right opens it.
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(menu, &down);
 }
 
 void KeyBox::keyPressEvent(QKeyEvent* event)
 {
-    const bool completing = completer() && completer()->popup()->isVisible();
+    // The completer's list, once made, is the active popup while it shows.
+    const bool completing =
+        completer() && QApplication::activePopupWidget() && QApplication::activePopupWidget() == completer()->popup();
     if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier && downBrowses_(completing)) {
         browse();
         return;
@@ -73,10 +80,11 @@ QMenu* KeyBox::subjectMenu()
         QMenu* keys = subjects_->addMenu(menuText(subject.name));
         for (const lookup::BrowseItem& item : subject.items) {
             const QString text = fromCore(item.keys.front());
-            QObject::connect(keys->addAction(menuText(item.label)), &QAction::triggered, this, [this, text] {
-                setText(text);
-                setFocus(Qt::PopupFocusReason);
-            });
+            QObject::connect(keys->addAction(menuText(lookup::menuLabel(item))), &QAction::triggered, this,
+                             [this, text] {
+                                 setText(text);
+                                 setFocus(Qt::PopupFocusReason);
+                             });
         }
     }
     return subjects_;

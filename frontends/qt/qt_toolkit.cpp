@@ -2,12 +2,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include "qt/core_text.h"
 #include "qt/form_window.h"
+#include "window/placement.h"
 #include "window/ui_texts.h"
 
 namespace bk {
@@ -69,6 +72,45 @@ QWidget* QtToolkit::window(FormId form) const
     return drawn == windows_.end() ? nullptr : drawn->second;
 }
 
+namespace {
+
+Rect toRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+QPoint topLeft(const Rect& r) { return {r.left, r.top}; }
+
+// The room for windows on the screen at `at`, or on the main screen.
+Rect roomAt(const QPoint& at)
+{
+    const QScreen* screen = QGuiApplication::screenAt(at);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? toRect(screen->availableGeometry()) : Rect{0, 0, 1 << 20, 1 << 20};
+}
+
+}  // namespace
+
+// Where a window appears: the main window where it stood last (also in an
+// earlier run), a calculator beside the window in front or, opened in place
+// of a window just left, cascaded from where that stood; wholly on the
+// screen either way.
+void QtToolkit::place(FormId form, FormWindow* w)
+{
+    // The frame a window system adds, as the last window shown had it.
+    const QSize size = w->size() + frame_;
+    const Rect sized{0, 0, size.width(), size.height()};
+    if (form == kMainForm) {
+        if (const auto at = settings_.mainWindowPosition())
+            w->move(topLeft(keptOnScreen({at->x(), at->y(), size.width(), size.height()}, roomAt(*at))));
+        return;
+    }
+    for (FormId front : app_.windows().visibleFrontFirst()) {
+        FormWindow* opener = front == form ? nullptr : windows_[front];
+        if (!opener || !opener->isVisible()) continue;
+        const QRect beside = opener->frameGeometry();
+        w->move(topLeft(placedBeside(toRect(beside), sized, roomAt(beside.center()))));
+        return;
+    }
+    if (lastLeft_.isValid()) w->move(topLeft(cascadedFrom(toRect(lastLeft_), sized, roomAt(lastLeft_.center()))));
+}
+
 FormId QtToolkit::formOf(const QWidget* widget) const
 {
     const QWidget* top = widget ? widget->window() : nullptr;
@@ -83,15 +125,21 @@ void QtToolkit::showWindow(FormId form)
 {
     FormWindow* w = windows_[form];
     if (!w) return;
+    if (!w->isVisible()) place(form, w);  // a window on screen stays where it is
     enterGuard_->shown(form);
     w->show();
+    if (w->frameGeometry().size() != w->size()) frame_ = w->frameGeometry().size() - w->size();
     w->raise();
     w->activateWindow();
 }
 
 void QtToolkit::hideWindow(FormId form)
 {
-    if (FormWindow* w = windows_[form]) w->hide();
+    FormWindow* w = windows_[form];
+    if (!w || !w->isVisible()) return;
+    lastLeft_ = w->frameGeometry();
+    if (form == kMainForm) settings_.setMainWindowPosition(w->pos());
+    w->hide();
 }
 
 // The title also names the window for a screen reader.
@@ -104,9 +152,9 @@ void QtToolkit::setTitle(FormId form, const std::string& title)
 }
 
 // A window without a drawing shows its lines when it is drawn again.
-void QtToolkit::printLine(FormId form, int row, const std::string& text)
+void QtToolkit::printLine(FormId form, int row, const std::string& /*text*/)
 {
-    if (FormWindow* w = windows_[form]) w->printLine(row, QString::fromStdString(text));
+    if (FormWindow* w = windows_[form]) w->printLine(row);
 }
 
 void QtToolkit::clearOutput(FormId form)
@@ -128,6 +176,7 @@ void QtToolkit::showFault(FormId form, int /*code*/, const std::string& message)
 
 void QtToolkit::quit()
 {
+    if (FormWindow* main = windows_[kMainForm]; main && main->isVisible()) settings_.setMainWindowPosition(main->pos());
     for (const auto& [form, w] : windows_)
         if (w) w->hide();
     QCoreApplication::quit();

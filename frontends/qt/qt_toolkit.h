@@ -75,9 +75,14 @@ public:
 
 private:
     void reportSettingsSetAside();
+    void place(FormId form, FormWindow* w);
 
     ProgramSettings settings_;
     bool setAsideReported_ = false;
+    QRect lastLeft_;  // the frame of the window hidden last
+    // What the window system adds around a window, as seen on the last one
+    // shown; until then a guess.
+    QSize frame_{16, 48};
     std::map<FormId, FormWindow*> windows_;    // the windows drawn (or none), by form
     std::vector<QPointer<FormWindow>> letGo_;  // destroyed, to be deleted
     std::unique_ptr<EnterGuard> enterGuard_;

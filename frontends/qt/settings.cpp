@@ -13,6 +13,7 @@ namespace bk {
 namespace {
 
 const QString kAmountsKey = QStringLiteral("amounts");
+const QString kPositionKey = QStringLiteral("mainWindow/position");
 
 // Whether Qt can read the file as settings: readable text in UTF-8 that its
 // INI reader takes without a format error.
@@ -39,8 +40,8 @@ ProgramSettings::ProgramSettings(QString file) : file_(std::move(file))
 {
     if (!QFileInfo::exists(file_)) return;
     if (!readable(file_)) {
-        const QString aside =
-            file_ + QStringLiteral(".unreadable-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        const QString aside = file_ + QStringLiteral(".unreadable-") +
+                              QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
         if (QFile::rename(file_, aside))
             setAside_ = aside;
         else
@@ -49,6 +50,18 @@ ProgramSettings::ProgramSettings(QString file) : file_(std::move(file))
     }
     QSettings s(file_, QSettings::IniFormat);
     if (s.value(kAmountsKey).toString() == QStringLiteral("exact")) amounts_ = calc::Amounts::Exact;
+    if (const QVariant at = s.value(kPositionKey); at.typeId() == QMetaType::QPoint) mainWindowPosition_ = at.toPoint();
+}
+
+void ProgramSettings::setMainWindowPosition(QPoint at)
+{
+    if (mainWindowPosition_ == at) return;
+    mainWindowPosition_ = at;
+    if (!writable_) return;
+    QDir().mkpath(QFileInfo(file_).absolutePath());
+    QSettings s(file_, QSettings::IniFormat);
+    s.setValue(kPositionKey, at);
+    s.sync();
 }
 
 void ProgramSettings::setAmounts(calc::Amounts amounts)

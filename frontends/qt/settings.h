@@ -1,5 +1,5 @@
-// The user's choices kept between runs: today whether derived money is
-// rounded to the fen. They live in an INI file in the user's configuration
+// The user's choices kept between runs: whether derived money is rounded to
+// the fen, and where the main window stood. They live in an INI file in the user's configuration
 // folder, which Qt writes through a temporary file and a rename, so a run
 // stopped while writing leaves the old file whole.
 //
@@ -9,7 +9,9 @@
 // are not saved.
 #pragma once
 
+#include <QPoint>
 #include <QString>
+#include <optional>
 
 #include "calc/calculator.h"
 
@@ -29,11 +31,17 @@ public:
     // Remembers the choice (written at once).
     void setAmounts(calc::Amounts amounts);
 
+    // The top left of the main window's frame when it was last left.
+    std::optional<QPoint> mainWindowPosition() const { return mainWindowPosition_; }
+    // Remembers it (written at once when it changed).
+    void setMainWindowPosition(QPoint at);
+
 private:
     QString file_;
     QString setAside_;
     bool writable_ = true;
     calc::Amounts amounts_ = calc::Amounts::Fen;
+    std::optional<QPoint> mainWindowPosition_;
 };
 
 }  // namespace bk

@@ -12,8 +12,10 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--check") == 0) {
             options.check = true;
+        } else if (std::strcmp(argv[i], "--session") == 0 && i + 1 < argc && argv[i + 1][0] != '\0') {
+            options.session = argv[++i];
         } else {
-            std::cerr << "usage: bookkeeper-replay [--check] < SCRIPT\n";
+            std::cerr << "usage: bookkeeper-replay [--check] [--session FILE] < SCRIPT\n";
             return 2;
         }
     }

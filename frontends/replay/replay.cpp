@@ -72,7 +72,33 @@ std::optional<Target> parseTarget(std::string_view s)
 
 class Session {
 public:
-    explicit Session(std::ostream& log) : log_(log), toolkit_(log), check_(toolkit_), app_(check_) { app_.start(); }
+    // With a session file, the work it holds is put back before the start;
+    // a file that cannot be read is set aside and reported on `errors`.
+    Session(std::ostream& log, std::ostream& errors, std::string file)
+        : log_(log), toolkit_(log), check_(toolkit_), app_(check_), file_(std::move(file))
+    {
+        if (!file_.empty()) {
+            const SessionLoad load = loadSessionFile(file_);
+            if (load.work) {
+                app_.restoreWork(*load.work);
+                check_.restored(app_);
+            }
+            if (load.unreadable) {
+                errors << "bookkeeper-replay: session " << file_ << " cannot be read; ";
+                if (load.setAsideAs.empty()) {
+                    errors << "it stays where it is and this run is not saved\n";
+                    file_.clear();  // never written over unread
+                } else {
+                    errors << "set aside as " << load.setAsideAs << '\n';
+                }
+            }
+        }
+        app_.start();
+    }
+
+    // Saves the work to the session file, if there is one; false when it
+    // could not be written.
+    bool save() const { return file_.empty() || saveSessionFile(file_, app_.work()); }
 
     bool ended() const { return app_.ended(); }
     // What the session so far broke of the program's promises to its user.
@@ -136,11 +162,42 @@ public:
             return true;
         }
         if (verb == "expect") return expect(rest);
+        if (verb == "daxie") {
+            // AMOUNT is an amount as a field takes it, wholly a number.
+            std::optional<Num> amount;
+            try {
+                const FieldNumber field = readField(rest);
+                if (field.found && field.whole) amount = field.value;
+            } catch (const ArithmeticFault&) {
+                // beyond every amount
+            }
+            if (!amount) return false;
+            log_ << "> " << line << '\n';
+            const std::string capital = calc::voucherCapital(*amount);
+            log_ << "daxie [" << rest << "] [" << capital << "]\n";
+            return true;
+        }
+        if (verb == "new" && space == std::string_view::npos) {
+            log_ << "> " << line << '\n';
+            check_.clearedAll();
+            app_.clearAll();
+            return true;
+        }
         auto t = parseTarget(rest);
         if (!t || rest.find(' ') != std::string_view::npos) return false;
         if (verb == "click" && t->hasControl && t->kind != ControlKind::TextBox) {
             log_ << "> " << line << '\n';
             report(app_.click(t->form, t->kind, t->number));
+            return true;
+        }
+        if (verb == "undo" && !t->hasControl) {
+            log_ << "> " << line << '\n';
+            report(app_.undoClear(t->form));
+            return true;
+        }
+        if (verb == "vouchers" && !t->hasControl) {
+            log_ << "> " << line << '\n';
+            writeVouchers(t->form);
             return true;
         }
         if (verb == "close" && !t->hasControl) {
@@ -266,6 +323,25 @@ private:
         }
     }
 
+    // The entries of the window's last press as the voucher view shows
+    // them: a voucher line with its totals, its lines, and the difference
+    // of an entry that does not balance.
+    void writeVouchers(FormId form)
+    {
+        const std::string name = formName(form);
+        const std::vector<calc::Voucher> vouchers = app_.vouchers(form);
+        for (size_t k = 0; k < vouchers.size(); ++k) {
+            const calc::Voucher& v = vouchers[k];
+            log_ << "voucher " << name << ' ' << k + 1 << " [" << v.summary << "] " << calc::bareNumber(v.debits) << ' '
+                 << calc::bareNumber(v.credits) << " [" << calc::voucherCapital(v.debits) << "]\n";
+            for (const calc::EntryLine& l : v.lines)
+                log_ << "line " << name << ' ' << k + 1 << (l.debit ? " 借 [" : " 贷 [") << l.account << "] "
+                     << l.amountText << '\n';
+            if (!v.balanced())
+                log_ << "unbalanced " << name << ' ' << k + 1 << ' ' << calc::bareNumber(v.difference()) << '\n';
+        }
+    }
+
     // Logs a refusal; true if the action was refused.
     bool report(const std::optional<std::string>& refusal)
     {
@@ -277,6 +353,7 @@ private:
     RecordingToolkit toolkit_;
     SessionCheck check_;
     Application app_;
+    std::string file_;
     std::optional<std::string> unmet_;
 };
 
@@ -284,7 +361,7 @@ private:
 
 int runReplay(std::istream& script, std::ostream& log, std::ostream& errors, ReplayOptions options)
 {
-    Session session(log);
+    Session session(log, errors, options.session);
     bool unmet = false;
     std::string line;
     for (long number = 1; !session.ended() && std::getline(script, line); ++number) {
@@ -294,6 +371,11 @@ int runReplay(std::istream& script, std::ostream& log, std::ostream& errors, Rep
             log.flush();
             errors << "bookkeeper-replay: line " << number << ": cannot read \"" << line << "\"\n";
             return 2;
+        }
+        if (!session.save()) {
+            log.flush();
+            errors << "bookkeeper-replay: line " << number << ": the session file " << options.session
+                   << " could not be written\n";
         }
         if (auto miss = session.takeUnmet()) {
             log.flush();

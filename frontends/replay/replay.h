@@ -3,6 +3,7 @@
 
 #include <istream>
 #include <ostream>
+#include <string>
 
 namespace bk {
 
@@ -10,6 +11,10 @@ struct ReplayOptions {
     // After each command, check what the program owes its user: a visible
     // window until the end, every printed line kept, every typed text kept.
     bool check = false;
+    // A session file: the windows' work is restored from it at start (when
+    // it exists) and saved to it after every command, as the desktop
+    // program keeps its work. Empty: none.
+    std::string session = {};
 };
 
 // Reads the script from `script`, writes the event log to `log` and any

@@ -91,6 +91,16 @@ void SessionCheck::typed(FormId form, int textNumber, std::string text)
     typed_[{form, textNumber}] = std::move(text);
 }
 
+void SessionCheck::restored(const Application& app)
+{
+    for (FormId form = kMainForm; form <= Application::lastWindow(); ++form) {
+        const Window* w = app.windows().find(form);
+        if (!w) continue;
+        printed_.at(slot(form)) = w->output().lines();
+        for (const auto& [number, text] : w->texts()) typed_[{form, number}] = text;
+    }
+}
+
 std::optional<std::string> SessionCheck::verify(const Application& app) const
 {
     if (broken_) return broken_;

@@ -41,6 +41,13 @@ public:
     // The user typed `text` into TextN of the window, and the program took it.
     void typed(FormId form, int textNumber, std::string text);
 
+    // The program put back the work of an earlier run: the windows hold
+    // those lines and texts from the start.
+    void restored(const Application& app);
+
+    // 新建（清除全部）: nothing typed is kept.
+    void clearedAll() { typed_.clear(); }
+
     // What the program broke, if anything, as one line of text.
     std::optional<std::string> verify(const Application& app) const;
 

@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include <algorithm>
+#include <map>
 
 #include "app/navigation.h"
 #include "calc/calculator.h"
@@ -137,6 +138,7 @@ std::optional<std::string> Application::click(FormId form, ControlKind kind, int
             pressMain(static_cast<MainButton>(number));
         else
             pressCalculator(form, static_cast<calc::CalcButton>(number));
+        noteChange();
     } else if (kind == ControlKind::Label) {
         // A caption that links opens the window its layout names.
         const ControlSpec* label = windows_.get(form).control(ControlKind::Label, number);
@@ -154,7 +156,77 @@ std::optional<std::string> Application::setText(FormId form, int textNumber, std
     windows_.get(form).setText(textNumber, std::move(text));
     // A hint is about the key that was looked up; a new key makes it stale.
     if (form == kMainForm) showHint({});
+    noteChange();
     return std::nullopt;
+}
+
+std::optional<std::string> Application::undoClear(FormId form)
+{
+    if (ended_) return "the program has ended";
+    Window* w = windows_.find(form);
+    if (!w || !w->visible()) return formName(form) + " is not visible";
+    if (w->output().undoClear()) noteChange();
+    return std::nullopt;
+}
+
+bool Application::canUndoClear(FormId form) const
+{
+    const Window* w = windows_.find(form);
+    return !ended_ && w && w->visible() && w->output().canUndoClear();
+}
+
+void Application::clearAll()
+{
+    if (ended_) return;
+    const std::vector<FormId> visible = windows_.visibleFrontFirst();
+    for (FormId form : visible) windows_.hide(form);
+    while (!notes_.empty()) showNote(notes_.begin()->first, {});
+    for (FormId form = kMainForm; form <= lastWindow(); ++form) {
+        Window* w = windows_.find(form);
+        if (!w) continue;
+        for (const auto& [number, text] : std::map<int, std::string>(w->texts())) w->setText(number, {});
+        w->output().clear();
+        w->output().restore({});  // nothing is put aside for 撤销清除 either
+    }
+    showHint({});
+    windows_.show(kMainForm);
+    noteChange();
+}
+
+std::vector<calc::Voucher> Application::vouchers(FormId form) const
+{
+    const Window* w = windows_.find(form);
+    if (!w) return {};
+    const OutputSurface& out = w->output();
+    const size_t start = out.pressStart();
+    std::string about = windowTitle(form);
+    if (const size_t dash = about.find(" — "); dash != std::string::npos) about.resize(dash);
+    return calc::readVouchers(out.tableRows(start, out.lines().size() - start), about);
+}
+
+SessionWork Application::work() const
+{
+    SessionWork work;
+    for (FormId form = kMainForm; form <= lastWindow(); ++form) {
+        const Window* w = windows_.find(form);
+        if (!w) continue;
+        WindowWork held{form, {}, w->output().held()};
+        for (const auto& [number, text] : w->texts())
+            if (!text.empty()) held.texts.emplace(number, text);
+        if (!held.texts.empty() || !held.printed.lines.empty()) work.windows.push_back(std::move(held));
+    }
+    return work;
+}
+
+void Application::restoreWork(const SessionWork& work)
+{
+    for (const WindowWork& held : work.windows) {
+        if (held.form < kMainForm || held.form > lastWindow()) continue;
+        Window& w = windows_.get(held.form);
+        for (const auto& [number, text] : held.texts)
+            if (w.control(ControlKind::TextBox, number)) w.setText(number, text);
+        w.output().restore(held.printed);
+    }
 }
 
 void Application::showHint(const KeyHint& hint)
@@ -241,6 +313,7 @@ void Application::pressMain(MainButton button)
         }
         showHint({});
         MainWindowEffects effects(windows_, key);
+        windows_.get(kMainForm).output().beginPress();
         table.lookup(key, effects);
         break;
     }
@@ -255,6 +328,7 @@ void Application::pressCalculator(FormId form, calc::CalcButton button)
     switch (button) {
     case calc::CalcButton::Compute: {
         const calc::CalculatorDef& def = calc::calculatorDef(form);
+        w.output().beginPress();
         calc::Calc calc(w.texts(), w.output(), amounts_, &def);
         try {
             def.compute(calc);

@@ -4,15 +4,18 @@
 // and passes the user's actions in.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/session.h"
 #include "app/window_registry.h"
 #include "calc/calculator.h"
 #include "calc/groups.h"
+#include "calc/vouchers.h"
 #include "lookup/subjects.h"
 #include "window/toolkit.h"
 
@@ -54,6 +57,30 @@ public:
     // the list open it moves in the list).
     bool downOpensBrowse(FormId form, int textNumber, bool completionsOpen) const;
 
+    // 撤销清除: prints again the lines that 取消 (or the empty key on the
+    // main window) erased, until the window's next press or print. Refused
+    // like a click when the window is not visible; nothing happens when
+    // there is nothing to bring back.
+    std::optional<std::string> undoClear(FormId form);
+    bool canUndoClear(FormId form) const;
+    // 新建（清除全部）: every window's texts and lines are cleared, every
+    // window closed, and the main window shown as at start-up.
+    void clearAll();
+
+    // The journal entries of the window's last press of 确定, as vouchers:
+    // each under its heading, or under what the window is about (its key).
+    std::vector<calc::Voucher> vouchers(FormId form) const;
+
+    // What the windows hold, to keep across runs.
+    SessionWork work() const;
+    // Puts back what the windows held, before start(): texts of text boxes
+    // the windows have and their printed lines. Windows that do not exist
+    // are passed over.
+    void restoreWork(const SessionWork& work);
+    // Called after each change to what the windows hold (a text typed, a
+    // press, a clear), so that a front end can save the work.
+    void onChange(std::function<void()> listener) { changed_ = std::move(listener); }
+
     // A note for a calculator's text box whose text is not wholly a number
     // ("只读取了 12"), or nothing: the text box is marked and the note shown.
     std::optional<std::string> fieldNote(FormId form, int textNumber) const;
@@ -90,8 +117,13 @@ private:
     // A calculator's note in its hint area (why a press printed nothing);
     // an empty note takes a shown one away.
     void showNote(FormId form, const KeyHint& note);
+    void noteChange()
+    {
+        if (changed_) changed_();
+    }
 
     Toolkit& toolkit_;
+    std::function<void()> changed_;
     WindowRegistry windows_;
     bool ended_ = false;
     bool hintShown_ = false;

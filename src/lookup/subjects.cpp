@@ -46,7 +46,10 @@ std::vector<BrowseItem> mergedItems(const std::vector<std::string_view>& keys)
         std::string effect = effectOf(key);
         auto same = std::find(effects.begin(), effects.end(), effect);
         if (same == effects.end()) {
-            items.push_back({{}, {key}});
+            bool opens = false;
+            for (const LookupRule* rule : LookupTable::instance().match(key))
+                for (const RuleAction& a : rule->actions) opens |= a.kind == RuleAction::Kind::OpenWindow;
+            items.push_back({{}, {key}, opens});
             effects.push_back(std::move(effect));
         } else {
             items[static_cast<size_t>(same - effects.begin())].keys.push_back(key);
@@ -68,6 +71,8 @@ std::vector<BrowseItem> mergedItems(const std::vector<std::string_view>& keys)
 }
 
 }  // namespace
+
+std::string menuLabel(const BrowseItem& item) { return item.opensWindow ? item.label + "…" : item.label; }
 
 const std::vector<Subject>& browseSubjects()
 {

@@ -39,7 +39,12 @@ enum SubjectId {
 struct BrowseItem {
     std::string label;
     std::vector<std::string_view> keys;  // the key chosen first, then the others in table order
+    bool opensWindow = false;            // its keys open a calculator window
 };
+
+// What the menu shows for an item: its label, and after it "…" where the
+// key opens a calculator, as a menu marks an entry that opens a window.
+std::string menuLabel(const BrowseItem& item);
 
 struct Subject {
     std::string_view name;

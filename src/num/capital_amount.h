@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "num/arith.h"
 
@@ -36,5 +37,8 @@ inline constexpr long long kCapitalAmountMaxFen = 99999999999999LL;
 // Examples: 1409.50 壹仟肆佰零玖元伍角整, 107000.53 壹拾万柒仟元零伍角叁分,
 // 0.05 伍分, 1010.5 壹仟零壹拾元零伍角整.
 std::optional<std::string> capitalAmount(const Num& yuan);
+
+// What stands in place of the capital form of an amount out of its range.
+inline constexpr std::string_view kCapitalOutOfRange = "金额超出范围：最大为999999999999.99";
 
 }  // namespace bk

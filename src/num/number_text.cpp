@@ -65,6 +65,28 @@ std::string plainNumber(const Num& v)
     return text;
 }
 
+std::string shownAmount(std::string_view printed)
+{
+    const size_t from = printed.find_first_not_of(' ');
+    if (from == std::string_view::npos) return {};
+    std::string_view text = printed.substr(from, printed.find_last_not_of(' ') + 1 - from);
+    if (text.find('E') != std::string_view::npos) return std::string(text);
+    std::string shown;
+    if (text.front() == '-') {
+        shown = "-";
+        text.remove_prefix(1);
+    }
+    const size_t point = std::min(text.find('.'), text.size());
+    const std::string_view whole = text.substr(0, point);
+    if (whole.empty()) shown += '0';
+    for (size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0) shown += ',';
+        shown += whole[i];
+    }
+    shown += text.substr(point);
+    return shown;
+}
+
 // ---------------------------------------------------------------------------
 // readNumber
 

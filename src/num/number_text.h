@@ -25,6 +25,14 @@ std::string formatNumber(const Num& v);
 // a leading point ("13", "0.5", "-0.25").
 std::string plainNumber(const Num& v);
 
+// An amount as the desktop shows it in the column of a print area, from the
+// text formatNumber printed: no sign position and no trailing space, a "-"
+// below zero, a 0 before a leading point and the whole part grouped by
+// thousands with ",": " 1480705.11 " is "1,480,705.11", "-.0221 " is
+// "-0.0221", " 0 " is "0". Exponent forms stay as printed ("1.5E-07");
+// a blank text (a value never assigned) is "".
+std::string shownAmount(std::string_view printed);
+
 // The number at the start of an input field's text, exactly as typed; 0 when
 // there is none.
 //   - Spaces, tabs, line feeds and the full-width space are ignored anywhere,

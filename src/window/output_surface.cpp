@@ -8,6 +8,8 @@ namespace bk {
 
 void OutputSurface::print(std::string line, std::optional<size_t> amountAt)
 {
+    undone_ = {};
+    if (lines_.size() == pressStart_ && pressStart_ > 0) pressStarts_.push_back(pressStart_);
     lines_.push_back(std::move(line));
     amountAt_.push_back(amountAt);
     toolkit_.printLine(form_, printRow() - 1, lines_.back());
@@ -30,9 +32,53 @@ void OutputSurface::printVariant(std::string_view caption, const Var& value)
 
 void OutputSurface::clear()
 {
+    // Clearing an empty area keeps what an earlier clear put aside.
+    if (!lines_.empty()) undone_ = {std::move(lines_), std::move(amountAt_), pressStart_};
     lines_.clear();
     amountAt_.clear();
+    pressStart_ = 0;
+    pressStarts_.clear();
     toolkit_.clearOutput(form_);
+}
+
+bool OutputSurface::undoClear()
+{
+    if (!canUndoClear()) return false;
+    Held back = std::move(undone_);
+    for (size_t i = 0; i < back.lines.size(); ++i) print(std::move(back.lines[i]), back.amountAt[i]);
+    pressStart_ = back.pressStart;
+    return true;
+}
+
+void OutputSurface::beginPress()
+{
+    undone_ = {};
+    pressStart_ = lines_.size();
+}
+
+void OutputSurface::restore(Held held)
+{
+    held.amountAt.resize(held.lines.size());
+    for (size_t i = 0; i < held.lines.size(); ++i)
+        if (held.amountAt[i] && *held.amountAt[i] > held.lines[i].size()) held.amountAt[i].reset();
+    lines_ = std::move(held.lines);
+    amountAt_ = std::move(held.amountAt);
+    pressStart_ = held.pressStart <= lines_.size() ? held.pressStart : 0;
+    pressStarts_.clear();
+    undone_ = {};
+}
+
+bool OutputSurface::startsPress(size_t row) const
+{
+    return std::binary_search(pressStarts_.begin(), pressStarts_.end(), row);
+}
+
+ShownLine OutputSurface::shownLine(size_t row) const
+{
+    if (row >= lines_.size()) return {};
+    const std::string& line = lines_[row];
+    if (!amountAt_[row]) return {line, std::nullopt};
+    return {line.substr(0, *amountAt_[row]), shownAmount(std::string_view(line).substr(*amountAt_[row]))};
 }
 
 std::vector<std::vector<std::string>> OutputSurface::tableRows(size_t first, size_t count) const
@@ -108,6 +154,29 @@ std::string tableHtml(const std::vector<std::vector<std::string>>& rows)
     }
     html += "</table>";
     return html;
+}
+
+std::string csvText(const std::vector<std::vector<std::string>>& rows)
+{
+    std::string csv = "\xEF\xBB\xBF";
+    for (const auto& row : rows) {
+        for (size_t cell = 0; cell < row.size(); ++cell) {
+            if (cell > 0) csv += ',';
+            const std::string& text = row[cell];
+            if (text.find_first_of(",\"\r\n") == std::string::npos) {
+                csv += text;
+                continue;
+            }
+            csv += '"';
+            for (const char c : text) {
+                if (c == '"') csv += '"';
+                csv += c;
+            }
+            csv += '"';
+        }
+        csv += "\r\n";
+    }
+    return csv;
 }
 
 }  // namespace bk

@@ -42,6 +42,15 @@ struct LineRange {
 // the `lineCount` lines printed.
 LineRange copiedLines(size_t lineCount, const std::optional<LineSelection>& selection);
 
+// A printed line as a print area shows it: a result line as its caption and
+// its amount in a column (shownAmount: grouped, a 0 before a leading point;
+// empty for a value never assigned), a text or blank line as its text.
+struct ShownLine {
+    std::string caption;                // the whole line for a text line
+    std::optional<std::string> amount;  // a result line's amount
+    bool operator==(const ShownLine&) const = default;
+};
+
 class OutputSurface {
 public:
     OutputSurface(Toolkit& toolkit, FormId form) : toolkit_(toolkit), form_(form) {}
@@ -54,8 +63,26 @@ public:
     void printVariant(std::string_view caption, const Var& value);
     void printBlank() { printText({}); }
 
-    // Erases every line and puts the print position back at the top.
+    // Erases every line and puts the print position back at the top. The
+    // lines are kept aside until the next press or print, for undoClear.
     void clear();
+    // Prints again the lines the last clear erased, when nothing was printed
+    // or pressed since; false when there is nothing to bring back.
+    bool undoClear();
+    bool canUndoClear() const { return !undone_.lines.empty() && lines_.empty(); }
+
+    // A press of 确定 starts here: its lines are the ones printed from now
+    // on, set apart from those of the press before (not from the top, nor
+    // after a clear). A press ends what a clear put aside.
+    void beginPress();
+    // The first line of the last press (0 when none was marked since the
+    // last clear).
+    size_t pressStart() const { return pressStart_; }
+
+    // Whether line `row` is the first line of a press set apart from the
+    // lines above it.
+    bool startsPress(size_t row) const;
+    ShownLine shownLine(size_t row) const;
 
     int printRow() const { return static_cast<int>(lines_.size()); }
     const std::vector<std::string>& lines() const { return lines_; }
@@ -70,6 +97,19 @@ public:
     // The rows 复制为表格 puts on the clipboard for that selection.
     std::vector<std::vector<std::string>> copiedRows(const std::optional<LineSelection>& selection) const;
 
+    // What the print area holds, to keep across runs: each line with where
+    // its amount starts, and where the last press started.
+    struct Held {
+        std::vector<std::string> lines;
+        std::vector<std::optional<size_t>> amountAt;  // as many as lines
+        size_t pressStart = 0;
+    };
+    Held held() const { return {lines_, amountAt_, pressStart_}; }
+    // Puts back what a window held, in place of its lines, without drawing
+    // them: for a window that has no drawing yet. A place past the end of
+    // its line is taken as a text line, a press start past the lines as 0.
+    void restore(Held held);
+
 private:
     void print(std::string line, std::optional<size_t> amountAt);
 
@@ -78,6 +118,9 @@ private:
     std::vector<std::string> lines_;
     // Where each line's amount starts; none for a text line.
     std::vector<std::optional<size_t>> amountAt_;
+    size_t pressStart_ = 0;            // the first row of the last press
+    std::vector<size_t> pressStarts_;  // rows that begin a later press, in order
+    Held undone_;  // what the last clear erased, until the next press or print
 };
 
 // Rows as tab-separated text, one row a line, each ending in "\n".
@@ -86,5 +129,11 @@ std::string tabSeparated(const std::vector<std::vector<std::string>>& rows);
 // "<table><tr><td>cell</td>…</tr>…</table>" with & < > " of each cell written
 // as entities; an empty row is "<tr></tr>".
 std::string tableHtml(const std::vector<std::vector<std::string>>& rows);
+
+// The same rows as a CSV file that a spreadsheet opens in Chinese: UTF-8
+// with a byte order mark, cells separated by commas, a cell with a comma, a
+// quote or a line end in quotes (its quotes doubled), each row ending in
+// CR LF.
+std::string csvText(const std::vector<std::vector<std::string>>& rows);
 
 }  // namespace bk

@@ -2,9 +2,10 @@
 // events each action returns, one window of the page for each of the
 // program's windows, with a bar of the windows on screen and an address
 // for each (#/应收账款) that browser Back and bookmarks follow.
-import { ActionResult, ControlSpec, Core, CoreEvent, LineSelection, Session, UiTexts } from "./core.js";
+import { ActionResult, Capital, ControlSpec, Core, CoreEvent, LineSelection, Session, UiTexts } from "./core.js";
 import { FormOwner, FormView } from "./form_view.js";
-import { ContextMenu } from "./popup.js";
+import { ContextMenu, MenuItem } from "./popup.js";
+import { VoucherView } from "./voucher_view.js";
 import { WindowBar } from "./window_bar.js";
 
 export class App implements FormOwner {
@@ -18,6 +19,8 @@ export class App implements FormOwner {
   private shownLast = 0;
   private amountsToFen = true;
   private readonly notice: HTMLElement;
+  private readonly vouchers: VoucherView;
+  private saving = 0;  // the timer of the next save, 0 for none
   private readonly bar: WindowBar;
 
   constructor(private readonly core: Core, private readonly desktop: HTMLElement) {
@@ -27,6 +30,13 @@ export class App implements FormOwner {
     this.dialog = this.makeFaultDialog();
     this.notice = this.makeOptionsBar();
     this.amountsToFen = this.readAmountsChoice();
+    this.vouchers = new VoucherView(this.texts);
+    this.addWorkMenus();
+    // The work is saved within a second of a change, and when the page goes.
+    addEventListener("pagehide", () => this.save());
+    document.addEventListener("visibilitychange", () => {
+      if (document.visibilityState === "hidden") this.save();
+    });
     this.bar = new WindowBar(this.texts.openWindows, (form) => this.bringToFront(form));
     desktop.before(this.bar.element);
     document.title = this.texts.programName;
@@ -34,12 +44,15 @@ export class App implements FormOwner {
     addEventListener("hashchange", () => this.follow(this.addressKey()));
   }
 
-  start(): void {
+  // Starts the program with the work the browser kept from the last visit;
+  // `fresh`: with empty windows.
+  start(fresh = false): void {
     this.session.setAmountsToFen(this.amountsToFen);
     // The address the page was opened at names the window to open.
     const key = this.addressKey();
     history.replaceState({ bookkeeper: "base" }, "", "#/");
     history.pushState({ bookkeeper: "top" }, "", "#/");
+    if (!fresh) this.restoreWork();
     this.apply(this.session.start());
     if (key) this.follow(key);
   }
@@ -128,6 +141,105 @@ export class App implements FormOwner {
     if (!view.root.contains(document.activeElement)) view.focusFirst();
   }
 
+  // Where the browser keeps the windows' work.
+  static readonly storageKey = "bookkeeper.session";
+
+  // A kept text that cannot be read (damaged, from a later version) is moved
+  // to a key of its own, never written over, and the user told once.
+  private restoreWork(): void {
+    let kept: string | null;
+    try {
+      kept = localStorage.getItem(App.storageKey);
+    } catch {
+      return;  // storage switched off: nothing kept
+    }
+    if (kept === null || this.session.restoreWork(kept)) return;
+    let aside = `${App.storageKey}.unreadable`;
+    try {
+      for (let n = 2; localStorage.getItem(aside) !== null; ++n) aside = `${App.storageKey}.unreadable-${n}`;
+      localStorage.setItem(aside, kept);
+      localStorage.removeItem(App.storageKey);
+    } catch {
+      return;
+    }
+    const said = this.notice.hidden ? "" : `${this.notice.textContent} `;
+    this.notice.textContent = `${said}${this.texts.sessionUnreadable}${aside}。${this.texts.sessionFreshStart}`;
+    this.notice.hidden = false;
+  }
+
+  // Saves the windows' work now.
+  save(): void {
+    clearTimeout(this.saving);
+    this.saving = 0;
+    try {
+      localStorage.setItem(App.storageKey, this.session.work());
+    } catch {
+      // Storage switched off or full: the work holds for this visit.
+    }
+  }
+  private saveSoon(): void {
+    if (!this.saving) this.saving = setTimeout(() => this.save(), 1000);
+  }
+
+  // 金额大写 of an amount as a field takes it.
+  capital(amount: string): Capital {
+    return this.core.capital(amount);
+  }
+
+  // 撤销清除 on a window; 新建（清除全部）, asked first when `ask`.
+  undoClear(form: number): ActionResult {
+    return this.apply(this.session.undoClear(form));
+  }
+  clearAll(ask = false): void {
+    if (ask && !confirm(this.texts.clearAllQuestion)) return;
+    this.vouchers.close();
+    this.apply(this.session.clearAll());
+    // The page keeps the drawings of hidden windows: they show the empty
+    // windows too.
+    for (const view of this.views.values()) view.redraw();
+  }
+  // 生成凭证: the entries of the window's last press as vouchers.
+  showVouchers(form: number): void {
+    this.vouchers.open(form, this.session);
+  }
+
+  // The menus of the work in the windows, before 选项 in the page's bar.
+  // 文件: 生成凭证 (Ctrl+G, on the front window), 新建（清除全部）; 编辑:
+  // 撤销清除 (also Ctrl+Z in a print area).
+  private addWorkMenus(): void {
+    const options = this.notice.parentElement!.querySelector("button.options")!;
+    const front = () => this.session.visible()[0] ?? 0;
+    const menu = (label: string, items: () => MenuItem[]) => {
+      const button = document.createElement("button");
+      button.type = "button";
+      button.className = "options";
+      button.textContent = label.replace(/\(&\w\)$/, "");
+      button.setAttribute("aria-haspopup", "menu");
+      button.addEventListener("click", () => {
+        const r = button.getBoundingClientRect();
+        this.menu.open(r.left, r.bottom, items());
+      });
+      options.before(button);
+    };
+    menu(this.texts.fileMenu, () => [
+      { label: this.texts.makeVouchers, enabled: front() > 1, shortcut: "Ctrl+G", action: () => this.showVouchers(front()) },
+      { label: this.texts.clearAll, enabled: !this.session.ended(), action: () => this.clearAll(true) },
+    ]);
+    menu(this.texts.editMenu, () => [
+      {
+        label: this.texts.undoClear,
+        enabled: this.session.canUndoClear(front()),
+        shortcut: "Ctrl+Z",
+        action: () => this.undoClear(front()),
+      },
+    ]);
+    document.addEventListener("keydown", (e) => {
+      if (!(e.ctrlKey || e.metaKey) || e.shiftKey || e.altKey || e.key.toLowerCase() !== "g") return;
+      e.preventDefault();
+      if (front() > 1) this.showVouchers(front());
+    });
+  }
+
   // 金额四舍五入到分, on by default: kept in the browser's storage for the
   // next visit; it governs the next press of 确定.
   setAmountsToFen(on: boolean): void {
@@ -201,14 +313,18 @@ export class App implements FormOwner {
   }
 
   // A new run of the program on the same page, as after starting it again.
-  restart(): void {
+  // `fresh`: with empty windows rather than the work kept.
+  restart(fresh = false): void {
     for (const view of this.views.values()) view.root.remove();
     this.views.clear();
     this.faults.length = 0;
     if (this.dialog.open) this.dialog.close();
     this.desktop.querySelector(".ended")?.remove();
+    this.vouchers.close();
+    this.save();
     this.session.delete();
     this.session = new this.core.Session();
+    if (!fresh) this.restoreWork();
     this.apply(this.session.start());
   }
 
@@ -255,6 +371,7 @@ export class App implements FormOwner {
     }
     if (result.events.length) this.restack();
     this.nextFault();
+    this.saveSoon();
     return result;
   }
 

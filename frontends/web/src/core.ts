@@ -96,6 +96,42 @@ export interface CopiedTable {
   html: string;
 }
 
+// An entry of the last press as the voucher view shows it: amounts with
+// two decimals and thousands separators; the *Text ones as number text.
+export interface VoucherLine {
+  account: string;
+  debit: boolean;
+  amount: string;
+  text: string;        // as printed
+}
+
+export interface Voucher {
+  summary: string;     // 摘要
+  lines: VoucherLine[];
+  debits: string;
+  credits: string;
+  capital: string;     // the debit total in capital figures; "" when too large
+  balanced: boolean;
+  difference: string;  // debits less credits
+  debitsText: string;
+  creditsText: string;
+  differenceText: string;
+}
+
+// The vouchers, with their rows as CSV (with a byte order mark), as
+// tab-separated text and as an HTML table.
+export interface Vouchers {
+  vouchers: Voucher[];
+  csv: string;
+  tsv: string;
+  html: string;
+}
+
+export interface Capital {
+  ok: boolean;         // the text was wholly an amount
+  capital: string;
+}
+
 export interface Session {
   start(): ActionResult;
   click(form: number, kind: ControlKind, number: number): ActionResult;
@@ -115,6 +151,16 @@ export interface Session {
   texts(form: number): Record<string, string>;
   // The lines that copy as table takes for the selection (null: none).
   table(form: number, selection: LineSelection | null): CopiedTable;
+  // 撤销清除, and whether there is something to bring back; 新建（清除全部）.
+  undoClear(form: number): ActionResult;
+  canUndoClear(form: number): boolean;
+  clearAll(): ActionResult;
+  // The entries of the window's last press, with the date and 附件 filled in.
+  vouchers(form: number, date: string, attachments: string): Vouchers;
+  // What the windows hold as the session text; restoreWork puts it back
+  // before start(), false when the text cannot be read.
+  work(): string;
+  restoreWork(text: string): boolean;
   delete(): void;  // frees the C++ object
 }
 
@@ -133,6 +179,30 @@ export interface UiTexts {
   restart: string;
   completions: string;   // the name of the completer's list
   openWindows: string;   // the name of the bar of windows on screen
+  fileMenu: string;
+  editMenu: string;
+  makeVouchers: string;
+  undoClear: string;
+  clearAll: string;
+  clearAllQuestion: string;
+  voucher: string;
+  voucherNumber: string;
+  date: string;
+  attachments: string;
+  sheets: string;
+  attachmentCount: string;
+  summary: string;
+  account: string;
+  debitAmount: string;
+  creditAmount: string;
+  total: string;
+  capitalAmount: string;
+  unbalanced: string;
+  noVouchers: string;
+  print: string;
+  saveCsv: string;
+  sessionUnreadable: string;
+  sessionFreshStart: string;
   lastForm: number;
   optionsMenu: string;           // the menu of the user's choices
   amountsToFen: string;          // its item: derived money rounded to the fen
@@ -145,6 +215,7 @@ export interface Core {
   Session: new () => Session;
   windowSpec(form: number): WindowSpec | null;  // null: no such window
   uiTexts(): UiTexts;
+  capital(amount: string): Capital;  // 金额大写 of an amount as a field takes it
 }
 
 declare global {

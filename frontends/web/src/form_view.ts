@@ -19,6 +19,7 @@ export interface FormOwner {
   closeBox(form: number): void;
   activate(form: number): void;
   copyAsTable(form: number, selection: LineSelection | null): Promise<void>;
+  undoClear(form: number): void;  // 撤销清除
 }
 
 // A key that an input method is still composing with (some browsers say so
@@ -393,7 +394,8 @@ export class FormView {
 
   // The print area by keyboard: Shift+Down and Shift+Up select lines,
   // Ctrl+A every line, Ctrl+C copies them, Ctrl+Shift+C copies them as a
-  // table, the Menu key or Shift+F10 opens its menu.
+  // table, Ctrl+Z brings back what 取消 cleared, the Menu key or Shift+F10
+  // opens its menu.
   private areaKey(e: KeyboardEvent): void {
     const ctrl = e.ctrlKey || e.metaKey;
     if (e.shiftKey && !ctrl && (e.key === "ArrowDown" || e.key === "ArrowUp")) {
@@ -402,6 +404,8 @@ export class FormView {
       document.getSelection()?.selectAllChildren(this.area);
     } else if (ctrl && e.shiftKey && e.key.toLowerCase() === "c") {
       void this.owner.copyAsTable(this.spec.form, this.selection());
+    } else if (ctrl && !e.shiftKey && e.key.toLowerCase() === "z") {
+      this.owner.undoClear(this.spec.form);
     } else if (e.key === "ContextMenu" || (e.shiftKey && e.key === "F10")) {
       const at = this.area.getBoundingClientRect();
       this.openAreaMenu(at.left + 8, at.top + 8);
@@ -445,6 +449,11 @@ export class FormView {
         label: t.copyAsTable,
         enabled: this.area.childElementCount > 0,
         action: () => void this.owner.copyAsTable(this.spec.form, this.selection()),
+      },
+      {
+        label: t.undoClear,
+        enabled: this.owner.session.canUndoClear(this.spec.form),
+        action: () => this.owner.undoClear(this.spec.form),
       },
     ]);
   }

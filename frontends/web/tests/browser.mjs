@@ -76,10 +76,13 @@ export async function launch({ backgroundNetworking = false, ...options } = {}) 
 }
 
 // A page of the program, open and started, with every console error and
-// page exception collected in `problems`.
-export async function openProgram(context, url, { viewport } = {}) {
+// page exception collected in `problems`. It starts with empty windows, as
+// on a first visit, unless `keepSession`: then with the work the browser
+// kept from the pages before it.
+export async function openProgram(context, url, { viewport, keepSession = false } = {}) {
   const page = await context.newPage();
   if (viewport) await page.setViewportSize(viewport);
+  if (!keepSession) await page.addInitScript(() => localStorage.removeItem("bookkeeper.session"));
   const problems = [];
   page.on("pageerror", (e) => problems.push(`exception: ${e.message}`));
   page.on("console", (m) => { if (m.type() === "error") problems.push(`console: ${m.text()}`); });

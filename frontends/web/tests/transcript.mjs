@@ -18,7 +18,7 @@ export async function runScript(page, script, { check = false } = {}) {
       window.bookkeeperTapped = true;
       app.tap((e) => window.bookkeeperEvents.push(e));
     }
-    app.restart();
+    app.restart(true);  // empty windows, not the work the browser kept
     const hints = new Map();  // the last hint each window was given
     const drain = () => { for (const e of events.splice(0)) describe(e); };
     const describe = (e) => {
@@ -139,6 +139,25 @@ export async function runScript(page, script, { check = false } = {}) {
         lines.forEach((l, row) => log.push(`screen ${form(+n)} ${row} [${l.textContent}]`));
       } else if (verb === "amounts" && (target === "fen" || target === "exact")) {
         app.session.setAmountsToFen(target === "fen");
+      } else if (verb === "vouchers" && n && !control) {
+        app.session.vouchers(+n, "", "").vouchers.forEach((v, i) => {
+          const k = i + 1;
+          log.push(`voucher ${form(+n)} ${k} [${v.summary}] ${v.debitsText} ${v.creditsText} [${v.capital}]`);
+          for (const l of v.lines) log.push(`line ${form(+n)} ${k} ${l.debit ? "借" : "贷"} [${l.account}] ${l.text}`);
+          if (!v.balanced) log.push(`unbalanced ${form(+n)} ${k} ${v.differenceText}`);
+        });
+      } else if (verb === "daxie") {
+        const amount = line.slice("daxie ".length);
+        const { ok, capital } = app.capital(amount);
+        if (!ok) throw new Error(`cannot read "${line}"`);
+        log.push(`daxie [${amount}] [${capital}]`);
+      } else if (verb === "undo" && n && !control) {
+        // Ctrl+Z in the window's print area.
+        const area = onScreen(+n)?.querySelector(".print-area");
+        if (area) area.dispatchEvent(new KeyboardEvent("keydown", { key: "z", ctrlKey: true, bubbles: true }));
+        else refused(app.session.undoClear(+n));
+      } else if (verb === "new" && !target) {
+        app.clearAll();
       } else if (verb === "subjects") {
         for (const s of app.session.subjects(1, 1)) {
           log.push(`subject ${s.name}`);

@@ -5,10 +5,17 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <initializer_list>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/application.h"
+#include "app/session.h"
+#include "calc/vouchers.h"
 #include "lookup/completion.h"
+#include "num/number_text.h"
 #include "web/wasm/web_toolkit.h"
 #include "window/output_surface.h"
 #include "window/ui_texts.h"
@@ -188,6 +195,73 @@ public:
         return out;
     }
 
+    // 撤销清除 and 新建（清除全部）.
+    val undoClear(int form)
+    {
+        if (!validForm(form)) return result("no such window");
+        return result(app_.undoClear(form));
+    }
+    bool canUndoClear(int form) const { return validForm(form) && app_.canUndoClear(form); }
+    val clearAll()
+    {
+        app_.clearAll();
+        return result({});
+    }
+
+    // The entries of the window's last press as the voucher view shows
+    // them, with the date and 附件 the user filled in: {vouchers: [{summary,
+    // lines: [{account, debit, amount, text}], debits, credits, capital,
+    // balanced, difference, debitsText, creditsText, differenceText}], csv,
+    // tsv, html}; amounts as a voucher shows them, the *Text ones as number
+    // text.
+    val vouchers(int form, const std::string& date, const std::string& attachments) const
+    {
+        const std::vector<calc::Voucher> found = validForm(form) ? app_.vouchers(form) : std::vector<calc::Voucher>{};
+        val list = val::array();
+        for (const calc::Voucher& v : found) {
+            val lines = val::array();
+            for (const calc::EntryLine& l : v.lines) {
+                val line = val::object();
+                line.set("account", l.account);
+                line.set("debit", l.debit);
+                line.set("amount", calc::voucherAmount(l.amount));
+                line.set("text", l.amountText);
+                lines.call<void>("push", line);
+            }
+            val out = val::object();
+            out.set("summary", v.summary);
+            out.set("lines", lines);
+            out.set("debits", calc::voucherAmount(v.debits));
+            out.set("credits", calc::voucherAmount(v.credits));
+            out.set("capital", calc::voucherCapital(v.debits));
+            out.set("balanced", v.balanced());
+            out.set("difference", calc::voucherAmount(v.difference()));
+            out.set("debitsText", calc::bareNumber(v.debits));
+            out.set("creditsText", calc::bareNumber(v.credits));
+            out.set("differenceText", calc::bareNumber(v.difference()));
+            list.call<void>("push", out);
+        }
+        const auto rows = calc::voucherRows(found, {date, attachments});
+        val out = val::object();
+        out.set("vouchers", list);
+        out.set("csv", csvText(rows));
+        out.set("tsv", tabSeparated(rows));
+        out.set("html", tableHtml(rows));
+        return out;
+    }
+
+    // What the windows hold, as the session text to keep in the browser.
+    std::string work() const { return writeSession(app_.work()); }
+    // Puts back what a session text holds, before start(); false, and
+    // nothing put back, when it cannot be read.
+    bool restoreWork(const std::string& text)
+    {
+        if (started_) return false;
+        const std::optional<SessionWork> work = readSession(text);
+        if (work) app_.restoreWork(*work);
+        return work.has_value();
+    }
+
 private:
     val result(const std::optional<std::string>& refusal)
     {
@@ -277,6 +351,26 @@ val windowSpec(int form)
     return out;
 }
 
+// An amount as a field takes it (wholly a number) in capital figures:
+// {ok, capital}; ok false for a text that is not such an amount, capital ""
+// for an amount too large to be written so.
+val capital(const std::string& amount)
+{
+    val out = val::object();
+    bool ok = false;
+    std::string text;
+    try {
+        const FieldNumber field = readField(amount);
+        ok = field.found && field.whole;
+        if (ok) text = calc::voucherCapital(field.value);
+    } catch (const ArithmeticFault&) {
+        ok = false;
+    }
+    out.set("ok", ok);
+    out.set("capital", text);
+    return out;
+}
+
 val uiTexts()
 {
     val out = val::object();
@@ -299,6 +393,34 @@ val uiTexts()
     out.set("settingsDefaults", std::string(ui_texts::kSettingsDefaults));
     out.set("completions", std::string(ui_texts::kCompletions));
     out.set("openWindows", std::string(ui_texts::kOpenWindows));
+    namespace t = ui_texts;
+    for (const auto& [name, text] : std::initializer_list<std::pair<const char*, std::string_view>>{
+             {"fileMenu", t::kFileMenu},
+             {"editMenu", t::kEditMenu},
+             {"makeVouchers", t::kMakeVouchers},
+             {"undoClear", t::kUndoClear},
+             {"clearAll", t::kClearAll},
+             {"clearAllQuestion", t::kClearAllQuestion},
+             {"voucher", t::kVoucher},
+             {"voucherNumber", t::kVoucherNumber},
+             {"date", t::kDate},
+             {"attachments", t::kAttachments},
+             {"sheets", t::kSheets},
+             {"attachmentCount", t::kAttachmentCount},
+             {"summary", t::kSummary},
+             {"account", t::kAccount},
+             {"debitAmount", t::kDebitAmount},
+             {"creditAmount", t::kCreditAmount},
+             {"total", t::kTotal},
+             {"capitalAmount", t::kCapitalAmount},
+             {"unbalanced", t::kUnbalanced},
+             {"noVouchers", t::kNoVouchers},
+             {"print", t::kPrint},
+             {"saveCsv", t::kSaveCsv},
+             {"sessionUnreadable", t::kSessionUnreadable},
+             {"sessionFreshStart", t::kSessionFreshStart},
+         })
+        out.set(name, std::string(text));
     out.set("lastForm", Application::lastWindow());
     return out;
 }
@@ -324,7 +446,14 @@ EMSCRIPTEN_BINDINGS(bookkeeper)
         .function("lines", &bk::Session::lines)
         .function("texts", &bk::Session::texts)
         .function("downOpensBrowse", &bk::Session::downOpensBrowse)
-        .function("table", &bk::Session::table);
+        .function("table", &bk::Session::table)
+        .function("undoClear", &bk::Session::undoClear)
+        .function("canUndoClear", &bk::Session::canUndoClear)
+        .function("clearAll", &bk::Session::clearAll)
+        .function("vouchers", &bk::Session::vouchers)
+        .function("work", &bk::Session::work)
+        .function("restoreWork", &bk::Session::restoreWork);
+    emscripten::function("capital", &bk::capital);
     emscripten::function("windowSpec", &bk::windowSpec);
     emscripten::function("uiTexts", &bk::uiTexts);
 }

@@ -14,7 +14,7 @@ extern const CalculatorDef form102{
             const Num amount = Calc::fen(c.read(1));
             c.result("小写金额", amount);
             const auto capitals = capitalAmount(amount);
-            c.text(capitals ? "人民币" + *capitals : "金额超出范围：最大为999999999999.99");
+            c.text(capitals ? "人民币" + *capitals : std::string(kCapitalOutOfRange));
         },
     // The longest line, 人民币负 and 28 capitals, 32 characters, stands clear of the fields.
     .printWidth = 32 * 200 + 2 * kPrintInset,

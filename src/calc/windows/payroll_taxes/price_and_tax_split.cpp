@@ -46,7 +46,7 @@ extern const CalculatorDef form101{
             c.result("税额", tax);
             if (split && c.holdsNumber(2)) c.text("（已按价税合计计算，未使用不含税金额）");
             c.text(capitals ? "价税合计（大写）：人民币" + *capitals
-                            : "价税合计（大写）：金额超出范围：最大为999999999999.99");
+                            : "价税合计（大写）：" + std::string(kCapitalOutOfRange));
             c.blank();
             c.text("销售");
             c.result("应收账款/银行存款（借）", gross);

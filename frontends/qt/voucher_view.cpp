@@ -1,0 +1,185 @@
+#include "qt/voucher_view.h"
+
+#include <QClipboard>
+#include <QDate>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "qt/core_text.h"
+#include "window/output_surface.h"
+#include "window/ui_texts.h"
+
+namespace bk {
+
+namespace {
+
+QString escaped(const std::string& s) { return QString::fromStdString(s).toHtmlEscaped(); }
+QString label(std::string_view s) { return fromCore(s).toHtmlEscaped(); }
+
+}  // namespace
+
+VoucherView::VoucherView(std::vector<calc::Voucher> vouchers, const QString& title, QWidget* parent)
+    : QDialog(parent), vouchers_(std::move(vouchers))
+{
+    setObjectName(QStringLiteral("voucherView"));
+    setWindowTitle(fromCore(ui_texts::kVoucher) + QStringLiteral(" — ") + title);
+    auto* layout = new QVBoxLayout(this);
+    auto* fields = new QFormLayout;
+    date_ = new QLineEdit(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")), this);
+    date_->setObjectName(QStringLiteral("voucherDate"));
+    attachments_ = new QLineEdit(this);
+    attachments_->setObjectName(QStringLiteral("voucherAttachments"));
+    fields->addRow(fromCore(ui_texts::kDate), date_);
+    fields->addRow(fromCore(ui_texts::kAttachmentCount), attachments_);
+    layout->addLayout(fields);
+    view_ = new QTextBrowser(this);
+    view_->setObjectName(QStringLiteral("voucherText"));
+    layout->addWidget(view_, 1);
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto add = [buttons](std::string_view caption, const char* name) {
+        QPushButton* b = buttons->addButton(fromCore(caption), QDialogButtonBox::ActionRole);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    connect(add(ui_texts::kPrint, "print"), &QPushButton::clicked, this, [this] { print(); });
+    connect(add(ui_texts::kExportPdf, "exportPdf"), &QPushButton::clicked, this, [this] { choosePdf(); });
+    connect(add(ui_texts::kCopyAsTable, "copyAsTable"), &QPushButton::clicked, this, [this] { copyAsTable(); });
+    connect(add(ui_texts::kSaveCsv, "saveCsv"), &QPushButton::clicked, this, [this] { chooseCsv(); });
+    QPushButton* close = buttons->addButton(fromCore(ui_texts::kClose), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("close"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    connect(date_, &QLineEdit::textChanged, this, [this] { refresh(); });
+    connect(attachments_, &QLineEdit::textChanged, this, [this] { refresh(); });
+    refresh();
+    resize(760, 560);
+}
+
+calc::VoucherSheet VoucherView::sheet() const
+{
+    return {date_->text().toStdString(), attachments_->text().toStdString()};
+}
+
+QString VoucherView::html(bool pages) const
+{
+    const calc::VoucherSheet s = sheet();
+    const QString right = QStringLiteral(" align=\"right\"");
+    QString html = QStringLiteral("<html><body>");
+    for (size_t k = 0; k < vouchers_.size(); ++k) {
+        const calc::Voucher& v = vouchers_[k];
+        const QString page = pages && k > 0 ? QStringLiteral(" style=\"page-break-before: always\"") : QString();
+        html += QStringLiteral("<h2 align=\"center\"%1>%2</h2>").arg(page, label(ui_texts::kVoucher));
+        html +=
+            QStringLiteral("<p>%1：%2 &nbsp;&nbsp; %3：%4 &nbsp;&nbsp; %5 %6 %7</p>")
+                .arg(label(ui_texts::kVoucherNumber), QString::number(k + 1), label(ui_texts::kDate), escaped(s.date),
+                     label(ui_texts::kAttachments), escaped(s.attachments), label(ui_texts::kSheets));
+        html += QStringLiteral(
+                    "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\"><tr><th>%1</th><th>%2</th>"
+                    "<th>%3</th><th>%4</th></tr>")
+                    .arg(label(ui_texts::kSummary), label(ui_texts::kAccount), label(ui_texts::kDebitAmount),
+                         label(ui_texts::kCreditAmount));
+        for (size_t i = 0; i < v.lines.size(); ++i) {
+            const calc::EntryLine& l = v.lines[i];
+            const QString amount = escaped(calc::voucherAmount(l.amount));
+            html += QStringLiteral("<tr><td>%1</td><td>%2</td><td%3>%4</td><td%3>%5</td></tr>")
+                        .arg(i == 0 ? escaped(v.summary) : QString(), escaped(l.account), right,
+                             l.debit ? amount : QString(), l.debit ? QString() : amount);
+        }
+        html +=
+            QStringLiteral("<tr><td><b>%1</b></td><td>%2：%3</td><td%4><b>%5</b></td><td%4><b>%6</b></td></tr>")
+                .arg(label(ui_texts::kTotal), label(ui_texts::kCapitalAmount), escaped(calc::voucherCapital(v.debits)),
+                     right, escaped(calc::voucherAmount(v.debits)), escaped(calc::voucherAmount(v.credits)));
+        html += QStringLiteral("</table>");
+        if (!v.balanced())
+            html += QStringLiteral("<p style=\"color: #c00000\"><b>⚠ %1 %2</b></p>")
+                        .arg(label(ui_texts::kUnbalanced), escaped(calc::voucherAmount(v.difference())));
+        if (!pages) html += QStringLiteral("<br>");
+    }
+    html += QStringLiteral("</body></html>");
+    return html;
+}
+
+void VoucherView::refresh() { view_->setHtml(html(false)); }
+
+void VoucherView::printOn(QPagedPaintDevice& device) const
+{
+    QTextDocument document;
+    document.setHtml(html(true));
+    document.print(&device);
+}
+
+void VoucherView::print()
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, const_cast<VoucherView*>(this));
+    if (dialog.exec() == QDialog::Accepted) printOn(printer);
+}
+
+bool VoucherView::exportPdf(const QString& path) const
+{
+    {
+        QPdfWriter writer(path);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setTitle(fromCore(ui_texts::kVoucher));
+        writer.setCreator(fromCore(ui_texts::kProgramName));
+        printOn(writer);
+    }  // written out as the writer goes
+    return QFileInfo(path).size() > 0;
+}
+
+bool VoucherView::saveCsv(const QString& path) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const std::string csv = csvText(calc::voucherRows(vouchers_, sheet()));
+    file.write(csv.data(), static_cast<qint64>(csv.size()));
+    return file.commit();
+}
+
+void VoucherView::copyAsTable() const
+{
+    const auto rows = calc::voucherRows(vouchers_, sheet());
+    const std::string tabbed = tabSeparated(rows);
+    auto* mime = new QMimeData;
+    mime->setText(QString::fromStdString(tabbed));
+    mime->setHtml(QString::fromStdString(tableHtml(rows)));
+    mime->setData(QStringLiteral("text/tab-separated-values"), QByteArray::fromStdString(tabbed));
+    QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+void VoucherView::choosePdf()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, fromCore(ui_texts::kExportPdf), fromCore(ui_texts::kVoucher) + ".pdf", fromCore(ui_texts::kPdfFiles));
+    if (!path.isEmpty() && !exportPdf(path))
+        QMessageBox::warning(this, fromCore(ui_texts::kVoucher), fromCore(ui_texts::kNotSaved));
+}
+
+void VoucherView::chooseCsv()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, fromCore(ui_texts::kSaveCsv), fromCore(ui_texts::kVoucher) + ".csv", fromCore(ui_texts::kCsvFiles));
+    if (!path.isEmpty() && !saveCsv(path))
+        QMessageBox::warning(this, fromCore(ui_texts::kVoucher), fromCore(ui_texts::kNotSaved));
+}
+
+}  // namespace bk

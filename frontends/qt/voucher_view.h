@@ -1,0 +1,49 @@
+// The voucher view: the journal entries of a calculator's last press as
+// 记账凭证, one table each (摘要, 会计科目, 借方金额, 贷方金额, and a 合计
+// row with both totals and the total in capital figures), with 日期 and 附件
+// 张数 for the user to fill in, and an entry that does not balance marked
+// with its difference. From it: print (Qt's print dialog), export to PDF,
+// copy as a table and save as CSV.
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "calc/vouchers.h"
+
+class QLineEdit;
+class QTextBrowser;
+class QPagedPaintDevice;
+
+namespace bk {
+
+class VoucherView : public QDialog {
+public:
+    VoucherView(std::vector<calc::Voucher> vouchers, const QString& title, QWidget* parent);
+
+    // What the user filled in.
+    calc::VoucherSheet sheet() const;
+    // The vouchers as HTML for the screen and for print: with `pages`, each
+    // voucher starts a page of its own.
+    QString html(bool pages) const;
+    // Prints every voucher on its own page as a PDF file; false when the
+    // file could not be written.
+    bool exportPdf(const QString& path) const;
+    // Writes the rows of the vouchers as CSV; false when it could not.
+    bool saveCsv(const QString& path) const;
+    void copyAsTable() const;
+
+private:
+    void refresh();
+    void print();
+    void choosePdf();
+    void chooseCsv();
+    void printOn(QPagedPaintDevice& device) const;
+
+    std::vector<calc::Voucher> vouchers_;
+    QLineEdit* date_ = nullptr;
+    QLineEdit* attachments_ = nullptr;
+    QTextBrowser* view_ = nullptr;
+};
+
+}  // namespace bk

@@ -1,0 +1,89 @@
+// The journal entries of a print area, read as a bookkeeper reads them, for
+// the voucher view, its print and its CSV.
+//
+// A text line or a blank line starts a new entry; a text line is the heading
+// (摘要) of the entries under it until the next blank line. A result line
+// whose caption ends in （借） or (借) is a debit, in （贷） or (贷) a credit;
+// the side word may close a longer bracket (养老保险（公司贷）, the company's
+// share, credited). Input VAT is booked on the debit side of 应交增值税 and
+// output VAT on its credit side, so a caption ending in （进） is a debit and
+// one in （销） a credit. A result line without a side is a figure, no part of
+// an entry.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "num/arith.h"
+
+namespace bk::calc {
+
+// Whether a caption's amount is a debit (true) or a credit (false); none for
+// a figure.
+std::optional<bool> entrySide(std::string_view caption);
+
+// The account a caption names, without the side word: 应收账款（借） is
+// 应收账款, 养老保险（公司贷） is 养老保险（公司）; 应交税费-应交增值税（进）
+// keeps its （进）, which names the account's column.
+std::string entryAccount(std::string_view caption);
+
+struct EntryLine {
+    std::string caption;  // as printed: 应收账款（借）
+    std::string account;  // 会计科目, with its sub-account after a "-"
+    bool debit = true;
+    Num amount;
+    std::string amountText;  // the amount as printed, without the spaces around it
+};
+
+struct Voucher {
+    std::string heading;  // the text line above the entry; empty when it has none
+    std::string summary;  // 摘要: the heading, or the window's name when there is none
+    std::vector<EntryLine> lines;
+    Num debits;
+    Num credits;
+    // How far the printed amounts may be from the true ones: amounts print
+    // to 15 digits (1/3 as .333333333333333), so an entry whose true amounts
+    // balance may print a last digit off.
+    Num slack;
+
+    Num difference() const { return debits - credits; }  // 借方合计 − 贷方合计
+    bool balanced() const;
+};
+
+// The entries of print-area rows as 复制为表格 gives them (a caption and
+// its bare amount; a text line alone; a blank line empty). `summary` is the
+// 摘要 of an entry with no heading. An amount that cannot be read is taken
+// as no amount: the line is left out.
+std::vector<Voucher> readVouchers(const std::vector<std::vector<std::string>>& rows, std::string_view summary);
+
+// The amount as a voucher shows it: two decimals, thousands separated by
+// commas, a minus sign in front ("1,480,705.11", "-0.50"); rounded half away
+// from zero to the fen. Without `grouped`, no commas ("1480705.11"), as a
+// spreadsheet reads a number.
+std::string voucherAmount(const Num& amount, bool grouped = true);
+
+// What the user fills in on the voucher view.
+struct VoucherSheet {
+    std::string date;
+    std::string attachments;  // 附件 … 张
+};
+
+// The vouchers as the rows that 复制为表格 copies and the CSV file holds:
+// a header row (凭证号, 日期, 附件张数, 摘要, 会计科目, 借方金额, 贷方金额),
+// then for each voucher one row per line, a 合计 row whose 会计科目 cell is
+// the debit total in capital figures ("金额大写：壹仟壹佰叁拾元整"), and for
+// an entry that does not balance a row with the difference. Amounts have two
+// decimals and no thousands separators.
+std::vector<std::vector<std::string>> voucherRows(const std::vector<Voucher>& vouchers, const VoucherSheet& sheet);
+
+// The total of a voucher in capital figures (金额大写, capitalAmount), or
+// "金额超出范围：最大为999999999999.99" when it is too large to be written so.
+std::string voucherCapital(const Num& amount);
+
+// The amount as plain number text, as a result line prints it but without
+// the sign space and the trailing space ("1500", "-2.5", ".5").
+std::string bareNumber(const Num& amount);
+
+}  // namespace bk::calc
