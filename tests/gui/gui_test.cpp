@@ -1020,9 +1020,9 @@ private slots:
         QCOMPARE(app_->windows().find(46)->output().lines(), printed);
         QStringList shown;
         for (size_t row = 0; row < printed.size(); ++row) {
-            const bk::ShownLine line = app_->windows().find(46)->output().shownLine(row);
-            shown << QString::fromStdString(line.caption) +
-                         (line.amount ? QLatin1Char('\t') + QString::fromStdString(*line.amount) : QString());
+            const bk::ShownLine held = app_->windows().find(46)->output().shownLine(row);
+            shown << QString::fromStdString(held.caption) +
+                         (held.amount ? QLatin1Char('\t') + QString::fromStdString(*held.amount) : QString());
         }
         QCOMPARE(area->toPlainText(), shown.join(QLatin1Char('\n')));
     }
