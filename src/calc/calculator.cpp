@@ -131,7 +131,7 @@ constexpr int kLabelHeight = 375;
 constexpr int kButtonWidth = 1575;
 constexpr int kButtonHeight = 495;
 constexpr int kButtonGap = 240;
-constexpr int kNoteHeight = 3 * kLabelHeight;
+constexpr int kMinNoteWidth = 2400;  // beside the buttons, or it goes under 确定
 constexpr int kMinWidth = 7935;
 constexpr int kMinHeight = 6225;
 // A column of more items than this is split in two when the window does not
@@ -273,9 +273,15 @@ WindowSpec calculatorSpec(const CalculatorDef& def)
 
     const int contentRight = std::max(left - kColumnGap, secondLeft + kButtonWidth);
     spec.widthTwips = std::max(kMinWidth, contentRight + kMargin);
-    // Under the buttons, the note of a press that printed nothing.
-    spec.hintArea = {buttonsLeft, rowTop(rows + 2), contentRight - buttonsLeft, kNoteHeight};
-    spec.heightTwips = std::max(kMinHeight, spec.hintArea.top + spec.hintArea.height + kMargin);
+    // The note of a press that printed nothing stands beside the buttons,
+    // right of 取消 and 退出 where the fields leave room there, else under
+    // 确定, left of 退出: the window grows for it in neither case.
+    const int noteLeft = secondLeft + kButtonWidth + kButtonGap;
+    if (contentRight - noteLeft >= kMinNoteWidth)
+        spec.hintArea = {noteLeft, rowTop(rows), contentRight - noteLeft, kRowPitch + kButtonHeight};
+    else
+        spec.hintArea = {buttonsLeft, rowTop(rows + 1), kButtonWidth, kButtonHeight};
+    spec.heightTwips = std::max(kMinHeight, rowTop(rows + 1) + kButtonHeight + kMargin);
     // The printed lines start at the top left and may run on under the fields.
     spec.printArea = {0, 0, spec.widthTwips, spec.heightTwips};
     return spec;
