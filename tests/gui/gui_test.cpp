@@ -1433,7 +1433,7 @@ private slots:
         QVERIFY(control<QLabel>(86, "Label11")->toolTip().isEmpty());
     }
 
-    // A press that prints nothing says under the buttons which fields are
+    // A press that prints nothing says beside the buttons which fields are
     // empty; 取消 takes the note away.
     void emptyPressShowsANote()
     {
