@@ -180,6 +180,7 @@ void Application::clearAll()
     if (ended_) return;
     const std::vector<FormId> visible = windows_.visibleFrontFirst();
     for (FormId form : visible) windows_.hide(form);
+    while (!notes_.empty()) showNote(notes_.begin()->first, {});
     for (FormId form = kMainForm; form <= lastWindow(); ++form) {
         Window* w = windows_.find(form);
         if (!w) continue;
@@ -235,12 +236,22 @@ void Application::showHint(const KeyHint& hint)
     toolkit_.showHint(kMainForm, hint);
 }
 
+void Application::showNote(FormId form, const KeyHint& note)
+{
+    auto shown = notes_.find(form);
+    if (shown == notes_.end() ? note.message.empty() : shown->second == note.message) return;
+    if (note.message.empty())
+        notes_.erase(form);
+    else
+        notes_[form] = note.message;
+    toolkit_.showHint(form, note);
+}
+
 std::optional<std::string> Application::fieldNote(FormId form, int textNumber) const
 {
     const Window* w = windows_.find(form);
     if (form == kMainForm || !w || !w->control(ControlKind::TextBox, textNumber)) return std::nullopt;
-    if (auto byDefault = calc::fieldDefault(form, textNumber)) return amountNote(w->text(textNumber), *byDefault);
-    return amountNote(w->text(textNumber));
+    return bk::fieldNote(w->text(textNumber), calc::fieldForm(form, textNumber), calc::fieldDefault(form, textNumber));
 }
 
 std::optional<std::string> Application::close(FormId form)
@@ -316,19 +327,32 @@ void Application::pressCalculator(FormId form, calc::CalcButton button)
     Window& w = windows_.get(form);
     switch (button) {
     case calc::CalcButton::Compute: {
+        const calc::CalculatorDef& def = calc::calculatorDef(form);
         w.output().beginPress();
-        calc::Calc calc(w.texts(), w.output(), amounts_);
+        calc::Calc calc(w.texts(), w.output(), amounts_, &def);
         try {
-            calc::calculatorDef(form).compute(calc);
+            def.compute(calc);
         } catch (const ArithmeticFault& fault) {
             // The press stops at the faulting step; what it printed
             // before stays, and the program carries on after the message.
-            toolkit_.showFault(form, static_cast<int>(fault.code), faultMessage(fault.code));
+            // A division by 0 names the fields the press read as 0.
+            showNote(form, {});
+            std::string message = faultMessage(fault.code);
+            if (std::string zero = fault.byZero ? calc.zeroFields() : std::string(); !zero.empty())
+                message += "：" + zero;
+            toolkit_.showFault(form, static_cast<int>(fault.code), message);
+            break;
         }
+        // A press that printed nothing says which fields it needs.
+        showNote(form, {calc.emptyPressNote(), {}});
         break;
     }
-    case calc::CalcButton::Clear: windows_.clearOutput(form); break;
+    case calc::CalcButton::Clear:
+        showNote(form, {});
+        windows_.clearOutput(form);
+        break;
     case calc::CalcButton::Exit:
+        showNote(form, {});  // a window opened again starts without it
         windows_.hide(form);
         windows_.show(returnWindow(form));
         break;

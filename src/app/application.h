@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -113,6 +114,9 @@ private:
     void pressCalculator(FormId form, calc::CalcButton button);
     void end();
     void showHint(const KeyHint& hint);
+    // A calculator's note in its hint area (why a press printed nothing);
+    // an empty note takes a shown one away.
+    void showNote(FormId form, const KeyHint& note);
     void noteChange()
     {
         if (changed_) changed_();
@@ -123,6 +127,7 @@ private:
     WindowRegistry windows_;
     bool ended_ = false;
     bool hintShown_ = false;
+    std::map<FormId, std::string> notes_;  // the note each calculator's drawing shows
     calc::Amounts amounts_ = calc::Amounts::Fen;
 };
 

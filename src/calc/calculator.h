@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "num/arith.h"
+#include "num/field_text.h"
 #include "window/output_surface.h"
 #include "window/toolkit.h"
 
@@ -47,16 +48,21 @@ struct Instalments {
     Num last;
 };
 
+struct CalculatorDef;
+
 // What a compute function sees of its window during one press of 确定.
 class Calc {
 public:
     using Texts = std::map<int, std::string>;  // TextN -> what the user typed
-    Calc(const Texts& texts, OutputSurface& out, Amounts amounts = Amounts::Fen)
-        : texts_(texts), out_(out), amounts_(amounts)
+    // With the window's definition, fields are read in their forms ("5%" in
+    // a rate is 0.05) and a fault or an empty press can name its fields.
+    Calc(const Texts& texts, OutputSurface& out, Amounts amounts = Amounts::Fen, const CalculatorDef* def = nullptr)
+        : texts_(texts), out_(out), amounts_(amounts), def_(def)
     {
     }
 
-    // The number in field TextN (readNumber: a field without a number is 0).
+    // The number in field TextN, read in the field's form (readFieldAs: a
+    // field without a number is 0).
     Num read(int textNumber) const;
     // The number in field TextN, or `otherwise` when the field holds no number
     // (empty, blank, or no number at its start). A typed 0 is 0.
@@ -83,13 +89,26 @@ public:
     }
     Amounts amounts() const { return amounts_; }
 
-    void text(std::string_view line) { out_.printText(line); }  // a text line
-    void result(std::string_view caption, const Num& value)     // caption, then the amount
+    void text(std::string_view line)  // a text line
     {
+        ++printed_;
+        out_.printText(line);
+    }
+    void result(std::string_view caption, const Num& value)  // caption, then the amount
+    {
+        ++printed_;
         out_.printNumber(caption, value);
     }
-    void result(std::string_view caption, const Var& value) { out_.printVariant(caption, value); }
-    void blank() { out_.printBlank(); }  // an empty line
+    void result(std::string_view caption, const Var& value)
+    {
+        ++printed_;
+        out_.printVariant(caption, value);
+    }
+    void blank()  // an empty line
+    {
+        ++printed_;
+        out_.printBlank();
+    }
 
     // A journal entry of one amount: the debit line, then the credit line,
     // both with the amount; the second form puts its heading line first.
@@ -104,10 +123,28 @@ public:
         entry(debit, credit, amount);
     }
 
+    // For a division by 0: the fields read so far as 0, by caption:
+    // "合同年限 为空", "折扣条件 为 0", several joined ("合同年限、年利率 为空；
+    // 期限 为 0"); only those that are no amount where there are such (a
+    // count, a span of time, a rate: what a window divides by); empty when
+    // none was read as 0.
+    std::string zeroFields() const;
+    // For a press that printed nothing: "没有算出结果：预计净残值率、预计使用寿命
+    // 为空", the empty fields the press read in the groups (under a heading,
+    // or a column) the user began to fill, or "没有算出结果：各栏均为空" when
+    // every field it read was empty; empty when it printed something or no
+    // field it read was empty.
+    std::string emptyPressNote() const;
+
 private:
+    enum class Reading { Empty, Zero, Number };
+    FieldForm formOf(int textNumber) const;
     const Texts& texts_;
     OutputSurface& out_;
     Amounts amounts_;
+    const CalculatorDef* def_;
+    int printed_ = 0;
+    mutable std::vector<std::pair<int, Reading>> reads_;  // in reading order
 };
 
 // A total allocated among several objects (a cost among products, a variance
@@ -138,13 +175,14 @@ using Compute = void (*)(Calc&);
 struct Item {
     enum class Kind { Field, Heading, NextColumn };
     Kind kind = Kind::Field;
-    int text = 0;              // Field: the TextN it names
-    std::string_view caption;  // Field: its caption; Heading: the label text
-    std::string_view tip;      // Field: what to type, where the caption alone may mislead
-    int label = 0;             // its label's LabelN when not the next in order
-    FormId opens = 0;          // the window a click on its label opens; 0 for none
-    bool hasDefault = false;   // Field: a field left without a number stands for `byDefault`
-    double byDefault = 0;      // (a rate the user may change), shown in the empty box
+    int text = 0;                        // Field: the TextN it names
+    std::string_view caption;            // Field: its caption; Heading: the label text
+    std::string_view tip;                // Field: what to type, where the caption alone may mislead
+    int label = 0;                       // its label's LabelN when not the next in order
+    FormId opens = 0;                    // the window a click on its label opens; 0 for none
+    bool hasDefault = false;             // Field: a field left without a number stands for `byDefault`
+    double byDefault = 0;                // (a rate the user may change), shown in the empty box
+    FieldForm form = FieldForm::Amount;  // Field: what its number stands for
 };
 
 // A field TextN with its caption label to its left; with an empty caption
@@ -180,6 +218,20 @@ constexpr Item withDefault(Item item, double byDefault)
     item.byDefault = byDefault;
     return item;
 }
+// A field's form where it is not an amount: a rate as a fraction of 1
+// ("预计净残值率": 0.05 or 5%), a percentage the window divides by 100
+// ("税率（%）": 13), a count, or a span of years, months or days.
+constexpr Item withForm(Item item, FieldForm form)
+{
+    item.form = form;
+    return item;
+}
+constexpr Item asRate(Item item) { return withForm(item, FieldForm::Rate); }
+constexpr Item asPercent(Item item) { return withForm(item, FieldForm::Percent); }
+constexpr Item asCount(Item item) { return withForm(item, FieldForm::Count); }
+constexpr Item asYears(Item item) { return withForm(item, FieldForm::Years); }
+constexpr Item asMonths(Item item) { return withForm(item, FieldForm::Months); }
+constexpr Item asDays(Item item) { return withForm(item, FieldForm::Days); }
 // A label that names no field (a group heading, a connecting word such as
 // "或", an explanation); it takes a row of its own in its column.
 constexpr Item heading(std::string_view caption) { return {Item::Kind::Heading, 0, caption, {}, 0, 0}; }
@@ -217,5 +269,7 @@ FormId calculatorOpening(FormId form);
 // The number field TextN of calculator `form` stands for while it holds none,
 // or nothing when it has no default.
 std::optional<Num> fieldDefault(FormId form, int textNumber);
+// The form of field TextN of calculator `form` (an amount where it has none).
+FieldForm fieldForm(FormId form, int textNumber);
 
 }  // namespace bk::calc

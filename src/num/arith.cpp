@@ -220,7 +220,7 @@ Num operator/(const Num& a, const Num& b)
 {
     if (b.sign() == 0) {
         // 0/0 is an invalid operation, which reports as overflow.
-        raise(a.sign() == 0 ? FaultCode::Overflow : FaultCode::DivisionByZero);
+        throw ArithmeticFault{a.sign() == 0 ? FaultCode::Overflow : FaultCode::DivisionByZero, true};
     }
     return exactly(exact(a) / exact(b));
 }
@@ -232,7 +232,7 @@ Num power(const Num& base, const Num& exponent)
     const bool whole = denominator(e) == 1;
     if (b.sign() < 0 && !whole) raise(FaultCode::InvalidCall);
     if (b.sign() == 0) {
-        if (e.sign() < 0) raise(FaultCode::DivisionByZero);
+        if (e.sign() < 0) throw ArithmeticFault{FaultCode::DivisionByZero, true};
         return e.sign() == 0 ? Num(1) : Num(0);
     }
     if (whole) {

@@ -34,6 +34,7 @@ enum class FaultCode : int {
 
 struct ArithmeticFault {
     FaultCode code;
+    bool byZero = false;  // the step divided by 0 (0/0 reports as overflow)
 };
 
 // The Chinese description of a fault, e.g. "除数为零".

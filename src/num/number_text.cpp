@@ -145,6 +145,7 @@ private:
         case U'，': return {',', c.size};
         case U'＋': return {'+', c.size};
         case U'－': return {'-', c.size};
+        case U'％': return {'%', c.size};
         default: break;
         }
         if (c.code >= U'０' && c.code <= U'９') return {static_cast<char>('0' + (c.code - U'０')), c.size};
@@ -309,7 +310,12 @@ FieldNumber readField(std::string_view utf8)
     } else {
         magnitude = readDecimal(in, anyDigit);
     }
-    return {negative ? -magnitude : magnitude, blank || (anyDigit && in.atEnd()), anyDigit};
+    const Num value = negative ? -magnitude : magnitude;
+    if (anyDigit && in.peek() == '%') {
+        in.next();
+        if (in.atEnd()) return {value, false, true, true};
+    }
+    return {value, blank || (anyDigit && in.atEnd()), anyDigit};
 }
 
 Num readNumber(std::string_view utf8) { return readField(utf8).value; }

@@ -65,6 +65,10 @@ struct FieldNumber {
     Num value;
     bool whole = true;
     bool found = false;  // a number stands at the start of the text
+    // The number is followed by a percent sign ("5%", "6 ％") and nothing
+    // else; `value` is the number before it and `whole` is false: what the
+    // sign means is the field's to say (readFieldAs).
+    bool percent = false;
 };
 FieldNumber readField(std::string_view utf8);
 

@@ -597,6 +597,7 @@ private slots:
         } cases[] = {{QStringLiteral("12abc"), QStringLiteral("只读取了 12")},
                      {QStringLiteral("1.2.3"), QStringLiteral("只读取了 1.2")},
                      {QStringLiteral("abc"), QStringLiteral("没有读到数字，按 0 计算")},
+                     {QStringLiteral("5%"), QStringLiteral("按 5% 即 0.05 计算")},
                      {QStringLiteral("12"), QString()},
                      {QStringLiteral(" 1 000 "), QString()},
                      {QString(), QString()}};
@@ -606,7 +607,9 @@ private slots:
             QTest::keyClicks(cash, c.text);
             QCOMPARE(cash->toolTip(), c.note);
             QCOMPARE(cash->findChild<QAction*>(QStringLiteral("partlyRead")) != nullptr, !c.note.isEmpty());
-            QCOMPARE(QAccessible::queryAccessibleInterface(cash)->text(QAccessible::Description), c.note);
+            // Without a note the box is described by its form, as its grey text says.
+            QCOMPARE(QAccessible::queryAccessibleInterface(cash)->text(QAccessible::Description),
+                     c.note.isEmpty() ? QStringLiteral("金额") : c.note);
         }
         QVERIFY(bank->toolTip().isEmpty());
         cash->setText(QStringLiteral("12abc"));
@@ -1017,9 +1020,9 @@ private slots:
         QCOMPARE(app_->windows().find(46)->output().lines(), printed);
         QStringList shown;
         for (size_t row = 0; row < printed.size(); ++row) {
-            const bk::ShownLine line = app_->windows().find(46)->output().shownLine(row);
-            shown << QString::fromStdString(line.caption) +
-                         (line.amount ? QLatin1Char('\t') + QString::fromStdString(*line.amount) : QString());
+            const bk::ShownLine held = app_->windows().find(46)->output().shownLine(row);
+            shown << QString::fromStdString(held.caption) +
+                         (held.amount ? QLatin1Char('\t') + QString::fromStdString(*held.amount) : QString());
         }
         QCOMPARE(area->toPlainText(), shown.join(QLatin1Char('\n')));
     }
@@ -1430,6 +1433,24 @@ private slots:
         QVERIFY(control<QLabel>(86, "Label11")->toolTip().isEmpty());
     }
 
+    // A press that prints nothing says beside the buttons which fields are
+    // empty; 取消 takes the note away.
+    void emptyPressShowsANote()
+    {
+        typeKey(QStringLiteral("累计折旧计算"));
+        click(1, "Command1");
+        control<QLineEdit>(25, "Text3")->setText(QStringLiteral("100000"));
+        click(25, "Command1");
+        QVERIFY(printed(25).isEmpty());
+        auto* note = control<QWidget>(25, "keyHint");
+        QVERIFY(note && note->isVisible());
+        QCOMPARE(note->findChild<QLabel*>(QStringLiteral("hintMessage"))->text(),
+                 QStringLiteral("没有算出结果：预计净残值率、预计使用寿命 为空"));
+        grab(window(25), QStringLiteral("form25-note"));
+        click(25, "Command2");
+        QVERIFY(!note->isVisible());
+    }
+
     // A field with a default shows it in grey while it is empty, and the box
     // stays empty: the press takes the default, a text without a number says
     // so, a typed number replaces it.
@@ -1441,7 +1462,7 @@ private slots:
         QVERIFY(rate);
         QCOMPARE(rate->placeholderText(), QStringLiteral("13"));
         QVERIFY(rate->text().isEmpty());
-        QVERIFY(control<QLineEdit>(101, "Text1")->placeholderText().isEmpty());
+        QCOMPARE(control<QLineEdit>(101, "Text1")->placeholderText(), QStringLiteral("金额"));
         control<QLineEdit>(101, "Text1")->setText(QStringLiteral("11300"));
         click(101, "Command1");
         QVERIFY(printed(101).contains(QStringLiteral("税率（%） 13 ")));

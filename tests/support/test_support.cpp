@@ -26,7 +26,7 @@ Rows press(FormId form, const calc::Calc::Texts& texts, calc::Amounts amounts)
 {
     Recording screen;
     OutputSurface out(screen.toolkit, form);
-    calc::Calc c(texts, out, amounts);
+    calc::Calc c(texts, out, amounts, &calc::calculatorDef(form));
     calc::calculatorDef(form).compute(c);
     return out.tableRows(0, out.lines().size());
 }

@@ -40,8 +40,8 @@ std::vector<std::string> lines(const std::string& text);
 
 // The print area of calculator `form` after one press of 确定 with these
 // field texts, as the rows 复制为表格 copies: a caption and its amount, or a
-// text line alone. An arithmetic fault is thrown on. Derived money is exact
-// unless the test asks for it to the fen.
+// text line alone, the fields read in their forms. An arithmetic fault is
+// thrown on. Derived money is exact unless the test asks for it to the fen.
 using Rows = std::vector<std::vector<std::string>>;
 Rows press(FormId form, const calc::Calc::Texts& texts, calc::Amounts amounts = calc::Amounts::Exact);
 

@@ -2,9 +2,13 @@
 // number, with distinct fields and a key that opens it.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <map>
 #include <optional>
 #include <set>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 
 #include "calc/calculator.h"
 #include "num/number_text.h"
@@ -74,6 +78,89 @@ TEST(Calculators, AnEmptyFieldComputesWithTheDefaultItShows)
         }
     }
     EXPECT_GT(defaults, 0);
+}
+
+bool says(std::string_view caption, std::initializer_list<std::string_view> words)
+{
+    for (std::string_view w : words)
+        if (caption.find(w) != std::string_view::npos) return true;
+    return false;
+}
+
+// Each field's form agrees with its caption: a percentage is captioned with
+// "%", a rate with 率, 比例 or 折扣 (and every such caption is one of the
+// two), a span of time with its unit; an empty field without a default
+// shows its form.
+TEST(Calculators, EveryFieldsFormAgreesWithItsCaption)
+{
+    for (FormId form = kFirstCalculator; form <= lastCalculator(); ++form) {
+        std::map<int, std::string> placeholders;
+        for (const ControlSpec& c : calculatorSpec(form).controls)
+            if (c.kind == ControlKind::TextBox) placeholders[c.number] = c.placeholder;
+        for (const Item& item : calculatorDef(form).items) {
+            if (item.kind != Item::Kind::Field) continue;
+            const std::string_view caption = item.caption;
+            const std::string where = "Form" + std::to_string(form) + " " + std::string(caption);
+            EXPECT_EQ(item.form == FieldForm::Percent, says(caption, {"%"})) << where;
+            if (says(caption, {"率", "比例"})) {
+                EXPECT_TRUE(item.form == FieldForm::Rate || item.form == FieldForm::Percent) << where;
+            }
+            if (item.form == FieldForm::Rate) {
+                EXPECT_TRUE(says(caption, {"率", "比例", "折扣"})) << where;
+            }
+            if (item.form == FieldForm::Years) {
+                EXPECT_TRUE(says(caption, {"年", "寿命"})) << where;
+            }
+            if (item.form == FieldForm::Months) {
+                EXPECT_TRUE(says(caption, {"月", "期限"})) << where;
+            }
+            if (item.form == FieldForm::Days) {
+                EXPECT_TRUE(says(caption, {"天"})) << where;
+            }
+            if (!item.hasDefault) {
+                EXPECT_EQ(placeholders[item.text], formPlaceholder(item.form)) << where;
+            }
+        }
+    }
+}
+
+// In every rate field "5%" computes as 0.05, and in every percentage "13%"
+// as 13, whatever the other fields hold.
+TEST(Calculators, APercentSignReadsAsTheFieldTakesIt)
+{
+    int tried = 0;
+    for (FormId form = kFirstCalculator; form <= lastCalculator(); ++form) {
+        const CalculatorDef& def = calculatorDef(form);
+        for (const Item& item : def.items) {
+            if (item.kind != Item::Kind::Field) continue;
+            if (item.form != FieldForm::Rate && item.form != FieldForm::Percent) continue;
+            ++tried;
+            Calc::Texts typed;
+            for (const Item& other : def.items)
+                if (other.kind == Item::Kind::Field) typed[other.text] = std::to_string(1000 * other.text + 7);
+            Calc::Texts plain = typed;
+            typed[item.text] = item.form == FieldForm::Rate ? "5%" : "13 ％";
+            plain[item.text] = item.form == FieldForm::Rate ? "0.05" : "13";
+            for (Amounts amounts : {Amounts::Fen, Amounts::Exact}) {
+                try {
+                    EXPECT_EQ(test::press(form, typed, amounts), test::press(form, plain, amounts))
+                        << "Form" << form << " Text" << item.text;
+                } catch (const ArithmeticFault&) {
+                    EXPECT_THROW(test::press(form, plain, amounts), ArithmeticFault) << "Form" << form;
+                }
+            }
+        }
+    }
+    EXPECT_GT(tried, 0);
+}
+
+// Form25's straight-line year with a residual rate typed as 5%: 100000 less
+// its 5% over 5 years.
+TEST(Calculators, AResidualRateTypedInPercent)
+{
+    const test::Rows rows = test::press(25, {{1, "5%"}, {2, "5"}, {3, "100000"}}, Amounts::Fen);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"累计折旧", "19000"}));
 }
 
 TEST(Calculators, EachIsOpenedByAKey)

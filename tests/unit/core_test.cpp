@@ -145,7 +145,8 @@ TEST(BrowseOnDownTest, OnlyInTheEmptyKeyBox)
 }
 
 // A calculator is at least its smallest size, and beyond it no larger than
-// its controls need: a margin right of the rightmost and under the lowest.
+// its controls and its note need: a margin right of the rightmost and under
+// the lowest.
 TEST(CalculatorLayoutTest, WindowsAreAsLargeAsTheirControlsNeed)
 {
     constexpr int kMostMargin = 720;
@@ -158,6 +159,7 @@ TEST(CalculatorLayoutTest, WindowsAreAsLargeAsTheirControlsNeed)
             right = std::max(right, c.rect.left + c.rect.width);
             bottom = std::max(bottom, c.rect.top + c.rect.height);
         }
+        bottom = std::max(bottom, spec.hintArea.top + spec.hintArea.height);  // the note under the buttons
         if (spec.widthTwips > 7935) {
             EXPECT_LE(spec.widthTwips - right, kMostMargin) << formName(form);
         }

@@ -52,5 +52,55 @@ TEST(FieldTextTest, NoteOfAFieldWithADefault)
     EXPECT_EQ(amountNote("0", Num(13)), std::nullopt);
 }
 
+// A percent sign divides by 100 where the field takes an amount or a rate,
+// means the number itself where the field is a percentage, and ends the
+// number elsewhere.
+TEST(FieldTextTest, PercentSignReadsByTheFieldsForm)
+{
+    const struct {
+        std::string text;
+        FieldForm form;
+        Num value;
+        bool whole;
+    } cases[] = {
+        {"5%", FieldForm::Rate, Num(5) / 100, true},    {"6 %", FieldForm::Amount, Num(6) / 100, true},
+        {"５％", FieldForm::Rate, Num(5) / 100, true},  {"-1.5%", FieldForm::Rate, Num(-15) / 1000, true},
+        {"13%", FieldForm::Percent, Num(13), true},     {"13", FieldForm::Percent, Num(13), true},
+        {"5%", FieldForm::Years, Num(5), false},        {"5%%", FieldForm::Rate, Num(5), false},
+        {"5%x", FieldForm::Amount, Num(5), false},      {"%", FieldForm::Rate, Num(0), false},
+        {"0.13", FieldForm::Rate, Num(13) / 100, true},
+    };
+    for (const auto& c : cases) {
+        const FieldNumber field = readFieldAs(c.text, c.form);
+        EXPECT_TRUE(field.value == c.value) << c.text;
+        EXPECT_EQ(field.whole, c.whole) << c.text;
+    }
+}
+
+TEST(FieldTextTest, NoteSaysHowAPercentOrARateWasRead)
+{
+    const struct {
+        std::string text;
+        FieldForm form;
+        std::optional<std::string> note;
+    } cases[] = {
+        {"5%", FieldForm::Rate, "按 5% 即 0.05 计算"},
+        {"6 %", FieldForm::Amount, "按 6% 即 0.06 计算"},
+        {"12.5％", FieldForm::Rate, "按 12.5% 即 0.125 计算"},
+        {"6", FieldForm::Rate, "按 600% 计算；13% 请输入 0.13 或 13%"},
+        {"1.5", FieldForm::Rate, "按 150% 计算；13% 请输入 0.13 或 13%"},
+        {"1", FieldForm::Rate, std::nullopt},
+        {"0.13", FieldForm::Rate, std::nullopt},
+        {"13%", FieldForm::Percent, std::nullopt},
+        {"13", FieldForm::Percent, std::nullopt},
+        {"6", FieldForm::Amount, std::nullopt},
+        {"5%", FieldForm::Years, "只读取了 5"},
+        {"6abc", FieldForm::Rate, "只读取了 6"},
+        {"", FieldForm::Rate, std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(fieldNote(c.text, c.form), c.note) << c.text;
+    EXPECT_EQ(fieldNote("abc", FieldForm::Percent, Num(13)), "没有读到数字，按默认值 13 计算");
+}
+
 }  // namespace
 }  // namespace bk

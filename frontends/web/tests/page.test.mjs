@@ -158,7 +158,7 @@ test("a field with a default shows it as grey placeholder text and its box stays
   const rate = page.locator("#Form101 [data-name=Text3]");
   assert.equal(await rate.getAttribute("placeholder"), "13");
   assert.equal(await rate.inputValue(), "");
-  assert.equal(await page.locator("#Form101 [data-name=Text1]").getAttribute("placeholder"), null);
+  assert.equal(await page.locator("#Form101 [data-name=Text1]").getAttribute("placeholder"), "金额");  // its form
   // The press takes the default, as the core does; a text without a number says so.
   await page.locator("#Form101 [data-name=Text1]").click();
   await page.keyboard.type("11300");
@@ -169,6 +169,21 @@ test("a field with a default shows it as grey placeholder text and its box stays
   await rate.fill("约");
   const note = page.locator(`[id="${await rate.getAttribute("aria-describedby")}"]`);
   assert.equal(await note.textContent(), "没有读到数字，按默认值 13 计算");
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("a press that prints nothing names the empty fields in the window, and 取消 takes the note away", async () => {
+  const { page, problems } = await program();
+  await page.keyboard.type("累计折旧计算");
+  await page.keyboard.press("Enter");
+  await page.locator("#Form25 [data-name=Text3]").fill("100000");
+  await page.locator("#Form25 [data-name=Command1]").click();
+  const note = page.locator("#Form25 .hint");
+  assert.equal(await note.locator("p").textContent(), "没有算出结果：预计净残值率、预计使用寿命 为空");
+  assert.deepEqual(await pageLines(page, 25), []);
+  await page.locator("#Form25 [data-name=Command2]").click();
+  assert.equal(await note.isHidden(), true);
   assert.deepEqual(problems, []);
   await page.close();
 });

@@ -8,7 +8,7 @@ namespace bk::calc {
 
 extern const CalculatorDef form61{
     .form = 61,
-    .items = {field(1, "短期借款"), field(2, "期限"), field(3, "年利率")},
+    .items = {field(1, "短期借款"), asMonths(field(2, "期限")), asRate(field(3, "年利率"))},
     .compute =
         [](Calc& c) {
             Num L = c.read(1), n = c.read(2), r = c.read(3);

@@ -12,10 +12,11 @@ namespace bk::calc {
 
 extern const CalculatorDef form86{
     .form = 86,
-    .items = {heading("票据贴现"), field(1, "票面金额"), field(2, "月贴现率"), field(3, "贴现期限（天）"),
-              heading("逾期贷款"), field(4, "短期借款"), nextColumn(), heading("票据存取贴现"), field(5, "票据面额"),
-              field(6, "年利率"), field(7, "存期（天）", "票据自出票至到期的天数"), field(8, "贴现利率"),
-              field(9, "贴现期限(天)", "贴现日至到期日的天数")},
+    .items = {heading("票据贴现"), field(1, "票面金额"), asRate(field(2, "月贴现率")),
+              asDays(field(3, "贴现期限（天）")), heading("逾期贷款"), field(4, "短期借款"), nextColumn(),
+              heading("票据存取贴现"), field(5, "票据面额"), asRate(field(6, "年利率")),
+              asDays(field(7, "存期（天）", "票据自出票至到期的天数")), asRate(field(8, "贴现利率")),
+              asDays(field(9, "贴现期限(天)", "贴现日至到期日的天数"))},
     .compute =
         [](Calc& c) {
             Num F = c.read(1), m = c.read(2), d = c.read(3), L = c.read(4), N = c.read(5), R = c.read(6), h = c.read(7),

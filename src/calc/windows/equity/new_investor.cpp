@@ -6,7 +6,7 @@ namespace bk::calc {
 
 extern const CalculatorDef form43{
     .form = 43,
-    .items = {field(1, "注册资本"), field(2, "股份比例"), field(3, "投入现金")},
+    .items = {field(1, "注册资本"), asRate(field(2, "股份比例")), field(3, "投入现金")},
     .compute =
         [](Calc& c) {
             Num G = c.read(1), r = c.read(2), K = c.read(3);

@@ -6,7 +6,8 @@ namespace bk::calc {
 
 extern const CalculatorDef form44{
     .form = 44,
-    .items = {field(1, "发行股票数量"), field(2, "股票面值"), field(3, "发行价格"), field(4, "佣金比例")},
+    .items = {asCount(field(1, "发行股票数量")), field(2, "股票面值"), field(3, "发行价格"),
+              asRate(field(4, "佣金比例"))},
     .compute =
         [](Calc& c) {
             Num N = c.read(1), P = c.read(2), V = c.read(3), R = c.read(4);

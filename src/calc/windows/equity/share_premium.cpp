@@ -20,8 +20,8 @@ void premiumLine(Calc& c, const Num& E)
 
 extern const CalculatorDef form41{
     .form = 41,
-    .items = {field(3, "股款"), nextColumn(), field(4, "发行价格"), field(1, "股票数量"), field(2, "股票面值"),
-              field(5, "佣金比例")},
+    .items = {field(3, "股款"), nextColumn(), field(4, "发行价格"), asCount(field(1, "股票数量")), field(2, "股票面值"),
+              asRate(field(5, "佣金比例"))},
     .compute =
         [](Calc& c) {
             Num N = c.read(1), P = c.read(2), K = c.read(3), V = c.read(4), R = c.read(5);

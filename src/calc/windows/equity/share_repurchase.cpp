@@ -8,7 +8,7 @@ namespace bk::calc {
 
 extern const CalculatorDef form42{
     .form = 42,
-    .items = {field(1, "回购股票数量"), field(2, "回购价格"), field(3, "面值"), field(4, "股本溢价")},
+    .items = {asCount(field(1, "回购股票数量")), field(2, "回购价格"), field(3, "面值"), field(4, "股本溢价")},
     .compute =
         [](Calc& c) {
             Num N = c.read(1), B = c.read(2), P = c.read(3), S = c.read(4);

@@ -7,7 +7,7 @@ namespace bk::calc {
 
 extern const CalculatorDef form26{
     .form = 26,
-    .items = {field(1, "固定资产原价"), field(2, "年折旧率"), field(3, "使用年数")},
+    .items = {field(1, "固定资产原价"), asRate(field(2, "年折旧率")), asYears(field(3, "使用年数"))},
     .compute =
         [](Calc& c) {
             Num P = c.read(1), k = c.read(2), y = c.read(3);

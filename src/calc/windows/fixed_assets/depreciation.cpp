@@ -40,11 +40,12 @@ Num digitsWrittenOff(const Num& m, const Num& digits, const Num& k) { return k *
 
 extern const CalculatorDef form25{
     .form = 25,
-    .items = {heading("年限平均法"), field(1, "预计净残值率"), field(2, "预计使用寿命"), field(3, "固定资产原价"),
-              heading("双倍余额递减法"), field(4, "预计使用寿命"), field(5, "固定资产原价"), field(6, "使用年数"),
-              nextColumn(), heading("工作量法"), field(7, "固定资产原价"), field(8, "预计净残值率"),
-              field(9, "预计总工作量"), field(14, "当期工作量"), heading("年数总和法"), field(10, "已使用年限"),
-              field(11, "预计使用年限"), field(12, "固定资产原价"), field(13, "净残值")},
+    .items = {heading("年限平均法"), asRate(field(1, "预计净残值率")), asYears(field(2, "预计使用寿命")),
+              field(3, "固定资产原价"), heading("双倍余额递减法"), asYears(field(4, "预计使用寿命")),
+              field(5, "固定资产原价"), asYears(field(6, "使用年数")), nextColumn(), heading("工作量法"),
+              field(7, "固定资产原价"), asRate(field(8, "预计净残值率")), asCount(field(9, "预计总工作量")),
+              asCount(field(14, "当期工作量")), heading("年数总和法"), asYears(field(10, "已使用年限")),
+              asYears(field(11, "预计使用年限")), field(12, "固定资产原价"), field(13, "净残值")},
     .compute =
         [](Calc& c) {
             const bool toTheFen = c.amounts() == Amounts::Fen;

@@ -9,7 +9,7 @@ namespace bk::calc {
 
 extern const CalculatorDef form28{
     .form = 28,
-    .items = {field(1, "摊销成本"), field(2, "摊销年限")},
+    .items = {field(1, "摊销成本"), asYears(field(2, "摊销年限"))},
     .compute =
         [](Calc& c) {
             Num K = c.read(1), n = c.read(2);

@@ -9,7 +9,7 @@ namespace bk::calc {
 
 extern const CalculatorDef form57{
     .form = 57,
-    .items = {field(1, "其他业务成本   （专利或出租）"), field(2, "年限")},
+    .items = {field(1, "其他业务成本   （专利或出租）"), asYears(field(2, "年限"))},
     .compute =
         [](Calc& c) {
             Num K = c.read(1), n = c.read(2);

@@ -6,7 +6,7 @@ namespace bk::calc {
 
 extern const CalculatorDef form21{
     .form = 21,
-    .items = {field(1, "计划成本"), field(2, "材料成本差异率")},
+    .items = {field(1, "计划成本"), asRate(field(2, "材料成本差异率"))},
     .compute =
         [](Calc& c) {
             Num p = c.read(1), r = c.read(2);

@@ -6,7 +6,7 @@ namespace bk::calc {
 
 extern const CalculatorDef form19{
     .form = 19,
-    .items = {withLink(field(1, "材料成本差异率"), 18), field(2, "生产成本"), field(3, "制造费用（车间管理）"),
+    .items = {withLink(asRate(field(1, "材料成本差异率")), 18), field(2, "生产成本"), field(3, "制造费用（车间管理）"),
               field(4, "管理费用（行政管理）"), field(5, "销售费用")},
     .compute =
         [](Calc& c) {

@@ -8,8 +8,8 @@ namespace bk::calc {
 
 extern const CalculatorDef form90{
     .form = 90,
-    .items = {field(1, "产品数量"), field(2, "实际成本"), field(3, "耗用材料"), field(4, "回收价格(总)"),
-              field(5, "保险赔偿"), field(6, "增值税税率")},
+    .items = {asCount(field(1, "产品数量")), field(2, "实际成本"), field(3, "耗用材料"), field(4, "回收价格(总)"),
+              field(5, "保险赔偿"), asRate(field(6, "增值税税率"))},
     .compute =
         [](Calc& c) {
             Num n = c.read(1), q = c.read(2), u = c.read(3), r = c.read(4), i = c.read(5), v = c.read(6);

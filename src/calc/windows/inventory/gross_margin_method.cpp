@@ -9,7 +9,7 @@ namespace bk::calc {
 
 extern const CalculatorDef form22{
     .form = 22,
-    .items = {field(1, "销售收入"), field(2, "销售毛利率"), field(3, "上期库存余额"), field(4, "本期购进")},
+    .items = {field(1, "销售收入"), asRate(field(2, "销售毛利率")), field(3, "上期库存余额"), field(4, "本期购进")},
     .compute =
         [](Calc& c) {
             Num S = c.read(1), g = c.read(2), B = c.read(3), P = c.read(4);

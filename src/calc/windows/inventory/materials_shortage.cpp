@@ -8,8 +8,8 @@ namespace bk::calc {
 
 extern const CalculatorDef form97{
     .form = 97,
-    .items = {field(1, "原材料盘亏数量"), field(2, "原材料成本"), field(3, "增值税税率"), field(4, "保险赔偿"),
-              field(5, "原材料残料"), field(6, "人员赔偿")},
+    .items = {asCount(field(1, "原材料盘亏数量")), field(2, "原材料成本"), asRate(field(3, "增值税税率")),
+              field(4, "保险赔偿"), field(5, "原材料残料"), field(6, "人员赔偿")},
     .compute =
         [](Calc& c) {
             Num n = c.read(1), q = c.read(2), v = c.read(3), i = c.read(4), s = c.read(5), p = c.read(6);

@@ -7,7 +7,7 @@ namespace bk::calc {
 
 extern const CalculatorDef form98{
     .form = 98,
-    .items = {heading("材料"), field(1, "生产成本"), field(2, "材料成本差异率")},
+    .items = {heading("材料"), field(1, "生产成本"), asRate(field(2, "材料成本差异率"))},
     .compute =
         [](Calc& c) {
             Num m = c.read(1), r = c.read(2);

@@ -7,7 +7,7 @@ namespace bk::calc {
 
 extern const CalculatorDef form16{
     .form = 16,
-    .items = {field(1, "本月总成本"), field(2, "本月总购进数量"), field(3, "本月总销售数量")},
+    .items = {field(1, "本月总成本"), asCount(field(2, "本月总购进数量")), asCount(field(3, "本月总销售数量"))},
     .compute =
         [](Calc& c) {
             Num T = c.read(1), Q = c.read(2), q = c.read(3);

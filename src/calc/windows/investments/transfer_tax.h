@@ -13,8 +13,8 @@ namespace bk::calc {
 constexpr Item transferTaxRate(int text)
 {
     return withDefault(
-        field(text, "增值税税率（%）",
-              "一般纳税人6；小规模纳税人3，减按1%征收至2027年12月31日（财政部 税务总局公告2023年第19号）"),
+        asPercent(field(text, "增值税税率（%）",
+                        "一般纳税人6；小规模纳税人3，减按1%征收至2027年12月31日（财政部 税务总局公告2023年第19号）")),
         rates::kVatFinancialTransferPercent);
 }
 

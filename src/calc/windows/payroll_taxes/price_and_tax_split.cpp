@@ -12,8 +12,9 @@ extern const CalculatorDef form101{
     .form = 101,
     .items = {field(1, "价税合计（含税）", "填含税金额；与“不含税金额”只填一个"),
               field(2, "不含税金额", "只在价税合计不填时使用"),
-              withDefault(field(3, "税率（%）", "13、9、6、5、3、1、0.5、0；不填按13"), rates::kVatGoodsPercent),
-              field(4, "小规模（填1）", "填1：销项记“应交税费-应交增值税”，进项不抵扣计入成本")},
+              withDefault(asPercent(field(3, "税率（%）", "13、9、6、5、3、1、0.5、0；不填按13")),
+                          rates::kVatGoodsPercent),
+              asCount(field(4, "小规模（填1）", "填1：销项记“应交税费-应交增值税”，进项不抵扣计入成本"))},
     .compute =
         [](Calc& c) {
             const Num rate = c.readOr(3, rates::kVatGoodsPercent);

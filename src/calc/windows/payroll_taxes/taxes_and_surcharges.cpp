@@ -18,18 +18,19 @@ constexpr double kMonthsByDefault = 1;
 extern const CalculatorDef form58{
     .form = 58,
     .items = {field(8, "增值税"),
-              withLabel(
-                  withDefault(field(10, "城建税税率（%）", "市区7，县城、镇5，其他地区1（城市维护建设税法，2021）"),
-                              rates::kUrbanMaintenanceCityPercent),
-                  10),
+              withLabel(withDefault(asPercent(field(10, "城建税税率（%）",
+                                                    "市区7，县城、镇5，其他地区1（城市维护建设税法，2021）")),
+                                    rates::kUrbanMaintenanceCityPercent),
+                        10),
               withLabel(field(12, "本期销售额",
                               "本期（月或季）销售额，用于教育费附加、地方教育附加免征判断（财税〔2016〕12号）"),
                         12),
-              withLabel(withDefault(field(13, "所属月数", "按月申报填1，按季申报填3"), kMonthsByDefault), 13),
-              withLabel(field(14, "六税两费减半（填1）",
-                              "增值税小规模纳税人、小型微利企业、个体工商户填1，执行至2027年12月31日（财政部 "
-                              "税务总局公告2023年第12号）；房产税、城镇土地使用税、印花税、资源税请填减半后的金额"),
-                        14),
+              withLabel(withDefault(asMonths(field(13, "所属月数", "按月申报填1，按季申报填3")), kMonthsByDefault), 13),
+              withLabel(
+                  asCount(field(14, "六税两费减半（填1）",
+                                "增值税小规模纳税人、小型微利企业、个体工商户填1，执行至2027年12月31日（财政部 "
+                                "税务总局公告2023年第12号）；房产税、城镇土地使用税、印花税、资源税请填减半后的金额")),
+                  14),
               nextColumn(), field(1, "消费税"), field(2, "资源税"), field(3, "城建税"), field(4, "教育费附加"),
               withLabel(field(11, "地方教育附加"), 11), field(5, "房产税"), field(6, "车船税"),
               field(7, "城镇土地使用税"), withLabel(field(15, "印花税"), 15), field(9, "文化事业建设费")},

@@ -9,11 +9,13 @@ namespace bk::calc {
 extern const CalculatorDef form9{
     .form = 9,
     .items = {field(1, "生产成本"), field(2, "制造费用"), field(3, "管理费用"), field(4, "销售费用"), nextColumn(),
-              withDefault(field(5, "职工教育经费比例（%）",
-                                "一般企业1.5，技术要求高的2.5（财建〔2006〕317号）；填0则不计提、按实际发生列支；"
-                                "税前扣除上限为工资薪金的8%"),
-                          rates::kStaffEducationFundPercent),
-              withDefault(field(6, "工会经费比例（%）", "按工资总额2%拨缴（工会法）"), rates::kUnionDuesPercent)},
+              withDefault(
+                  asPercent(field(5, "职工教育经费比例（%）",
+                                  "一般企业1.5，技术要求高的2.5（财建〔2006〕317号）；填0则不计提、按实际发生列支；"
+                                  "税前扣除上限为工资薪金的8%")),
+                  rates::kStaffEducationFundPercent),
+              withDefault(asPercent(field(6, "工会经费比例（%）", "按工资总额2%拨缴（工会法）")),
+                          rates::kUnionDuesPercent)},
     .compute =
         [](Calc& c) {
             Num g1 = c.read(1), g2 = c.read(2), g3 = c.read(3), g4 = c.read(4);

@@ -22,7 +22,7 @@ void payWithDiscount(Calc& c, const Num& payable, const Num& Z, const Num& D)
 
 extern const CalculatorDef form62{
     .form = 62,
-    .items = {field(1, "购买价格"), field(2, "增值税"), field(3, "折扣"), field(4, "折扣率")},
+    .items = {field(1, "购买价格"), field(2, "增值税"), field(3, "折扣"), asRate(field(4, "折扣率"))},
     .compute =
         [](Calc& c) {
             Num P = c.read(1), X = c.read(2), D = c.read(3), r = c.read(4);

@@ -12,14 +12,15 @@ using sales::saleWithTax;
 
 extern const CalculatorDef form48{
     .form = 48,
-    .items = {field(1, "销售商品数量"), field(2, "销售单价"), field(3, "销售成本"), field(4, "手续费比例"),
-              nextColumn(),
-              withDefault(field(5, "销项税率（%）",
-                                "一般纳税人13（财政部 税务总局 海关总署公告2019年第39号）；小规模纳税人3，减按1%"
-                                "征收至2027年12月31日"),
-                          rates::kVatGoodsPercent),
-              withDefault(field(6, "手续费税率（%）", "受托方开具发票上的税率"), rates::kVatServicesPercent),
-              field(7, "小规模（填1）", "小规模纳税人填1：手续费的进项税额不能抵扣，计入销售费用")},
+    .items = {asCount(field(1, "销售商品数量")), field(2, "销售单价"), field(3, "销售成本"),
+              asRate(field(4, "手续费比例")), nextColumn(),
+              withDefault(
+                  asPercent(field(5, "销项税率（%）",
+                                  "一般纳税人13（财政部 税务总局 海关总署公告2019年第39号）；小规模纳税人3，减按1%"
+                                  "征收至2027年12月31日")),
+                  rates::kVatGoodsPercent),
+              withDefault(asPercent(field(6, "手续费税率（%）", "受托方开具发票上的税率")), rates::kVatServicesPercent),
+              asCount(field(7, "小规模（填1）", "小规模纳税人填1：手续费的进项税额不能抵扣，计入销售费用"))},
     .compute =
         [](Calc& c) {
             Num N = c.read(1), U = c.read(2), k = c.read(3), f = c.read(4);

@@ -11,8 +11,8 @@ namespace bk::calc {
 
 extern const CalculatorDef form55{
     .form = 55,
-    .items = {field(1, "咨询费含税"), field(2, "管理费用"), field(3, "销售费用"), field(4, "增值税税率"),
-              field(5, "佣金(合同成本)"), field(6, "合同年限")},
+    .items = {field(1, "咨询费含税"), field(2, "管理费用"), field(3, "销售费用"), asRate(field(4, "增值税税率")),
+              field(5, "佣金(合同成本)"), asYears(field(6, "合同年限"))},
     .compute =
         [](Calc& c) {
             Num A = c.read(1), G = c.read(2), S = c.read(3), r = c.read(4), Q = c.read(5), Y = c.read(6);

@@ -9,9 +9,9 @@ namespace bk::calc {
 extern const CalculatorDef form56{
     .form = 56,
     .items = {field(1, "累计折旧"), field(2, "摊销费用"), field(3, "含税收入"),
-              withDefault(
-                  field(4, "增值税税率（%）", "现代服务6；运输、建筑、不动产租赁9；有形动产租赁13；小规模纳税人3或1"),
-                  rates::kVatServicesPercent)},
+              withDefault(asPercent(field(4, "增值税税率（%）",
+                                          "现代服务6；运输、建筑、不动产租赁9；有形动产租赁13；小规模纳税人3或1")),
+                          rates::kVatServicesPercent)},
     .compute =
         [](Calc& c) {
             Num d = c.read(1), a = c.read(2), g = c.read(3), r = c.readOr(4, rates::kVatServicesPercent);

@@ -9,7 +9,7 @@ namespace bk::calc {
 
 extern const CalculatorDef form54{
     .form = 54,
-    .items = {field(1, "会员费", "不含税会员费（全年）"), field(2, "增值税税率")},
+    .items = {field(1, "会员费", "不含税会员费（全年）"), asRate(field(2, "增值税税率"))},
     .compute =
         [](Calc& c) {
             Num M = c.read(1), r = c.read(2);

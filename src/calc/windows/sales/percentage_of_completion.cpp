@@ -7,7 +7,8 @@ namespace bk::calc {
 
 extern const CalculatorDef form53{
     .form = 53,
-    .items = {field(1, "发生劳务成本"), field(2, "劳务总价值"), field(3, "劳务完成率"), field(4, "增值税税率")},
+    .items = {field(1, "发生劳务成本"), field(2, "劳务总价值"), asRate(field(3, "劳务完成率")),
+              asRate(field(4, "增值税税率"))},
     .compute =
         [](Calc& c) {
             Num K = c.read(1), V = c.read(2), p = c.read(3), r = c.read(4);

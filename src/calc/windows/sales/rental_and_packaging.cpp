@@ -26,7 +26,7 @@ extern const CalculatorDef form99{
     .form = 99,
     .items = {heading("出租商品"), field(1, "商品价格"), field(2, "出租收入"), nextColumn(), heading("出租（带押金）"),
               field(3, "押金"), field(4, "成本"), field(5, "租金"),
-              field(6, "增值税税率", "出租收入和租金的税率，如 0.13")},
+              asRate(field(6, "增值税税率", "出租收入和租金的税率，如 0.13"))},
     .compute =
         [](Calc& c) {
             Num G = c.read(1), R = c.read(2), D = c.read(3), H = c.read(4), T = c.read(5), r = c.read(6);

@@ -9,8 +9,8 @@ using sales::recogniseSale;
 
 extern const CalculatorDef form49{
     .form = 49,
-    .items = {field(1, "销售数量"), field(2, "销售价格"), field(3, "销售成本"), field(4, "折扣"), field(5, "折扣条件"),
-              field(6, "应交增值税")},
+    .items = {asCount(field(1, "销售数量")), field(2, "销售价格"), field(3, "销售成本"), asRate(field(4, "折扣")),
+              asRate(field(5, "折扣条件")), field(6, "应交增值税")},
     .compute =
         [](Calc& c) {
             Num N = c.read(1), U = c.read(2), k = c.read(3), d = c.read(4), t = c.read(5), X = c.read(6);
