@@ -10,7 +10,7 @@ Outcome replay(const std::string& script, ReplayOptions options)
 {
     std::istringstream in(script);
     std::ostringstream log, errors;
-    const int status = runReplay(in, log, errors, options);
+    const int status = runReplay(in, log, errors, std::move(options));
     return {status, log.str(), errors.str()};
 }
 
