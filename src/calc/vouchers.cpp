@@ -153,7 +153,7 @@ std::string voucherCapital(const Num& amount)
 
 std::string bareNumber(const Num& amount)
 {
-    const std::string text = formatNumber(amount);
+    std::string text = formatNumber(amount);
     const size_t from = text.find_first_not_of(' ');
     if (from == std::string::npos) return text;
     return text.substr(from, text.find_last_not_of(' ') + 1 - from);

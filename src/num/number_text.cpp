@@ -73,7 +73,7 @@ std::string shownAmount(std::string_view printed)
     if (text.find('E') != std::string_view::npos) return std::string(text);
     std::string shown;
     if (text.front() == '-') {
-        shown = "-";
+        shown.push_back('-');
         text.remove_prefix(1);
     }
     const size_t point = std::min(text.find('.'), text.size());
