@@ -155,6 +155,11 @@ void PrintArea::copyAsTable()
         selection = LineSelection{linePosition(cursor.anchor()), linePosition(cursor.position())};
     const auto rows = table_(selection);
     if (rows.empty()) return;
+    copyRowsAsTable(rows);
+}
+
+void copyRowsAsTable(const std::vector<std::vector<std::string>>& rows)
+{
     const std::string tabbed = tabSeparated(rows);
     auto* mime = new QMimeData;
     mime->setText(QString::fromStdString(tabbed));

@@ -24,6 +24,10 @@ class QMenu;
 
 namespace bk {
 
+// Puts rows on the clipboard for a spreadsheet: tab-separated text, the
+// same as text/tab-separated-values, and an HTML table (复制为表格).
+void copyRowsAsTable(const std::vector<std::vector<std::string>>& rows);
+
 class PrintArea : public QPlainTextEdit {
 public:
     // The table rows that the program copies for a selection of the lines.

@@ -1,16 +1,13 @@
 #include "qt/voucher_view.h"
 
-#include <QClipboard>
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -22,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "qt/core_text.h"
+#include "qt/print_area.h"
 #include "window/output_surface.h"
 #include "window/ui_texts.h"
 
@@ -155,16 +153,7 @@ bool VoucherView::saveCsv(const QString& path) const
     return file.commit();
 }
 
-void VoucherView::copyAsTable() const
-{
-    const auto rows = calc::voucherRows(vouchers_, sheet());
-    const std::string tabbed = tabSeparated(rows);
-    auto* mime = new QMimeData;
-    mime->setText(QString::fromStdString(tabbed));
-    mime->setHtml(QString::fromStdString(tableHtml(rows)));
-    mime->setData(QStringLiteral("text/tab-separated-values"), QByteArray::fromStdString(tabbed));
-    QGuiApplication::clipboard()->setMimeData(mime);
-}
+void VoucherView::copyAsTable() const { copyRowsAsTable(calc::voucherRows(vouchers_, sheet())); }
 
 void VoucherView::choosePdf()
 {

@@ -4,7 +4,7 @@
 // for each (#/应收账款) that browser Back and bookmarks follow.
 import { ActionResult, Capital, ControlSpec, Core, CoreEvent, LineSelection, Session, UiTexts } from "./core.js";
 import { FormOwner, FormView } from "./form_view.js";
-import { ContextMenu, MenuItem } from "./popup.js";
+import { ContextMenu, MenuItem, copyTable } from "./popup.js";
 import { VoucherView } from "./voucher_view.js";
 import { WindowBar } from "./window_bar.js";
 
@@ -352,16 +352,7 @@ export class App implements FormOwner {
   async copyAsTable(form: number, selection: LineSelection | null): Promise<void> {
     const { rows, tsv, html } = this.session.table(form, selection);
     if (!rows.length) return;
-    try {
-      await navigator.clipboard.write([
-        new ClipboardItem({
-          "text/plain": new Blob([tsv], { type: "text/plain" }),
-          "text/html": new Blob([html], { type: "text/html" }),
-        }),
-      ]);
-    } catch {
-      await navigator.clipboard?.writeText(tsv).catch(() => undefined);
-    }
+    await copyTable(tsv, html);
   }
 
   apply(result: ActionResult): ActionResult {

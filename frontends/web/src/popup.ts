@@ -158,3 +158,18 @@ export class ContextMenu {
     this.restoreFocus = null;
   }
 }
+
+// Puts a table on the clipboard as tab-separated text and as an HTML table,
+// or as the text alone where the browser takes no more.
+export async function copyTable(tsv: string, html: string): Promise<void> {
+  try {
+    await navigator.clipboard.write([
+      new ClipboardItem({
+        "text/plain": new Blob([tsv], { type: "text/plain" }),
+        "text/html": new Blob([html], { type: "text/html" }),
+      }),
+    ]);
+  } catch {
+    await navigator.clipboard?.writeText(tsv).catch(() => undefined);
+  }
+}

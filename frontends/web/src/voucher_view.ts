@@ -4,6 +4,7 @@
 // the browser's print (the print style sheet puts one voucher on a page),
 // copy as a table and save as CSV. Every word and amount comes from the core.
 import { Session, UiTexts, Vouchers } from "./core.js";
+import { copyTable } from "./popup.js";
 
 export class VoucherView {
   readonly dialog: HTMLDialogElement;
@@ -127,16 +128,7 @@ export class VoucherView {
 
   private async copy(): Promise<void> {
     const { tsv, html } = this.read();
-    try {
-      await navigator.clipboard.write([
-        new ClipboardItem({
-          "text/plain": new Blob([tsv], { type: "text/plain" }),
-          "text/html": new Blob([html], { type: "text/html" }),
-        }),
-      ]);
-    } catch {
-      await navigator.clipboard?.writeText(tsv).catch(() => undefined);
-    }
+    await copyTable(tsv, html);
   }
 
   // The CSV as a download: UTF-8 with its byte order mark, as the core writes it.
