@@ -147,28 +147,6 @@ private:
     mutable std::vector<std::pair<int, Reading>> reads_;  // in reading order
 };
 
-// A total allocated among several objects (a cost among products, a variance
-// between what was issued and what is in stock): each share is money derived
-// by a rate and rounded as such, and the last object takes what is left, so
-// the shares add up to the total to the fen.
-class Shares {
-public:
-    Shares(const Calc& c, const Num& total) : c_(c), left_(total) {}
-    // The share `derived` (e.g. rate × base) as money; it is taken from the total.
-    Num take(const Num& derived)
-    {
-        Num share = c_.money(derived);
-        left_ = left_ - share;
-        return share;
-    }
-    // What is left of the total once the shares above are taken.
-    const Num& rest() const { return left_; }
-
-private:
-    const Calc& c_;
-    Num left_;
-};
-
 using Compute = void (*)(Calc&);
 
 // One entry of a window's layout, in screen order down each column.
