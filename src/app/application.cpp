@@ -4,70 +4,25 @@
 #include <map>
 
 #include "app/navigation.h"
-#include "calc/calculator.h"
+#include "calc/layout.h"
+#include "calc/press.h"
 #include "lookup/completion.h"
 #include "lookup/key_hint.h"
 #include "lookup/lookup_table.h"
-#include "num/arith.h"
 #include "num/field_text.h"
 
 namespace bk {
 
 namespace {
 
-// The main window: the heading, the key box and three buttons in a column on
-// the right; the printed lines stand to their left, in a print area wide
-// enough for the longest line the lookup can print, and a hint about a key
-// that matched nothing stands under the buttons. Tab goes from the key box
-// to 确定 and 取消 (side by side), then 退出, then the printed lines.
-WindowSpec mainWindowSpec()
+// The main window's print area is as wide as the longest line a key prints.
+int widestPrintedLine()
 {
-    constexpr int kControlsLeft = 6720;  // 确定, the leftmost control
-    constexpr int kGap = 240;
-    static const int printWidth = [] {
-        int widest = 0;
-        for (const lookup::LookupRule& rule : lookup::LookupTable::instance().rules())
-            for (const lookup::RuleAction& a : rule.actions)
-                if (a.kind == lookup::RuleAction::Kind::PrintLine) widest = std::max(widest, textWidth(a.text));
-        return std::max(kControlsLeft - kGap, widest + 2 * kPrintInset);
-    }();
-    const int shift = printWidth + kGap - kControlsLeft;
-    auto at = [shift](int left, int top, int width, int height) { return Rect{left + shift, top, width, height}; };
-    WindowSpec spec;
-    spec.form = kMainForm;
-    spec.widthTwips = 11415 + shift;
-    spec.heightTwips = 7785;
-    auto button = [](MainButton b) { return static_cast<int>(b); };
-    spec.controls = {
-        {.kind = ControlKind::TextBox,
-         .number = 1,
-         .caption = {},
-         .rect = at(7680, 1680, 2535, 495),
-         .completes = true,
-         .browses = true},
-        {.kind = ControlKind::Button,
-         .number = button(MainButton::LookUp),
-         .caption = "确定",
-         .rect = at(6720, 2640, 1935, 495)},
-        {.kind = ControlKind::Button,
-         .number = button(MainButton::Clear),
-         .caption = "取消",
-         .rect = at(9240, 2640, 1935, 495)},
-        {.kind = ControlKind::Button,
-         .number = button(MainButton::Exit),
-         .caption = "退出",
-         .rect = at(7800, 3720, 1935, 495)},
-        {.kind = ControlKind::Label,
-         .number = 1,
-         .caption = "财务报表填写事项",
-         .rect = at(8160, 960, 1695, 495),
-         .buddy = 1},
-    };
-    spec.enterPresses = button(MainButton::LookUp);
-    spec.title = windowTitle(kMainForm);
-    spec.printArea = {0, 0, printWidth, spec.heightTwips};
-    spec.hintArea = at(6720, 3720 + 495 + kGap, 11175 - 6720, 7785 - (3720 + 495 + 2 * kGap));
-    return spec;
+    int widest = 0;
+    for (const lookup::LookupRule& rule : lookup::LookupTable::instance().rules())
+        for (const lookup::RuleAction& a : rule.actions)
+            if (a.kind == lookup::RuleAction::Kind::PrintLine) widest = std::max(widest, textWidth(a.text));
+    return widest;
 }
 
 // Carries out the lookup's actions on the main window. A window the key
@@ -93,15 +48,15 @@ private:
 
 WindowSpec Application::windowSpec(FormId form)
 {
-    if (form == kMainForm) return mainWindowSpec();
-    WindowSpec spec = calc::calculatorSpec(form);
+    static const int widestLine = widestPrintedLine();
+    WindowSpec spec = form == kMainForm ? calc::mainWindowSpec(widestLine) : calc::calculatorSpec(form);
     spec.title = windowTitle(form);
     return spec;
 }
 
 std::vector<calc::ControlGroup> Application::windowGroups(FormId form)
 {
-    if (form == kMainForm) return {{.column = 0, .heading = 0, .rows = {{.label = 1, .text = 1}}}};
+    if (form == kMainForm) return {{.column = 0, .heading = 0, .rows = {{.label = 1, .text = kKeyBox}}}};
     return calc::calculatorGroups(form);
 }
 
@@ -327,24 +282,12 @@ void Application::pressCalculator(FormId form, calc::CalcButton button)
     Window& w = windows_.get(form);
     switch (button) {
     case calc::CalcButton::Compute: {
-        const calc::CalculatorDef& def = calc::calculatorDef(form);
-        w.output().beginPress();
-        calc::Calc calc(w.texts(), w.output(), amounts_, &def);
-        try {
-            def.compute(calc);
-        } catch (const ArithmeticFault& fault) {
-            // The press stops at the faulting step; what it printed
-            // before stays, and the program carries on after the message.
-            // A division by 0 names the fields the press read as 0.
-            showNote(form, {});
-            std::string message = faultMessage(fault.code);
-            if (std::string zero = fault.byZero ? calc.zeroFields() : std::string(); !zero.empty())
-                message += "：" + zero;
-            toolkit_.showFault(form, static_cast<int>(fault.code), message);
-            break;
-        }
-        // A press that printed nothing says which fields it needs.
-        showNote(form, {calc.emptyPressNote(), {}});
+        // A fault stops the press at its step; what it printed before stays,
+        // and the program carries on after the message. A press that printed
+        // nothing says which fields it needs.
+        const calc::PressOutcome outcome = calc::press(calc::calculatorDef(form), w.texts(), w.output(), amounts_);
+        showNote(form, {outcome.emptyNote, {}});
+        if (outcome.fault) toolkit_.showFault(form, static_cast<int>(*outcome.fault), outcome.faultText());
         break;
     }
     case calc::CalcButton::Clear:

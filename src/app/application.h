@@ -17,17 +17,10 @@
 #include "calc/groups.h"
 #include "calc/vouchers.h"
 #include "lookup/subjects.h"
+#include "window/main_window.h"
 #include "window/toolkit.h"
 
 namespace bk {
-
-// The main window's buttons, by their CommandN number. Its 退出 and 取消 are
-// numbered the other way round from a calculator's (see calc::CalcButton).
-enum class MainButton : int {
-    LookUp = 1,  // 确定: prints what the typed key names, or opens its windows
-    Exit = 2,    // 退出: ends the program
-    Clear = 3,   // 取消: clears the printed lines
-};
 
 class Application {
 public:

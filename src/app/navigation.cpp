@@ -1,6 +1,6 @@
 #include "app/navigation.h"
 
-#include "calc/calculator.h"
+#include "calc/layout.h"
 #include "lookup/lookup_table.h"
 #include "window/ui_texts.h"
 

@@ -2,9 +2,10 @@
 //
 // A calculator window is data: its fields with their captions, its other
 // labels (group headings, connecting words, explanations), and one compute
-// function. The framework owns the rest: the layout, the three buttons
-// (确定 computes and prints, 取消 clears, 退出 returns), reading fields,
-// printing and the arithmetic faults.
+// function. The framework owns the rest: reading fields and the notes about
+// them (calc.cpp), the press and its faults (press.h), the layout
+// (layout.h), the catalogue of windows (catalog.cpp); 取消 and 退出 are the
+// application's.
 //
 // A compute function reads like the formula it implements:
 //
@@ -88,6 +89,8 @@ public:
         return {each, total - (n - 1) * each};
     }
     Amounts amounts() const { return amounts_; }
+    // How many lines the press has printed so far.
+    int printed() const { return printed_; }
 
     void text(std::string_view line)  // a text line
     {
@@ -235,11 +238,6 @@ FormId lastCalculator();
 // The definition of calculator window `form`, kFirstCalculator to
 // lastCalculator(): every calculator has one, with its compute function.
 const CalculatorDef& calculatorDef(FormId form);
-
-// The window a calculator is drawn as: its controls laid out in twips, each
-// caption label that opens a window marked with it.
-WindowSpec calculatorSpec(const CalculatorDef& def);
-inline WindowSpec calculatorSpec(FormId form) { return calculatorSpec(calculatorDef(form)); }
 
 // The calculator with a caption that opens `form`, or 0 when none does.
 FormId calculatorOpening(FormId form);

@@ -84,4 +84,36 @@ const CalculatorDef& calculatorDef(FormId form)
     return *table[static_cast<size_t>(form)];
 }
 
+std::optional<Num> fieldDefault(FormId form, int textNumber)
+{
+    if (form < kFirstCalculator || form > lastCalculator()) return std::nullopt;
+    for (const Item& item : calculatorDef(form).items)
+        if (item.kind == Item::Kind::Field && item.text == textNumber && item.hasDefault) return Num(item.byDefault);
+    return std::nullopt;
+}
+
+FieldForm fieldForm(FormId form, int textNumber)
+{
+    if (form < kFirstCalculator || form > lastCalculator()) return FieldForm::Amount;
+    for (const Item& item : calculatorDef(form).items)
+        if (item.kind == Item::Kind::Field && item.text == textNumber) return item.form;
+    return FieldForm::Amount;
+}
+
+FormId calculatorOpening(FormId form)
+{
+    // Looked up on every 退出: the links are gathered once.
+    static const auto openers = [] {
+        const FormId last = lastCalculator();
+        std::vector<FormId> o(static_cast<size_t>(last) + 1);
+        for (FormId from = kFirstCalculator; from <= last; ++from)
+            for (const Item& item : calculatorDef(from).items)
+                if (item.opens >= kFirstCalculator && item.opens <= last && !o[static_cast<size_t>(item.opens)])
+                    o[static_cast<size_t>(item.opens)] = from;
+        return o;
+    }();
+    if (form < kFirstCalculator || static_cast<size_t>(form) >= openers.size()) return 0;
+    return openers[static_cast<size_t>(form)];
+}
+
 }  // namespace bk::calc
