@@ -15,6 +15,7 @@
 //     }
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -150,7 +151,7 @@ private:
     mutable std::vector<std::pair<int, Reading>> reads_;  // in reading order
 };
 
-using Compute = void (*)(Calc&);
+using Compute = std::function<void(Calc&)>;
 
 // One entry of a window's layout, in screen order down each column.
 struct Item {
