@@ -221,7 +221,7 @@ constexpr Item heading(std::string_view caption) { return {Item::Kind::Heading, 
 constexpr Item nextColumn() { return {Item::Kind::NextColumn, 0, {}, {}, 0, 0}; }
 
 struct CalculatorDef {
-    FormId form = 0;
+    FormId form = 0;  // set by the catalogue, from the window's name
     // Labels are numbered Label1, Label2, … in the order of the items that
     // have a caption, passing over any number an item takes for its own
     // label (withLabel).

@@ -14,11 +14,9 @@ namespace bk::calc {
 
 using Formula = Var (*)(const Calc&);
 
-inline CalculatorDef oneLine(FormId form, std::vector<Item> items, std::string_view caption, Formula formula)
+inline CalculatorDef oneLine(std::vector<Item> items, std::string_view caption, Formula formula)
 {
-    return {.form = form, .items = std::move(items), .compute = [caption, formula](Calc& c) {
-                c.result(caption, formula(c));
-            }};
+    return {.items = std::move(items), .compute = [caption, formula](Calc& c) { c.result(caption, formula(c)); }};
 }
 
 }  // namespace bk::calc

@@ -1,4 +1,4 @@
-// Form102: an amount in capital figures (金额大写), as a cheque, a receipt or
+// An amount in capital figures (金额大写), as a cheque, a receipt or
 // a voucher total carries it. The amount is rounded to the fen first, so the
 // capitals say what the figures say.
 #include "calc/calculator.h"
@@ -6,8 +6,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form102{
-    .form = 102,
+extern const CalculatorDef AmountInCapitals{
     .items = {field(1, "小写金额", "如 1409.50；超过两位小数的四舍五入到分")},
     .compute =
         [](Calc& c) {

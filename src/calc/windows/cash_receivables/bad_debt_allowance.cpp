@@ -1,4 +1,4 @@
-// Form14: the bad-debt allowance over a year. The allowance on the books at
+// The bad-debt allowance over a year. The allowance on the books at
 // the start of the year (last year's balance, not an entry of this year), the
 // bad debts written off (or, negative, collected again) and the allowance
 // required now give this year's provision or reversal, both through
@@ -9,8 +9,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form14{
-    .form = 14,
+extern const CalculatorDef BadDebtAllowance{
     .items = {field(1, "坏账准备（应收）"), field(2, "坏账准备（上年应收）"), field(3, "坏账准备/收回坏账（实际）")},
     .compute =
         [](Calc& c) {

@@ -1,4 +1,4 @@
-// Form61: interest on a short-term loan: the interest of one month accrued
+// Interest on a short-term loan: the interest of one month accrued
 // and paid, and the interest of the whole term closed into 本年利润. Kept to
 // the fen, the months add up to the term's interest: the last month's
 // interest prints before the closing where it differs.
@@ -6,8 +6,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form61{
-    .form = 61,
+extern const CalculatorDef BankLoanInterest{
     .items = {field(1, "短期借款"), asMonths(field(2, "期限")), asRate(field(3, "年利率"))},
     .compute =
         [](Calc& c) {

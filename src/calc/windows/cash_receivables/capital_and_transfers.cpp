@@ -1,12 +1,11 @@
-// Form84: capital received, cash drawn from the bank and funds sent to an
+// Capital received, cash drawn from the bank and funds sent to an
 // out-of-town branch account. Each amount greater than 0 books its entry;
 // the two blank lines between the entries are always printed.
 #include "calc/calculator.h"
 
 namespace bk::calc {
 
-extern const CalculatorDef form84{
-    .form = 84,
+extern const CalculatorDef CapitalAndTransfers{
     .items = {heading("收到投资"), field(1, "收到投资"), heading("提取现金"), field(2, "提取现金"),
               heading("投资分公司"), field(3, "外埠资金")},
     .compute =

@@ -1,4 +1,4 @@
-// Form72: an insurance claim on lost materials, medical fees advanced to an
+// An insurance claim on lost materials, medical fees advanced to an
 // employee and a deposit paid. Each amount greater than 0 books its two
 // entries, the claim or advance and its settlement: the claim paid to the
 // bank, the advance deducted from wages, the deposit returned to the bank.
@@ -8,8 +8,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form72{
-    .form = 72,
+extern const CalculatorDef ClaimsAndAdvances{
     .items = {heading("保险收入"), field(1, "保险收入"), heading("医疗费"), field(2, "医疗费"), heading("押金"),
               field(3, "押金")},
     .compute =

@@ -1,4 +1,4 @@
-// Form92: a letter of credit in US dollars (the margin deposit, the bank's
+// A letter of credit in US dollars (the margin deposit, the bank's
 // charge, the goods received and the balance paid) and money moved onto the
 // company credit card and spent on entertainment. The letter of credit
 // stands in the left-hand column, the card on the right.
@@ -6,8 +6,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form92{
-    .form = 92,
+extern const CalculatorDef LetterOfCredit{
     .items = {heading("信用证核算"), field(1, "申请信用证金额"), field(2, "保证金"), field(3, "申请时美元中间价"),
               field(4, "手续费"), field(5, "收到时美元中间价"), nextColumn(), heading("信用卡核算"),
               field(6, "信用卡转入资金"), field(7, "费用支出")},

@@ -1,4 +1,4 @@
-// Form86: a note receivable discounted at a monthly rate over 30-day months,
+// A note receivable discounted at a monthly rate over 30-day months,
 // an overdue loan, and an interest-bearing note discounted at an annual rate
 // over a 360-day year: it earns interest over its term and is discounted
 // for the days left to maturity, which lie between 0 (held to maturity) and
@@ -10,8 +10,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form86{
-    .form = 86,
+extern const CalculatorDef NoteDiscounting{
     .items = {heading("票据贴现"), field(1, "票面金额"), asRate(field(2, "月贴现率")),
               asDays(field(3, "贴现期限（天）")), heading("逾期贷款"), field(4, "短期借款"), nextColumn(),
               heading("票据存取贴现"), field(5, "票据面额"), asRate(field(6, "年利率")),

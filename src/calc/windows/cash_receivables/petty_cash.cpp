@@ -1,4 +1,4 @@
-// Form83: the petty-cash fund (定额备用金): the fund granted, the expenses
+// The petty-cash fund (定额备用金): the fund granted, the expenses
 // paid from it, and the change of the fund to its new size: a further grant
 // when it grows, the cash paid back when it shrinks. Without a new size (or
 // with the size it has) nothing more is booked.
@@ -6,8 +6,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form83{
-    .form = 83,
+extern const CalculatorDef PettyCash{
     .items = {field(1, "备用金拨款"), field(2, "管理费用"), field(3, "备用金增扩至")},
     .compute =
         [](Calc& c) {

@@ -1,4 +1,4 @@
-// Form85: materials bought out of town through a remittance account, and a
+// Materials bought out of town through a remittance account, and a
 // bank draft or cashier's cheque applied for: money moved from the bank into
 // 其他货币资金 until the draft or cheque is used. A purchase without
 // deductible input VAT (an ordinary invoice, a small-scale supplier) is
@@ -8,8 +8,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form85{
-    .form = 85,
+extern const CalculatorDef RemittancePurchase{
     .items = {heading("外埠采购"), field(1, "材料费用"), field(2, "应交税金"), nextColumn(), heading("申请汇票"),
               field(3, "银行汇票"), heading("申请本票"), field(4, "银行本票")},
     .compute =

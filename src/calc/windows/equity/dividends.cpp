@@ -1,12 +1,11 @@
-// Form74: cash dividends the company declares and pays, and cash dividends
+// Cash dividends the company declares and pays, and cash dividends
 // due from an investee and received. Each amount stands under its heading.
 #include "calc/calculator.h"
 #include "calc/entries.h"
 
 namespace bk::calc {
 
-extern const CalculatorDef form74{
-    .form = 74,
+extern const CalculatorDef Dividends{
     .items = {heading("发放股利"), field(1, ""), heading("应收股利"), field(2, "")},
     .compute =
         [](Calc& c) {

@@ -1,11 +1,10 @@
-// Form43: a new investor's cash contribution, split into the paid-in capital
+// A new investor's cash contribution, split into the paid-in capital
 // of the share bought and the capital premium paid above it.
 #include "calc/calculator.h"
 
 namespace bk::calc {
 
-extern const CalculatorDef form43{
-    .form = 43,
+extern const CalculatorDef NewInvestor{
     .items = {field(1, "注册资本"), asRate(field(2, "股份比例")), field(3, "投入现金")},
     .compute =
         [](Calc& c) {

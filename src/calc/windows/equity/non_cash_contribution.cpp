@@ -1,12 +1,11 @@
-// Form100: an owner's contribution of an equity investment, a patent and
+// An owner's contribution of an equity investment, a patent and
 // cash; the part that counts as registered capital goes to 实收资本, the rest
 // to the capital reserve.
 #include "calc/calculator.h"
 
 namespace bk::calc {
 
-extern const CalculatorDef form100{
-    .form = 100,
+extern const CalculatorDef NonCashContribution{
     .items = {field(1, "长期股权投资"), field(2, "专利投资"), field(3, "银行存款"), field(4, "占注册资本金额")},
     .compute =
         [](Calc& c) {

@@ -1,11 +1,10 @@
-// Form44: the entry of a share issue, the commission taken from the proceeds
+// The entry of a share issue, the commission taken from the proceeds
 // and charged against the share premium.
 #include "calc/calculator.h"
 
 namespace bk::calc {
 
-extern const CalculatorDef form44{
-    .form = 44,
+extern const CalculatorDef ShareIssue{
     .items = {asCount(field(1, "发行股票数量")), field(2, "股票面值"), field(3, "发行价格"),
               asRate(field(4, "佣金比例"))},
     .compute =

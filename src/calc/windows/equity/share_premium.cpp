@@ -1,4 +1,4 @@
-// Form41: the share premium of a share issue, net of the commission, worked
+// The share premium of a share issue, net of the commission, worked
 // out from the issue price or, when no price is given, from the total
 // proceeds. The proceeds field stands apart at the left, on the row of the
 // price it replaces.
@@ -18,8 +18,7 @@ void premiumLine(Calc& c, const Num& E)
 
 }  // namespace
 
-extern const CalculatorDef form41{
-    .form = 41,
+extern const CalculatorDef SharePremium{
     .items = {field(3, "股款"), nextColumn(), field(4, "发行价格"), asCount(field(1, "股票数量")), field(2, "股票面值"),
               asRate(field(5, "佣金比例"))},
     .compute =

@@ -1,4 +1,4 @@
-// Form42: the repurchase of the company's own shares into 库存股 and their
+// The repurchase of the company's own shares into 库存股 and their
 // cancellation. The excess of the cost over the par value is taken from the
 // share premium first and the rest from the surplus reserves; shares bought
 // back below par add the difference to the share premium.
@@ -6,8 +6,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form42{
-    .form = 42,
+extern const CalculatorDef ShareRepurchase{
     .items = {asCount(field(1, "回购股票数量")), field(2, "回购价格"), field(3, "面值"), field(4, "股本溢价")},
     .compute =
         [](Calc& c) {

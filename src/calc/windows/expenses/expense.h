@@ -11,7 +11,6 @@
 namespace bk::calc {
 
 struct ExpenseWindow {
-    FormId form = 0;
     std::string_view account;   // caption of Text1, the expense amount
     std::string_view includes;  // the explanation of what the expense covers
     std::string_view debit;     // the expense's debit caption
@@ -31,7 +30,7 @@ void bookExpense(Calc& c, const ExpenseWindow& w);
 template <const ExpenseWindow& W>
 CalculatorDef expenseCalculator()
 {
-    return {.form = W.form, .items = expenseItems(W), .compute = [](Calc& c) { bookExpense(c, W); }};
+    return {.items = expenseItems(W), .compute = [](Calc& c) { bookExpense(c, W); }};
 }
 
 }  // namespace bk::calc

@@ -1,11 +1,10 @@
-// Form94: financial expenses paid from the bank, with the input VAT on them,
+// Financial expenses paid from the bank, with the input VAT on them,
 // and their closing to the year's profit.
 #include "calc/windows/expenses/expense.h"
 
 namespace bk::calc {
 
 constexpr ExpenseWindow kFinancialExpenses{
-    .form = 94,
     .account = "财务费用",
     .includes = "财务费用：包括利息支出、汇兑损失、手续费等",
     .debit = "财务费用（借）",
@@ -13,6 +12,6 @@ constexpr ExpenseWindow kFinancialExpenses{
     .credit = "财务费用（贷）",
 };
 
-extern const CalculatorDef form94 = expenseCalculator<kFinancialExpenses>();
+extern const CalculatorDef FinancialExpenses = expenseCalculator<kFinancialExpenses>();
 
 }  // namespace bk::calc

@@ -1,4 +1,4 @@
-// Form68: three entries of non-operating expense, each printed only when its
+// Three entries of non-operating expense, each printed only when its
 // amounts are filled in: the scrapping of an intangible asset (its value not
 // yet amortised is a loss), a late-payment fine paid, and the closing of
 // 营业外支出 to the year's profit.
@@ -6,8 +6,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form68{
-    .form = 68,
+extern const CalculatorDef NonOperatingExpenses{
     .items = {heading("无形资产报废"), field(1, "已累计摊销"), field(2, "无形资产总值"), heading("交纳滞纳金"),
               field(3, "税款滞纳金"), heading("结转营业外支出"), field(4, "营业外支出")},
     .compute =

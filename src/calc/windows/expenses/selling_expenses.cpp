@@ -1,11 +1,10 @@
-// Form95: selling expenses paid from the bank, with the input VAT on them,
+// Selling expenses paid from the bank, with the input VAT on them,
 // and their closing to the year's profit.
 #include "calc/windows/expenses/expense.h"
 
 namespace bk::calc {
 
 constexpr ExpenseWindow kSellingExpenses{
-    .form = 95,
     .account = "销售费用",
     .includes = "销售费用：包括销售商品过程中发生的保险费、包装费、展览费和广告费、商品维修费、运费等",
     .debit = "销售费用（借）",
@@ -13,6 +12,6 @@ constexpr ExpenseWindow kSellingExpenses{
     .credit = "销售费用（贷）",
 };
 
-extern const CalculatorDef form95 = expenseCalculator<kSellingExpenses>();
+extern const CalculatorDef SellingExpenses = expenseCalculator<kSellingExpenses>();
 
 }  // namespace bk::calc

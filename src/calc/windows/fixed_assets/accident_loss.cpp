@@ -1,4 +1,4 @@
-// Form81: a fixed asset lost in an accident: transfer to 固定资产清理, the
+// A fixed asset lost in an accident: transfer to 固定资产清理, the
 // salvage taken into stores, the clearing costs with their VAT, the insurance
 // claim booked and received, and what is left closed to 营业外支出-非常损失.
 // The loss is printed with its sign, negative when the claim exceeds it.
@@ -6,8 +6,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form81{
-    .form = 81,
+extern const CalculatorDef AccidentLoss{
     .items = {kDisposalCost, kDisposalDepreciation, field(3, "残料入库"), field(4, "清理装卸费"),
               field(5, "清理费增值税"), field(6, "保险赔款")},
     .compute =

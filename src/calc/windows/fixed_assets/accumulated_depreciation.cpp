@@ -1,12 +1,11 @@
-// Form26: the depreciation accumulated after some years at a yearly rate, and
+// The depreciation accumulated after some years at a yearly rate, and
 // the book value left of the asset. Nothing is checked: a rate times years
 // above 1 leaves a negative value, shown as it is.
 #include "calc/calculator.h"
 
 namespace bk::calc {
 
-extern const CalculatorDef form26{
-    .form = 26,
+extern const CalculatorDef AccumulatedDepreciation{
     .items = {field(1, "固定资产原价"), asRate(field(2, "年折旧率")), asYears(field(3, "使用年数"))},
     .compute =
         [](Calc& c) {

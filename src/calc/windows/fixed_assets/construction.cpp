@@ -1,4 +1,4 @@
-// Form67: building a fixed asset. Materials, own products, wages and other
+// Building a fixed asset. Materials, own products, wages and other
 // costs are collected in 在建工程 and then moved to 固定资产, once for a
 // general VAT payer (VAT deducted) and once for a small-scale payer (VAT part
 // of the cost). Every total is worked out just before its line, so an amount
@@ -7,8 +7,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form67{
-    .form = 67,
+extern const CalculatorDef Construction{
     .items = {field(1, "购入工程物资"), field(2, "物资增值税"), field(3, "领用自产物资"), field(4, "分配工资"),
               field(5, "安装费"), field(6, "安装增值税")},
     .compute =

@@ -1,7 +1,7 @@
-// Form25: the depreciation of a fixed asset by four methods, one group of
+// The depreciation of a fixed asset by four methods, one group of
 // fields each. A group prints only when its fields make sense: cost and life
 // (or work) positive, residual 0 or more and below cost, whole years for the
-// two accelerated methods. 退出 returns to Form79, the depreciation entry,
+// two accelerated methods. 退出 returns to DepreciationByCostCentre, the depreciation entry,
 // whose caption 累计折旧 opens this window.
 //
 // Kept to the fen, the periods of a life add up to what is written off: a
@@ -38,8 +38,7 @@ Num digitsWrittenOff(const Num& m, const Num& digits, const Num& k) { return k *
 
 }  // namespace
 
-extern const CalculatorDef form25{
-    .form = 25,
+extern const CalculatorDef Depreciation{
     .items = {heading("年限平均法"), asRate(field(1, "预计净残值率")), asYears(field(2, "预计使用寿命")),
               field(3, "固定资产原价"), heading("双倍余额递减法"), asYears(field(4, "预计使用寿命")),
               field(5, "固定资产原价"), asYears(field(6, "使用年数")), nextColumn(), heading("工作量法"),

@@ -1,4 +1,4 @@
-// Form80: the disposal of a fixed asset: transfer to 固定资产清理, the
+// The disposal of a fixed asset: transfer to 固定资产清理, the
 // proceeds of the remains with their output VAT, the disposal costs, and the
 // balance of 固定资产清理 closed as a loss (营业外支出) or a gain (营业外收入).
 // A balance of exactly 0 needs no closing line.
@@ -6,8 +6,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form80{
-    .form = 80,
+extern const CalculatorDef FixedAssetDisposal{
     .items = {kDisposalCost, kDisposalDepreciation, field(3, "清理收入"), field(4, "清理增值税"), field(5, "清理费")},
     .compute =
         [](Calc& c) {

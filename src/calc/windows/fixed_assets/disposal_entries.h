@@ -8,7 +8,7 @@
 
 namespace bk::calc {
 
-// The disposal windows (Form80, Form81) start from the asset's cost and its
+// The disposal windows (FixedAssetDisposal, AccidentLoss) start from the asset's cost and its
 // accumulated depreciation.
 inline constexpr Item kDisposalCost = field(1, "固定资产原价");
 inline constexpr Item kDisposalDepreciation = field(2, "计提累计折旧");

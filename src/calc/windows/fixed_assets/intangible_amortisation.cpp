@@ -1,4 +1,4 @@
-// Form28: straight-line amortisation of an intangible asset, per year and per
+// Straight-line amortisation of an intangible asset, per year and per
 // month. Both amounts are worked out before anything is printed, so an empty
 // period stops the press with nothing on the window. Kept to the fen, the
 // periods add up: where the last month of a year, or the last year and its
@@ -7,8 +7,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form28{
-    .form = 28,
+extern const CalculatorDef IntangibleAmortisation{
     .items = {field(1, "摊销成本"), asYears(field(2, "摊销年限"))},
     .compute =
         [](Calc& c) {

@@ -1,4 +1,4 @@
-// Form57: the monthly amortisation of a patent or a leased-out asset, charged
+// The monthly amortisation of a patent or a leased-out asset, charged
 // to other business cost. The amount is worked out before anything is
 // printed, so an empty period stops the press with nothing on the window.
 // Kept to the fen, the last month of the term takes what the others leave,
@@ -7,8 +7,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form57{
-    .form = 57,
+extern const CalculatorDef IntangibleMonthlyAmortisation{
     .items = {field(1, "其他业务成本   （专利或出租）"), asYears(field(2, "年限"))},
     .compute =
         [](Calc& c) {

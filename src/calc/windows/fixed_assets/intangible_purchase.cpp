@@ -1,11 +1,10 @@
-// Form65: a patent bought with input VAT, paid from the bank.
+// A patent bought with input VAT, paid from the bank.
 #include "calc/calculator.h"
 #include "calc/entries.h"
 
 namespace bk::calc {
 
-extern const CalculatorDef form65{
-    .form = 65,
+extern const CalculatorDef IntangiblePurchase{
     .items = {field(1, "专利费"), field(2, "增值税")},
     .compute =
         [](Calc& c) {

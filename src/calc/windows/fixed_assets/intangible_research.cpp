@@ -1,4 +1,4 @@
-// Form64: research and development spending: the part expensed, closed into
+// Research and development spending: the part expensed, closed into
 // 管理费用, and the part capitalised with its input VAT, which becomes an
 // intangible asset.
 #include "calc/calculator.h"
@@ -6,8 +6,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form64{
-    .form = 64,
+extern const CalculatorDef IntangibleResearch{
     .items = {field(1, "研发费用支出"), field(2, "研发资本支出"), field(3, "增值税")},
     .compute =
         [](Calc& c) {

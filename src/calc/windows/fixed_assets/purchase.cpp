@@ -1,4 +1,4 @@
-// Form66: buying fixed assets. Equipment that needs no installation goes
+// Buying fixed assets. Equipment that needs no installation goes
 // straight to 固定资产; equipment to be installed is first collected in
 // 在建工程, booked once as a general VAT payer (input VAT deductible) and once
 // as a small-scale payer (VAT part of the cost); real estate goes to
@@ -9,8 +9,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form66{
-    .form = 66,
+extern const CalculatorDef FixedAssetPurchase{
     .items = {heading("不需安装的设备"), field(1, "设备原价"), field(2, "设备增值税"), field(3, "包装费"),
               field(4, "包装增值税"), heading("需要安装的设备"), field(5, "设备原价"), field(6, "设备增值税"),
               field(7, "安装费"), field(8, "安装增值税"), nextColumn(), heading("购入房地产"), field(9, "房地产价格"),

@@ -1,13 +1,13 @@
-// Form19: material cost variance on the materials issued this period.
-// Clicking the rate's caption opens Form18, which works the rate out.
+// Material cost variance on the materials issued this period.
+// Clicking the rate's caption opens CostVarianceRate, which works the rate out.
 #include "calc/calculator.h"
+#include "window/windows.h"
 
 namespace bk::calc {
 
-extern const CalculatorDef form19{
-    .form = 19,
-    .items = {withLink(asRate(field(1, "材料成本差异率")), 18), field(2, "生产成本"), field(3, "制造费用（车间管理）"),
-              field(4, "管理费用（行政管理）"), field(5, "销售费用")},
+extern const CalculatorDef CostVarianceIssued{
+    .items = {withLink(asRate(field(1, "材料成本差异率")), win::CostVarianceRate), field(2, "生产成本"),
+              field(3, "制造费用（车间管理）"), field(4, "管理费用（行政管理）"), field(5, "销售费用")},
     .compute =
         [](Calc& c) {
             Num r = c.read(1), a = c.read(2), b = c.read(3), d = c.read(4), e = c.read(5);

@@ -1,4 +1,4 @@
-// Form90: finished goods destroyed: the salvage taken back into materials,
+// Finished goods destroyed: the salvage taken back into materials,
 // then the loss after the insurance recovery, with the input value-added tax
 // on the materials consumed (less the salvage) transferred out. The salvage
 // entry prints before the loss is worked out.
@@ -6,8 +6,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form90{
-    .form = 90,
+extern const CalculatorDef GoodsDestroyed{
     .items = {asCount(field(1, "产品数量")), field(2, "实际成本"), field(3, "耗用材料"), field(4, "回收价格(总)"),
               field(5, "保险赔偿"), asRate(field(6, "增值税税率"))},
     .compute =

@@ -1,4 +1,4 @@
-// Form22: the gross-margin method. Gross profit and the estimated cost of
+// The gross-margin method. Gross profit and the estimated cost of
 // sales come from the sales and the margin rate; the closing stock is the
 // opening stock plus the purchases less that cost of sales. Kept to the fen,
 // the gross profit is rounded and the rest worked out from it, so the
@@ -7,8 +7,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form22{
-    .form = 22,
+extern const CalculatorDef GrossMarginMethod{
     .items = {field(1, "销售收入"), asRate(field(2, "销售毛利率")), field(3, "上期库存余额"), field(4, "本期购进")},
     .compute =
         [](Calc& c) {

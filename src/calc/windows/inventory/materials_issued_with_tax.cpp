@@ -1,12 +1,11 @@
-// Form88: raw materials issued to their cost destinations, with the input
+// Raw materials issued to their cost destinations, with the input
 // tax on the materials used for construction where it is transferred out.
 // The lines of the issues print before the total is worked out.
 #include "calc/calculator.h"
 
 namespace bk::calc {
 
-extern const CalculatorDef form88{
-    .form = 88,
+extern const CalculatorDef MaterialsIssuedWithTax{
     .items = {field(1, "生产成本"), field(2, "制造费用"), field(3, "管理费用"), field(4, "销售费用"),
               field(5, "在建工程"), field(6, "增值税")},
     .compute =

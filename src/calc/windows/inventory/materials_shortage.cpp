@@ -1,4 +1,4 @@
-// Form97: a raw-material shortage found in a stock count: the salvage kept
+// A raw-material shortage found in a stock count: the salvage kept
 // and the loss awaiting approval with its input tax transferred out, then,
 // after approval, the loss less the insurance and personal compensation.
 // Every amount is worked out before the first line.
@@ -6,8 +6,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form97{
-    .form = 97,
+extern const CalculatorDef MaterialsShortage{
     .items = {asCount(field(1, "原材料盘亏数量")), field(2, "原材料成本"), asRate(field(3, "增值税税率")),
               field(4, "保险赔偿"), field(5, "原材料残料"), field(6, "人员赔偿")},
     .compute =

@@ -1,4 +1,4 @@
-// Form89: materials sent out for processing: their delivery, the processing
+// Materials sent out for processing: their delivery, the processing
 // fee, its value-added tax, the auxiliary materials, and the receipt of the
 // processed materials. The receipt takes out of 委托加工物资 what was put
 // into it (materials, fee and auxiliary materials); the tax was booked as
@@ -7,8 +7,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form89{
-    .form = 89,
+extern const CalculatorDef OutsourcedProcessing{
     .items = {field(1, "材料成本"), field(2, "加工费"), field(3, "辅助加工费"), field(4, "增值税")},
     .compute =
         [](Calc& c) {

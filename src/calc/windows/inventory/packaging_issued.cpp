@@ -1,12 +1,11 @@
-// Form98: packaging materials issued at planned cost, charged to production
+// Packaging materials issued at planned cost, charged to production
 // or to selling, and the month-end transfer of their cost variance. A saving
 // (negative rate) keeps its minus sign under the same captions.
 #include "calc/calculator.h"
 
 namespace bk::calc {
 
-extern const CalculatorDef form98{
-    .form = 98,
+extern const CalculatorDef PackagingIssued{
     .items = {heading("材料"), field(1, "生产成本"), asRate(field(2, "材料成本差异率"))},
     .compute =
         [](Calc& c) {

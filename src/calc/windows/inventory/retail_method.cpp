@@ -1,4 +1,4 @@
-// Form23: the retail method. The mark-up rate over the opening stock and
+// The retail method. The mark-up rate over the opening stock and
 // this period's purchases (each at selling price and at cost), the mark-up
 // allocated to the period's sales, and the actual cost of sales and of the
 // closing stock. The rate divides by the selling prices, so empty selling
@@ -8,8 +8,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form23{
-    .form = 23,
+extern const CalculatorDef RetailMethod{
     .items = {field(1, "期初售价"), field(2, "期初成本"), field(3, "本期购进售价"), field(4, "本期购进成本"),
               field(5, "本期销售")},
     .compute =

@@ -1,4 +1,4 @@
-// Form63: surpluses and shortages found in a stock count of fixed assets,
+// Surpluses and shortages found in a stock count of fixed assets,
 // cash and materials. The net difference of the materials and of the cash is
 // booked by its sign into 待处理财产损溢 and, once approved, a surplus to
 // non-operating income and a shortage to non-operating expenses. A fixed
@@ -65,8 +65,7 @@ void fixedAssets(Calc& c, const Num& F1, const Num& F2, const Num& D)
 
 }  // namespace
 
-extern const CalculatorDef form63{
-    .form = 63,
+extern const CalculatorDef StockCountDifferences{
     .items = {field(1, "固定资产盘盈"), field(2, "固定资产盘亏", "盘亏资产的账面净值（原值减累计折旧）"),
               withLabel(field(7, "盘亏累计折旧", "盘亏资产已计提的累计折旧"), 7), field(3, "现金盘盈"),
               field(4, "现金盘亏"), field(5, "原材料盘盈"), field(6, "原材料盘亏")},

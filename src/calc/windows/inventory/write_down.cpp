@@ -1,4 +1,4 @@
-// Form24: the inventory write-down allowance. When the net realisable value
+// The inventory write-down allowance. When the net realisable value
 // is above cost the whole allowance already provided is reversed; otherwise
 // the allowance is brought to cost less net realisable value: provide the
 // shortfall, reverse the excess, or book nothing when it already fits. A
@@ -7,8 +7,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form24{
-    .form = 24,
+extern const CalculatorDef InventoryWriteDown{
     .items = {field(1, "账面余额/实际成本"), field(2, "可变现净值"), field(3, "已计提的存货跌价准备")},
     .compute =
         [](Calc& c) {

@@ -1,11 +1,10 @@
-// Form45: the investor's share of an increase in the investee's other
+// The investor's share of an increase in the investee's other
 // capital reserve, added to the carrying amount of the investment.
 #include "calc/calculator.h"
 
 namespace bk::calc {
 
-extern const CalculatorDef form45{
-    .form = 45,
+extern const CalculatorDef EquityMethodReserve{
     .items = {field(1, "权益增加"), field(2, "股份")},
     .compute =
         [](Calc& c) {

@@ -1,4 +1,4 @@
-// Form76: the change in the fair value of shares and bonds held for trading,
+// The change in the fair value of shares and bonds held for trading,
 // from their carrying value to their new value. A group is booked only when
 // both values are given and they differ.
 #include <string_view>
@@ -27,8 +27,7 @@ void fairValueChange(Calc& c, std::string_view heading, const Num& carrying, con
 
 }  // namespace
 
-extern const CalculatorDef form76{
-    .form = 76,
+extern const CalculatorDef FairValueChange{
     .items = {heading("股票价格变动"), field(1, "股票原价"), field(2, "股票变价"), heading("债券价格变动"),
               field(3, "债券原价"), field(4, "债券变价")},
     .compute =

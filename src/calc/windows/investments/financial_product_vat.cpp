@@ -1,11 +1,10 @@
-// Form15: the value-added tax due on the transfer of a financial product.
+// The value-added tax due on the transfer of a financial product.
 #include "calc/calculator.h"
 #include "calc/windows/investments/transfer_tax.h"
 
 namespace bk::calc {
 
-extern const CalculatorDef form15{
-    .form = 15,
+extern const CalculatorDef FinancialProductVat{
     .items = {field(1, "金融商品售价"), field(2, "金融商品购价"), transferTaxRate(3)},
     .compute =
         [](Calc& c) {

@@ -1,4 +1,4 @@
-// Form71: dividends and interest accrued as investment income and then
+// Dividends and interest accrued as investment income and then
 // received, and bank interest, which goes to 财务费用. Each amount has its
 // heading above it.
 #include "calc/calculator.h"
@@ -13,8 +13,7 @@ constexpr Entry kInterestToFund{"收取利息", "其他货币资金（借）", "
 
 }  // namespace
 
-extern const CalculatorDef form71{
-    .form = 71,
+extern const CalculatorDef InvestmentIncomeAccrual{
     .items = {heading("银行利息"), field(4, "银行利息"), nextColumn(), heading("应收股利"), field(1, "应收股利"),
               heading("应收债券利息"), field(2, "应收债券利息"), heading("投资收益利息"), field(3, "投资利息收益")},
     .compute =

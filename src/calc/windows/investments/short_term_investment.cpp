@@ -1,4 +1,4 @@
-// Form91: shares or bonds bought as a short-term investment and sold again.
+// Shares or bonds bought as a short-term investment and sold again.
 // The cost includes the purchase taxes and fees but not the dividends or
 // interest due in the price; the gain is the net proceeds less that cost, a
 // loss printed as a negative gain.
@@ -37,8 +37,7 @@ void buyAndSell(Calc& c, const Investment& k, const Num& price, const Num& due, 
 
 }  // namespace
 
-extern const CalculatorDef form91{
-    .form = 91,
+extern const CalculatorDef ShortTermInvestmentTrading{
     .items = {heading("出售股票"), field(6, "股票买价"), field(7, "发放股利"), field(8, "购买税费"),
               field(9, "股票售价"), field(10, "出售税费"), nextColumn(), heading("出售债券"), field(1, "债券买价"),
               field(2, "发放债利"), field(3, "购买税费"), field(4, "债券售价"), field(5, "出售税费")},

@@ -1,4 +1,4 @@
-// Form75: bonds bought for trading, the interest due included in the price
+// Bonds bought for trading, the interest due included in the price
 // kept apart as receivable, and the receipt of the interest. Booked as a
 // trading financial asset, or, after "或", as a short-term investment whose
 // cost includes the transaction costs.
@@ -7,8 +7,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form75{
-    .form = 75,
+extern const CalculatorDef TradingBondsPurchase{
     .items = {field(1, "支付债券价款"), field(2, "债券利息"), field(3, "交易费用"), field(4, "交易增值税"),
               field(5, "收到利息")},
     .compute =

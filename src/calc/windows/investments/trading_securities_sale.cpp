@@ -1,4 +1,4 @@
-// Form78: the sale of bonds and shares held for trading, with the
+// The sale of bonds and shares held for trading, with the
 // value-added tax on the transfer of the financial product. The sale clears
 // the cost and the fair-value change booked up to the last period end; the
 // rest of the price is the gain or loss in investment income.
@@ -44,8 +44,7 @@ void sell(Calc& c, const Holding& h, const Num& taxPercent)
 
 }  // namespace
 
-extern const CalculatorDef form78{
-    .form = 78,
+extern const CalculatorDef TradingSecuritiesSale{
     .items = {field(4, "股票售价"), field(5, "股票本价"), field(6, "股票原价（上期）"), field(7, "股票购价"),
               nextColumn(), field(1, "债券售价"), field(2, "债券本价"), field(3, "债券原价（上期）"),
               field(8, "债券购价"), transferTaxRate(9)},

@@ -1,4 +1,4 @@
-// Form73: shares bought for trading, the declared dividends included in the
+// Shares bought for trading, the declared dividends included in the
 // price kept apart as receivable. Booked as a trading financial asset with the
 // costs charged to investment income, or, after "或", as a short-term
 // investment whose cost includes them.
@@ -7,8 +7,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form73{
-    .form = 73,
+extern const CalculatorDef TradingSharesPurchase{
     .items = {field(1, "支付股价"), field(2, "应收股利"), field(3, "交易费用"), field(4, "交易增值税")},
     .compute =
         [](Calc& c) {

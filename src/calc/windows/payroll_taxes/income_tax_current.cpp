@@ -1,4 +1,4 @@
-// Form70: the current income tax: the profit before tax adjusted for the
+// The current income tax: the profit before tax adjusted for the
 // wage-linked deduction limits of staff welfare, union dues and staff
 // education and for tax fines, less the loss brought forward, taxed at 25%,
 // or at 5% in effect for a small low-profit enterprise; then its accrual.
@@ -7,8 +7,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form70{
-    .form = 70,
+extern const CalculatorDef IncomeTaxCurrent{
     .items = {field(1, "利润总额"), field(2, "工资薪金"), field(3, "职工福利费"), field(4, "工会经费"),
               field(5, "职工教育经费"), field(6, "税收滞纳罚金"), nextColumn(),
               field(7, "弥补以前年度亏损", "可弥补的以前年度亏损（最长五年，企业所得税法第十八条）"),

@@ -1,4 +1,4 @@
-// Form69: the income-tax expense with the movements of the deferred tax
+// The income-tax expense with the movements of the deferred tax
 // liability and asset; the signs of the two movements choose the entry. With
 // the deferred fields left empty it is the plain entry of a small enterprise:
 // the expense against the income tax payable.
@@ -6,8 +6,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form69{
-    .form = 69,
+extern const CalculatorDef IncomeTaxDeferred{
     .items = {field(1, "递延负债年末"), field(2, "递延负债年初"), field(3, "递延年末资产"), field(4, "递延年初资产"),
               field(5, "当年应交所得税")},
     .compute =

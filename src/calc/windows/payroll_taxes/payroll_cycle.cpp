@@ -1,4 +1,4 @@
-// Form82: one payroll cycle from its amounts: the accrual of wages, bonus,
+// One payroll cycle from its amounts: the accrual of wages, bonus,
 // company contributions, housing fund and staff welfare, then paying the
 // wages net of the employee's deductions, the bonus, the social insurance,
 // the income tax withheld and the housing fund. The entries are printed as
@@ -8,8 +8,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form82{
-    .form = 82,
+extern const CalculatorDef PayrollCycle{
     .items = {field(1, "管理费用"),          field(2, "销售费用"),
               field(3, "制造费用"),          field(4, "生产成本"),
               field(18, "在建工程"),         field(19, "其他费用（福利费）"),

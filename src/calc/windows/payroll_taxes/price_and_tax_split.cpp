@@ -1,4 +1,4 @@
-// Form101: an invoice's amount split into the amount without VAT and the VAT
+// An invoice's amount split into the amount without VAT and the VAT
 // (价税分离), or an amount without VAT grossed up, at the rate typed (13 %
 // when none is), to the fen; then the sale's and the purchase's entry, for
 // a general or a small-scale taxpayer.
@@ -8,8 +8,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form101{
-    .form = 101,
+extern const CalculatorDef PriceAndTaxSplit{
     .items = {field(1, "价税合计（含税）", "填含税金额；与“不含税金额”只填一个"),
               field(2, "不含税金额", "只在价税合计不填时使用"),
               withDefault(asPercent(field(3, "税率（%）", "13、9、6、5、3、1、0.5、0；不填按13")),

@@ -1,4 +1,4 @@
-// Form38: the accrual of social insurance and the housing fund. With a wage
+// The accrual of social insurance and the housing fund. With a wage
 // bill the company's and the employee's shares follow from the rates in the
 // third column (today's statutory rates where a field is left empty, the
 // local ones typed); without one the entry is booked from the company amounts
@@ -25,8 +25,7 @@ constexpr LocalRate kLocalRates[] = {
 
 }  // namespace
 
-extern const CalculatorDef form38{
-    .form = 38,
+extern const CalculatorDef SocialInsurance{
     .items = {field(1, "养老保险"),
               field(2, "失业保险"),
               field(3, "医疗保险"),

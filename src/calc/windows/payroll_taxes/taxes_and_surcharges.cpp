@@ -1,4 +1,4 @@
-// Form58: 税金及附加: the accrual and the payment of the small taxes as
+// 税金及附加: the accrual and the payment of the small taxes as
 // typed, then the urban-construction tax and the two education surcharges
 // worked out from the value-added and consumption tax, for comparison with
 // the amounts typed: at the taxpayer's urban-construction rate, without the
@@ -15,8 +15,7 @@ constexpr double kMonthsByDefault = 1;
 
 }  // namespace
 
-extern const CalculatorDef form58{
-    .form = 58,
+extern const CalculatorDef TaxesAndSurcharges{
     .items = {field(8, "增值税"),
               withLabel(withDefault(asPercent(field(10, "城建税税率（%）",
                                                     "市区7，县城、镇5，其他地区1（城市维护建设税法，2021）")),

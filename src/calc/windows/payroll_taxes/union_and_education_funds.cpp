@@ -1,4 +1,4 @@
-// Form9: union dues and the staff-education fund on the wages of the four
+// Union dues and the staff-education fund on the wages of the four
 // cost centres, at the rates in the second column (the usual ones where a
 // field is left empty), and the combined charge to each centre.
 #include "calc/calculator.h"
@@ -6,8 +6,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form9{
-    .form = 9,
+extern const CalculatorDef UnionAndEducationFunds{
     .items = {field(1, "生产成本"), field(2, "制造费用"), field(3, "管理费用"), field(4, "销售费用"), nextColumn(),
               withDefault(
                   asPercent(field(5, "职工教育经费比例（%）",

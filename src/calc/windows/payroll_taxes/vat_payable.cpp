@@ -1,11 +1,10 @@
-// Form40: the value-added tax payable for the period: output tax less input
+// The value-added tax payable for the period: output tax less input
 // tax, plus the input tax transferred out.
 #include "calc/calculator.h"
 
 namespace bk::calc {
 
-extern const CalculatorDef form40{
-    .form = 40,
+extern const CalculatorDef VatPayable{
     .items = {field(1, "当期销项税"), field(3, "进项税转出"), field(2, "当期进项税")},
     .compute =
         [](Calc& c) {

@@ -1,4 +1,4 @@
-// Form103: this month's withholding of individual income tax on wages by the
+// This month's withholding of individual income tax on wages by the
 // cumulative method (累计预扣法): the year's wages so far less the year's
 // deductions so far give the taxable income, the withholding table its tax,
 // and this month withholds that tax less what was withheld before.
@@ -30,8 +30,7 @@ bool isMonthCount(const Num& m)
 
 }  // namespace
 
-extern const CalculatorDef form103{
-    .form = 103,
+extern const CalculatorDef WageTaxWithholding{
     .items =
         {field(1, "累计收入", "本年1月起至本月在本单位的工资薪金合计（含本月）"), field(2, "累计免税收入"),
          field(3, "累计专项扣除", "三险一金个人缴纳部分合计"),

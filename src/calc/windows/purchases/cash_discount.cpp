@@ -1,4 +1,4 @@
-// Form62: a purchase paid within the cash-discount term. The discount is an
+// A purchase paid within the cash-discount term. The discount is an
 // amount typed in, or, when a rate is given, that rate of the price with its
 // tax; it reduces 财务费用 and is closed into the year's profit. A negative
 // rate books nothing.
@@ -20,8 +20,7 @@ void payWithDiscount(Calc& c, const Num& payable, const Num& Z, const Num& D)
 
 }  // namespace
 
-extern const CalculatorDef form62{
-    .form = 62,
+extern const CalculatorDef CashDiscount{
     .items = {field(1, "购买价格"), field(2, "增值税"), field(3, "折扣"), asRate(field(4, "折扣率"))},
     .compute =
         [](Calc& c) {

@@ -1,4 +1,4 @@
-// Form77: goods bought with their input tax, and the freight paid on them,
+// Goods bought with their input tax, and the freight paid on them,
 // which is part of the cost of the goods. The tax field's caption reads
 // 应交增值税（销） on this window too.
 #include "calc/calculator.h"
@@ -6,8 +6,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form77{
-    .form = 77,
+extern const CalculatorDef GoodsWithFreight{
     .items = {field(1, "商品总价"), field(2, "应交增值税（销）"), field(3, "运费")},
     .compute =
         [](Calc& c) {

@@ -1,4 +1,4 @@
-// Form87: buying raw materials, booked under both freight arrangements
+// Buying raw materials, booked under both freight arrangements
 // (we pay the freight and warehousing, or the supplier delivers free) in
 // each of three stages: not yet received, received later, received at once;
 // and self-made materials taken into stock. A group with no amount prints
@@ -34,8 +34,7 @@ void purchase(Calc& c, std::string_view freight, const Num& cost, const Num& tax
 
 }  // namespace
 
-extern const CalculatorDef form87{
-    .form = 87,
+extern const CalculatorDef RawMaterials{
     .items = {heading("购买原材料"), field(1, "原材料价格"), field(2, "增值税"), field(3, "运费"), field(5, "进仓费"),
               heading("自产原材料"), field(4, "自产原材料")},
     .compute =

@@ -1,4 +1,4 @@
-// Form48: goods sent out on consignment and settled on the consignee's
+// Goods sent out on consignment and settled on the consignee's
 // statement: the goods leave stock, the sale is booked with its output tax,
 // the consignee's commission (with the input tax on its invoice) is withheld
 // from the receivable and the rest comes into the bank. A small-scale
@@ -10,8 +10,7 @@ namespace bk::calc {
 
 using sales::saleWithTax;
 
-extern const CalculatorDef form48{
-    .form = 48,
+extern const CalculatorDef Consignment{
     .items = {asCount(field(1, "销售商品数量")), field(2, "销售单价"), field(3, "销售成本"),
               asRate(field(4, "手续费比例")), nextColumn(),
               withDefault(

@@ -1,4 +1,4 @@
-// Form55: a consulting contract. The expenses and the commission paid to win
+// A consulting contract. The expenses and the commission paid to win
 // the contract are booked first; then each month's revenue (the fee without
 // its tax, over twelve months) and the commission amortised over the
 // contract years, month by month. An empty contract term cannot be
@@ -9,8 +9,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form55{
-    .form = 55,
+extern const CalculatorDef ConsultingContract{
     .items = {field(1, "咨询费含税"), field(2, "管理费用"), field(3, "销售费用"), asRate(field(4, "增值税税率")),
               field(5, "佣金(合同成本)"), asYears(field(6, "合同年限"))},
     .compute =

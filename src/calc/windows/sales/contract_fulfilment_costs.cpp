@@ -1,4 +1,4 @@
-// Form56: contract fulfilment costs. The depreciation and amortisation spent
+// Contract fulfilment costs. The depreciation and amortisation spent
 // on a contract are collected in 合同履约成本; the revenue is then recognised,
 // its VAT split off, and the collected cost released to 主营业务成本.
 #include "calc/calculator.h"
@@ -6,8 +6,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form56{
-    .form = 56,
+extern const CalculatorDef ContractFulfilmentCosts{
     .items = {field(1, "累计折旧"), field(2, "摊销费用"), field(3, "含税收入"),
               withDefault(asPercent(field(4, "增值税税率（%）",
                                           "现代服务6；运输、建筑、不动产租赁9；有形动产租赁13；小规模纳税人3或1")),

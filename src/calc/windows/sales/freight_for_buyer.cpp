@@ -1,4 +1,4 @@
-// Form50: a sale on which the seller pays the buyer's freight, booked two
+// A sale on which the seller pays the buyer's freight, booked two
 // ways: the freight advanced for the customer as a receivable of its own, or
 // ("或") added to the receivable of the sale. Either way the freight leaves
 // the bank once.
@@ -8,8 +8,7 @@ namespace bk::calc {
 
 using sales::recogniseSale, sales::saleWithTax;
 
-extern const CalculatorDef form50{
-    .form = 50,
+extern const CalculatorDef FreightForBuyer{
     .items = {field(1, "商品总价"), field(2, "应交增值税（销）"), field(3, "成本总额"), field(4, "运费")},
     .compute =
         [](Calc& c) {

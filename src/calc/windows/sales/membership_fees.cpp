@@ -1,4 +1,4 @@
-// Form54: a year's membership fee received in advance: the fee without tax
+// A year's membership fee received in advance: the fee without tax
 // as 合同负债 and its output VAT, due when the fee is received; then
 // recognised as revenue one twelfth a month. Kept to the fen, a month is the
 // fee over 12 rounded, and the last month of the year, which takes the
@@ -7,8 +7,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form54{
-    .form = 54,
+extern const CalculatorDef MembershipFees{
     .items = {field(1, "会员费", "不含税会员费（全年）"), asRate(field(2, "增值税税率"))},
     .compute =
         [](Calc& c) {

@@ -1,4 +1,4 @@
-// Form52: a sale of materials or other items outside the main business,
+// A sale of materials or other items outside the main business,
 // booked as 其他业务收入 with the materials' cost as 其他业务成本.
 #include "calc/windows/sales/sale_lines.h"
 
@@ -6,8 +6,7 @@ namespace bk::calc {
 
 using sales::recogniseSale;
 
-extern const CalculatorDef form52{
-    .form = 52,
+extern const CalculatorDef OtherBusinessSales{
     .items = {field(1, "商品总价"), field(2, "应交增值税（销）"), field(3, "成本总额")},
     .compute =
         [](Calc& c) {

@@ -1,12 +1,11 @@
-// Form53: a service whose revenue is recognised by its rate of completion:
+// A service whose revenue is recognised by its rate of completion:
 // the cost is gathered in 合同履约成本, then the revenue earned so far is
 // booked with its tax and the cost carried to 主营业务成本.
 #include "calc/calculator.h"
 
 namespace bk::calc {
 
-extern const CalculatorDef form53{
-    .form = 53,
+extern const CalculatorDef PercentageOfCompletion{
     .items = {field(1, "发生劳务成本"), field(2, "劳务总价值"), asRate(field(3, "劳务完成率")),
               asRate(field(4, "增值税税率"))},
     .compute =

@@ -1,4 +1,4 @@
-// Form99: goods lent out for rent, and packaging rented out against a
+// Goods lent out for rent, and packaging rented out against a
 // deposit. Each group books only when its key amount (the rental income, the
 // deposit) is above 0 and the VAT rate is not negative. Renting out goods or
 // packaging is taxable: the rent is received with its output VAT, the one
@@ -22,8 +22,7 @@ void rentWithVat(Calc& c, std::string_view heading, std::string_view debit, cons
 
 }  // namespace
 
-extern const CalculatorDef form99{
-    .form = 99,
+extern const CalculatorDef RentalAndPackaging{
     .items = {heading("出租商品"), field(1, "商品价格"), field(2, "出租收入"), nextColumn(), heading("出租（带押金）"),
               field(3, "押金"), field(4, "成本"), field(5, "租金"),
               asRate(field(6, "增值税税率", "出租收入和租金的税率，如 0.13"))},

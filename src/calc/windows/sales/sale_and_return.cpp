@@ -1,4 +1,4 @@
-// Form51: a sale of goods, materials or packaging, paid, and then returned in
+// A sale of goods, materials or packaging, paid, and then returned in
 // full: the sale and its cost are reversed, the refund leaves the bank, and
 // the revenue closed into the year's profit is what is left of it, nothing.
 #include "calc/windows/sales/sale_lines.h"
@@ -7,8 +7,7 @@ namespace bk::calc {
 
 using sales::recogniseSale;
 
-extern const CalculatorDef form51{
-    .form = 51,
+extern const CalculatorDef SaleAndReturn{
     .items = {field(1, "商品总价（原材料、包装物）"), field(2, "应交增值税（销）"), field(3, "成本总额")},
     .compute =
         [](Calc& c) {

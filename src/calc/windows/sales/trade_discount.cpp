@@ -1,4 +1,4 @@
-// Form49: a sale at a trade discount on the list price, paid within the
+// A sale at a trade discount on the list price, paid within the
 // cash-discount term; the cash discount is taken on the receivable with its
 // tax and closed from 财务费用 into the year's profit.
 #include "calc/windows/sales/sale_lines.h"
@@ -7,8 +7,7 @@ namespace bk::calc {
 
 using sales::recogniseSale;
 
-extern const CalculatorDef form49{
-    .form = 49,
+extern const CalculatorDef TradeDiscount{
     .items = {asCount(field(1, "销售数量")), field(2, "销售价格"), field(3, "销售成本"), asRate(field(4, "折扣")),
               asRate(field(5, "折扣条件")), field(6, "应交增值税")},
     .compute =

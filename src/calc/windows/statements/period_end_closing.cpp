@@ -1,4 +1,4 @@
-// Form46: the period-end closing of the income and expense accounts into
+// The period-end closing of the income and expense accounts into
 // 本年利润, then the year's profit into 利润分配, with the total and the
 // operating profit that follow from it. The input captions carry the side of
 // the ledger balance, the printed ones the side of the closing entry.
@@ -6,8 +6,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form46{
-    .form = 46,
+extern const CalculatorDef PeriodEndClosing{
     .items = {field(1, "主营业务收入（贷）"), field(2, "其他业务收入（贷）"), field(3, "公允价值变动损益（贷）"),
               field(4, "投资收益（贷）"), field(5, "营业外收入（贷）"), nextColumn(), field(6, "主营业务成本（贷）"),
               field(7, "其他业务成本（贷）"), field(8, "营业税金及附加（贷）"), field(9, "销售费用（借）"),

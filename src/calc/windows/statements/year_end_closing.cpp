@@ -1,4 +1,4 @@
-// Form47: the year-end closing of the year's profit into 利润分配, and the
+// The year-end closing of the year's profit into 利润分配, and the
 // appropriations to the surplus reserves and the dividends. The undistributed
 // total is a balance on the side it falls, printed positive: a deficit under
 // （借）. A loss for the year is closed with positive amounts. The window has
@@ -7,8 +7,7 @@
 
 namespace bk::calc {
 
-extern const CalculatorDef form47{
-    .form = 47,
+extern const CalculatorDef YearEndClosing{
     .items = {field(1, "本年利润-净利润"), field(2, "年初余额-净利润"), field(3, "年初亏损"),
               field(5, "提取法定盈余公积"), field(6, "提取任意盈余公积"), field(7, "分配优先股利"),
               field(8, "分配普通股利")},
