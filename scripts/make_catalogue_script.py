@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Writes the whole-catalogue session to standard output: every key of the
-main window typed once, in table order; the first time a key opens a
-calculator, every field of it gets a typical amount and 确定 is pressed; each
-calculator is then left by its close box (a calculator that returns to
-another one closes that one too). The rule table (`rules`) and the fields
-(`controls`) come from `bookkeeper-replay`.
+main window typed once, in table order, each on a main window cleared by its
+取消; the first time a key opens a calculator, every field of it gets a
+typical amount and 确定 is pressed; each calculator is then left by its close
+box (a calculator that returns to another one closes that one too). The
+rule table (`rules`) and the fields (`controls`) come from
+`bookkeeper-replay`.
 
     scripts/make_catalogue_script.py build/bin/bookkeeper-replay > tests/golden/catalogue_all_windows.script
 """
@@ -33,8 +34,8 @@ def main():
     for form, number in re.findall(r'^control Form(\d+) Text(\d+) ', answer, re.M):
         fields.setdefault(int(form), []).append(int(number))
 
-    out = ['# The whole catalogue in one session: every key once, every calculator pressed',
-           '# once with typical amounts in all its fields. Written by scripts/make_catalogue_script.py.',
+    out = ['# The whole catalogue in one session: every key once, after 取消 on the main window, every',
+           '# calculator pressed once with typical amounts in all its fields. Written by scripts/make_catalogue_script.py.',
            'amounts exact']
     typed = set()
     pressed = set()
@@ -43,7 +44,9 @@ def main():
             continue
         typed.add(key)
         windows = [w for n, k in keys if k == key for w in opens.get(n, [])]
-        out += [f'set Form1.Text1 {key}', 'click Form1.Command1']
+        # 取消 first, so that each key prints from the top of the main window
+        # and a new key leaves the lines of the others where they were.
+        out += ['click Form1.Command3', f'set Form1.Text1 {key}', 'click Form1.Command1']
         for form in windows:
             if form not in pressed:
                 pressed.add(form)

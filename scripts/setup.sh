@@ -10,10 +10,12 @@ set -euo pipefail
 
 mode="${1:-}"
 # poppler-utils: pdftotext, with which a GUI test reads the voucher it printed to PDF.
+# python3: the test that every window has its worked examples, and the
+# whole-catalogue script's maker.
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libgl-dev
           fonts-noto-cjk libgtest-dev libbenchmark-dev
           dpkg-dev file desktop-file-utils appstream lintian
-          libboost-dev poppler-utils)
+          libboost-dev poppler-utils python3)
 # The web edition: the compiler to WebAssembly with the JavaScript optimizer
 # it runs, Node.js and npm for the page's TypeScript and its browser tests,
 # the browser they run in, and the converter that draws the PNG icons of
