@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "calc/calculator.h"
+#include "calc/layout.h"
 #include "num/number_text.h"
 #include "support/test_support.h"
 

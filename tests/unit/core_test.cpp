@@ -11,6 +11,7 @@
 #include "app/application.h"
 #include "app/navigation.h"
 #include "calc/calculator.h"
+#include "calc/layout.h"
 #include "lookup/lookup_table.h"
 #include "support/test_support.h"
 #include "window/output_surface.h"
