@@ -12,8 +12,10 @@
 
 #include "calc/calculator.h"
 #include "calc/layout.h"
+#include "calc/press.h"
 #include "num/number_text.h"
 #include "support/test_support.h"
+#include "window/windows.h"
 
 namespace bk::calc {
 namespace {
@@ -34,6 +36,47 @@ TEST(Calculators, EveryWindowIsRegistered)
     }
     EXPECT_THROW(calculatorDef(kMainForm), std::out_of_range);
     EXPECT_THROW(calculatorDef(lastCalculator() + 1), std::out_of_range);
+}
+
+// A press runs the window's formula and says what the window shows besides
+// its lines: the fault that stopped it, with the fields a division by 0
+// read as 0, or why it printed nothing.
+TEST(Calculators, APressSaysWhatItLeft)
+{
+    struct Case {
+        FormId form;
+        Calc::Texts typed;
+        int printed;
+        std::string fault;
+        std::string note;
+    };
+    const Case cases[] = {
+        {win::CashFunds, {{1, "100"}, {2, "50.5"}}, 1, "", ""},
+        {win::WeightedAverageCost, {{1, "100"}}, 0, "运行时错误 11：除数为零：本月总购进数量、本月总销售数量 为空", ""},
+        {win::WeightedAverageCost,
+         {{1, "100"}, {2, "0"}},
+         0,
+         "运行时错误 11：除数为零：本月总销售数量 为空；本月总购进数量 为 0",
+         ""},
+        {win::WeightedAverageCost, {}, 0, "运行时错误 6：溢出：本月总购进数量、本月总销售数量 为空", ""},
+        {win::InvestmentIncomeAccrual, {}, 0, "", "没有算出结果：各栏均为空"},
+    };
+    for (const Case& c : cases) {
+        test::Recording screen;
+        OutputSurface out(screen.toolkit, c.form);
+        const PressOutcome outcome = press(calculatorDef(c.form), c.typed, out, Amounts::Fen);
+        EXPECT_EQ(outcome.printed, c.printed) << "Form" << c.form;
+        EXPECT_EQ(out.lines().size(), static_cast<size_t>(c.printed)) << "Form" << c.form;
+        EXPECT_EQ(outcome.faultText(), c.fault) << "Form" << c.form;
+        EXPECT_EQ(outcome.fault.has_value(), !c.fault.empty()) << "Form" << c.form;
+        EXPECT_EQ(outcome.emptyNote, c.note) << "Form" << c.form;
+    }
+    // Its lines are the window's, as 复制为表格 copies them.
+    test::Recording screen;
+    OutputSurface out(screen.toolkit, win::CashFunds);
+    const PressOutcome sum = press(calculatorDef(win::CashFunds), {{1, "100"}, {2, "50.5"}}, out, Amounts::Fen);
+    EXPECT_EQ(out.tableRows(0, out.lines().size()), (test::Rows{{"货币资金", "150.5"}}));
+    EXPECT_FALSE(sum.fault);
 }
 
 // Every field is named by a label (its caption, or the heading it stands
