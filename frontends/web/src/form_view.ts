@@ -45,7 +45,7 @@ export class FormView {
   private readonly controls = new Map<string, HTMLElement>();
   private readonly notes = new Map<number, HTMLElement>();
   private readonly browseButtons = new Map<number, HTMLButtonElement>();
-  private hint?: Hint;
+  private readonly hint?: Hint;
   private readonly heading: HTMLElement;
   // A window that appeared on an Enter takes no Enter until then, unless
   // the user works in it first.
