@@ -5,7 +5,7 @@ import js from "@eslint/js";
 import tseslint from "typescript-eslint";
 
 export default tseslint.config(
-  { ignores: ["node_modules/", "bench/", "tests/", "sw.js", "eslint.config.mjs"] },
+  { ignores: ["node_modules/", "bench/", "tests/", "unit/", "sw.js", "eslint.config.mjs"] },
   js.configs.recommended,
   ...tseslint.configs.recommendedTypeChecked,
   {

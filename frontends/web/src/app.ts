@@ -1,184 +1,94 @@
 // The page: loads the core, passes the user's actions in and draws the
 // events each action returns, one window of the page for each of the
-// program's windows, with a bar of the windows on screen and an address
-// for each (#/应收账款) that browser Back and bookmarks follow.
+// program's windows (form_view.ts), with a bar of the windows on screen
+// (window_bar.ts), an address for each (#/应收账款) that browser Back and
+// bookmarks follow (address.ts), the page's menus (page_bar.ts), the
+// program's faults (fault_dialog.ts) and the work kept between visits
+// (kept_session.ts).
 import { ActionResult, Capital, ControlSpec, Core, CoreEvent, LineSelection, Session, UiTexts } from "./core.js";
+import { Address, AddressOwner } from "./address.js";
+import { FaultDialog } from "./fault_dialog.js";
 import { FormOwner, FormView } from "./form_view.js";
-import { ContextMenu, MenuItem, copyTable } from "./popup.js";
+import { KeptSession, hasWork } from "./kept_session.js";
+import { PageBar, PageBarOwner } from "./page_bar.js";
+import { ContextMenu, copyTable } from "./popup.js";
 import { VoucherView } from "./voucher_view.js";
 import { WindowBar } from "./window_bar.js";
 
-export class App implements FormOwner {
+export class App implements FormOwner, AddressOwner, PageBarOwner {
   session: Session;
   readonly texts: UiTexts;
   readonly menu: ContextMenu;
   readonly views = new Map<number, FormView>();
+  amountsToFen = true;
   private readonly taps: ((e: CoreEvent) => void)[] = [];
-  private readonly faults: { form: number; text: string }[] = [];
-  private readonly dialog: HTMLDialogElement;
-  private shownLast = 0;
-  private amountsToFen = true;
-  private readonly notice: HTMLElement;
-  private readonly vouchers: VoucherView;
-  private saving = 0;  // the timer of the next save, 0 for none
+  private readonly faults: FaultDialog;
   private readonly bar: WindowBar;
+  private readonly pageBar: PageBar;
+  private readonly kept: KeptSession;
+  private readonly address: Address;
+  private readonly vouchers: VoucherView;
+  private shownLast = 0;
 
   constructor(private readonly core: Core, private readonly desktop: HTMLElement) {
     this.session = new core.Session();
     this.texts = core.uiTexts();
     this.menu = new ContextMenu(document.body);
-    this.dialog = this.makeFaultDialog();
-    this.notice = this.makeOptionsBar();
-    this.amountsToFen = this.readAmountsChoice();
-    this.vouchers = new VoucherView(this.texts);
-    this.addWorkMenus();
-    // The work is saved within a second of a change, and when the page goes.
-    addEventListener("pagehide", () => this.save());
-    document.addEventListener("visibilitychange", () => {
-      if (document.visibilityState === "hidden") this.save();
+    // The dialog gives the focus back where it was; only when that is not in
+    // the front window does the window's first field take it. The close
+    // event may come after the user has moved on (Tab), which must stand.
+    this.faults = new FaultDialog(this.texts, () => {
+      const front = this.views.get(this.session.visible()[0]);
+      if (front && !front.root.contains(document.activeElement)) front.focusFirst();
     });
+    this.pageBar = new PageBar(this, desktop);
+    // The work is saved within a second of a change, and when the page goes.
+    this.kept = new KeptSession(this.texts, () => this.session.work(), (text) => this.pageBar.say(text));
+    this.amountsToFen = this.kept.readAmounts();
+    this.vouchers = new VoucherView(this.texts);
     this.bar = new WindowBar(this.texts.openWindows, (form) => this.bringToFront(form));
     desktop.before(this.bar.element);
     document.title = this.texts.programName;
-    addEventListener("popstate", () => this.back());
-    addEventListener("hashchange", () => this.follow(this.addressKey()));
+    this.address = new Address(this, core, this.texts.lastForm);
   }
 
   // Starts the program with the work the browser kept from the last visit;
   // `fresh`: with empty windows.
   start(fresh = false): void {
     this.session.setAmountsToFen(this.amountsToFen);
-    // The address the page was opened at names the window to open.
-    const key = this.addressKey();
-    history.replaceState({ bookkeeper: "base" }, "", "#/");
-    history.pushState({ bookkeeper: "top" }, "", "#/");
-    if (!fresh) this.restoreWork();
+    const key = this.address.begin();
+    if (!fresh) this.kept.restore(this.session);
     this.apply(this.session.start());
-    if (key) this.follow(key);
+    if (key) this.address.follow(key);
   }
 
-  // Browser Back came to the entry under the page's own: the front window
-  // closes, as with its close box, and the page stays. On the main window
-  // Back leaves the page only when nothing has been typed or printed.
-  private back(): void {
-    if ((history.state as { bookkeeper?: string } | null)?.bookkeeper !== "base") return;
-    const front = this.session.visible()[0];
-    if (this.session.ended() || (front === 1 && !this.unsavedWork())) {
-      history.back();
-      return;
-    }
-    if (front !== undefined && front !== 1) this.closeBox(front);
-    history.pushState({ bookkeeper: "top" }, "", this.address());
-  }
-
-  // A calculator's key in the address: its window comes to the front, or is
-  // opened from the main window as that key would open it there.
-  private addressKey(): string {
-    return decoded(location.hash.replace(/^#\/?/, "")).trim();
-  }
-  // The windows by the key their address names.
-  private windowKeys?: Map<string, number>;
-  private follow(key: string): void {
-    if (!this.windowKeys) {
-      this.windowKeys = new Map();
-      for (let form = 2; form <= this.texts.lastForm; ++form) {
-        const k = this.core.windowSpec(form)?.key;
-        if (k) this.windowKeys.set(k, form);
-      }
-    }
-    // Only a window's address opens anything: a key that prints lines does not.
-    if (!this.windowKeys.has(key) || this.session.ended()) return;
-    const frontKey = this.views.get(this.session.visible()[0])?.spec.key;
-    if (frontKey === key) return;
-    for (const form of this.session.visible()) {
-      if (this.views.get(form)?.spec.key === key) {
-        this.bringToFront(form);
-        return;
-      }
-    }
-    // Back to the main window (each calculator's 退出), then the key.
-    for (let i = 0; i <= this.texts.lastForm && !this.session.visible().includes(1); ++i) {
-      const front = this.session.visible()[0];
-      if (front === undefined || this.closeBox(front).refused) break;
-    }
-    const box = this.views.get(1)?.spec.controls.find((c) => c.kind === "text");
-    const ok = this.views.get(1)?.spec.controls.find((c) => c.kind === "button" && c.number === this.views.get(1)?.spec.enterPresses);
-    if (!box || !ok || !this.session.visible().includes(1)) return;
-    const before = this.session.visible()[0];
-    this.typed(1, box.number, key);
-    const input = this.views.get(1)?.inputs.get(box.number);
-    if (input) input.value = key;
-    this.click(1, ok);
-    if (this.session.visible()[0] === before) this.updateAddress();
+  // A new run of the program on the same page, as after starting it again.
+  // `fresh`: with empty windows rather than the work kept.
+  restart(fresh = false): void {
+    for (const view of this.views.values()) view.root.remove();
+    this.views.clear();
+    this.faults.reset();
+    this.desktop.querySelector(".ended")?.remove();
+    this.vouchers.close();
+    this.kept.save();
+    this.session.delete();
+    this.session = new this.core.Session();
+    if (!fresh) this.kept.restore(this.session);
+    this.apply(this.session.start());
   }
 
   // Whether anything was typed into a calculator or printed anywhere.
-  private unsavedWork(): boolean {
-    for (const form of this.views.keys()) {
-      if (this.session.lines(form).length) return true;
-      if (form !== 1 && Object.values(this.session.texts(form)).some((t) => t !== "")) return true;
-    }
-    return false;
+  unsavedWork(): boolean {
+    return hasWork(this.views.keys(), (form) => this.session.lines(form), (form) => this.session.texts(form));
   }
 
-  private address(): string {
-    const key = this.views.get(this.session.visible()[0])?.spec.key ?? "";
-    return `#/${key}`;
-  }
-  private updateAddress(): void {
-    if (this.session.ended() || (history.state as { bookkeeper?: string } | null)?.bookkeeper === "base") return;
-    const address = this.address();
-    if (location.hash !== address && decoded(location.hash) !== address)
-      history.replaceState({ bookkeeper: "top" }, "", address);
-  }
-
-  // A window chosen in the bar: in front, its first box focused.
-  private bringToFront(form: number): void {
+  // A window chosen in the bar or by its address: in front, its first box focused.
+  bringToFront(form: number): void {
     this.activate(form);
     const view = this.views.get(form);
     if (!view) return;
     view.root.scrollIntoView({ block: "nearest" });
     if (!view.root.contains(document.activeElement)) view.focusFirst();
-  }
-
-  // Where the browser keeps the windows' work.
-  static readonly storageKey = "bookkeeper.session";
-
-  // A kept text that cannot be read (damaged, from a later version) is moved
-  // to a key of its own, never written over, and the user told once.
-  private restoreWork(): void {
-    let kept: string | null;
-    try {
-      kept = localStorage.getItem(App.storageKey);
-    } catch {
-      return;  // storage switched off: nothing kept
-    }
-    if (kept === null || this.session.restoreWork(kept)) return;
-    let aside = `${App.storageKey}.unreadable`;
-    try {
-      for (let n = 2; localStorage.getItem(aside) !== null; ++n) aside = `${App.storageKey}.unreadable-${n}`;
-      localStorage.setItem(aside, kept);
-      localStorage.removeItem(App.storageKey);
-    } catch {
-      return;
-    }
-    const said = this.notice.hidden ? "" : `${this.notice.textContent} `;
-    this.notice.textContent = `${said}${this.texts.sessionUnreadable}${aside}。${this.texts.sessionFreshStart}`;
-    this.notice.hidden = false;
-  }
-
-  // Saves the windows' work now.
-  save(): void {
-    clearTimeout(this.saving);
-    this.saving = 0;
-    try {
-      localStorage.setItem(App.storageKey, this.session.work());
-    } catch {
-      // Storage switched off or full: the work holds for this visit.
-    }
-  }
-  private saveSoon(): void {
-    if (!this.saving) this.saving = setTimeout(() => this.save(), 1000);
   }
 
   // 金额大写 of an amount as a field takes it.
@@ -203,129 +113,12 @@ export class App implements FormOwner {
     this.vouchers.open(form, this.session);
   }
 
-  // The menus of the work in the windows, before 选项 in the page's bar.
-  // 文件: 生成凭证 (Ctrl+G, on the front window), 新建（清除全部）; 编辑:
-  // 撤销清除 (also Ctrl+Z in a print area).
-  private addWorkMenus(): void {
-    const options = this.notice.parentElement!.querySelector("button.options")!;
-    const front = () => this.session.visible()[0] ?? 0;
-    const menu = (label: string, items: () => MenuItem[]) => {
-      const button = document.createElement("button");
-      button.type = "button";
-      button.className = "options";
-      button.textContent = label.replace(/\(&\w\)$/, "");
-      button.setAttribute("aria-haspopup", "menu");
-      button.addEventListener("click", () => {
-        const r = button.getBoundingClientRect();
-        this.menu.open(r.left, r.bottom, items());
-      });
-      options.before(button);
-    };
-    menu(this.texts.fileMenu, () => [
-      { label: this.texts.makeVouchers, enabled: front() > 1, shortcut: "Ctrl+G", action: () => this.showVouchers(front()) },
-      { label: this.texts.clearAll, enabled: !this.session.ended(), action: () => this.clearAll(true) },
-    ]);
-    menu(this.texts.editMenu, () => [
-      {
-        label: this.texts.undoClear,
-        enabled: this.session.canUndoClear(front()),
-        shortcut: "Ctrl+Z",
-        action: () => this.undoClear(front()),
-      },
-    ]);
-    document.addEventListener("keydown", (e) => {
-      if (!(e.ctrlKey || e.metaKey) || e.shiftKey || e.altKey || e.key.toLowerCase() !== "g") return;
-      e.preventDefault();
-      if (front() > 1) this.showVouchers(front());
-    });
-  }
-
   // 金额四舍五入到分, on by default: kept in the browser's storage for the
   // next visit; it governs the next press of 确定.
   setAmountsToFen(on: boolean): void {
     this.amountsToFen = on;
     this.session.setAmountsToFen(on);
-    try {
-      localStorage.setItem(App.amountsKey, on ? "fen" : "exact");
-    } catch {
-      // Storage switched off: the choice holds for this visit.
-    }
-  }
-
-  private static readonly amountsKey = "bookkeeper.amounts";
-
-  // The stored choice; a value this page cannot read is moved aside, not
-  // written over, and the user told once.
-  private readAmountsChoice(): boolean {
-    try {
-      const stored = localStorage.getItem(App.amountsKey);
-      if (stored === null || stored === "fen" || stored === "exact") return stored !== "exact";
-      const aside = `${App.amountsKey}.unreadable`;
-      localStorage.setItem(aside, stored);
-      localStorage.removeItem(App.amountsKey);
-      this.notice.textContent = `${this.texts.settingsSetAside}${aside}。${this.texts.settingsDefaults}`;
-      this.notice.hidden = false;
-    } catch {
-      // No storage: the default.
-    }
-    return true;
-  }
-
-  // The page's menu of the user's choices, above the windows, with the
-  // place where a word about those choices is said.
-  private makeOptionsBar(): HTMLElement {
-    const bar = document.createElement("nav");
-    bar.className = "page-bar";
-    bar.setAttribute("aria-label", this.texts.optionsMenu);
-    const button = document.createElement("button");
-    button.type = "button";
-    button.className = "options";
-    button.textContent = this.texts.optionsMenu;
-    button.setAttribute("aria-haspopup", "menu");
-    const toggle = () => this.setAmountsToFen(!this.amountsToFen);
-    button.addEventListener("click", () => {
-      const r = button.getBoundingClientRect();
-      this.menu.open(r.left, r.bottom, [
-        {
-          label: this.texts.amountsToFen,
-          enabled: true,
-          checked: this.amountsToFen,
-          shortcut: this.texts.amountsToFenShortcut,
-          action: toggle,
-        },
-      ]);
-    });
-    const [ctrl, shift, key] = ["Ctrl", "Shift", this.texts.amountsToFenShortcut.split("+").pop()!.toLowerCase()];
-    document.addEventListener("keydown", (e) => {
-      const wanted = this.texts.amountsToFenShortcut.includes(ctrl) === (e.ctrlKey || e.metaKey) &&
-        this.texts.amountsToFenShortcut.includes(shift) === e.shiftKey && e.key.toLowerCase() === key;
-      if (!wanted || e.altKey) return;
-      e.preventDefault();
-      toggle();
-    });
-    const notice = document.createElement("p");
-    notice.className = "notice";
-    notice.setAttribute("role", "alert");
-    notice.hidden = true;
-    bar.append(button, notice);
-    this.desktop.before(bar);
-    return notice;
-  }
-
-  // A new run of the program on the same page, as after starting it again.
-  // `fresh`: with empty windows rather than the work kept.
-  restart(fresh = false): void {
-    for (const view of this.views.values()) view.root.remove();
-    this.views.clear();
-    this.faults.length = 0;
-    if (this.dialog.open) this.dialog.close();
-    this.desktop.querySelector(".ended")?.remove();
-    this.vouchers.close();
-    this.save();
-    this.session.delete();
-    this.session = new this.core.Session();
-    if (!fresh) this.restoreWork();
-    this.apply(this.session.start());
+    this.kept.writeAmounts(on);
   }
 
   // Every event of the core, as it is drawn (for the page's own checks).
@@ -361,57 +154,58 @@ export class App implements FormOwner {
       for (const t of this.taps) t(e);
     }
     if (result.events.length) this.restack();
-    this.nextFault();
-    this.saveSoon();
+    this.faults.next();
+    this.kept.saveSoon();
     return result;
   }
 
   private draw(e: CoreEvent): void {
+    const view = this.views.get(e.form);
     switch (e.kind) {
       case "create": {
         const spec = this.core.windowSpec(e.form);
         if (!spec) break;  // never: the core creates only windows it has
-        const view = new FormView(spec, this);
-        this.views.set(e.form, view);
-        this.desktop.append(view.root);
+        const created = new FormView(spec, this);
+        this.views.set(e.form, created);
+        this.desktop.append(created.root);
         break;
       }
-      case "show": {
-        const view = this.views.get(e.form);
-        if (!view) break;
-        view.title = e.title;
-        view.shown();
-        if (view.root.hidden) {
-          // Beside the window it was opened from, the front one until now.
-          const opener = this.views.get(this.session.visible().find((f) => f !== e.form) ?? 0);
-          if (opener && !opener.root.hidden && opener !== view) opener.root.after(view.root);
-          view.root.hidden = false;
-          view.redraw();
-        }
-        this.shownLast = e.form;
+      case "show":
+        if (view) this.show(view, e.title);
         break;
-      }
-      case "hide": {
-        const view = this.views.get(e.form);
+      case "hide":
         if (view) view.root.hidden = true;
         break;
-      }
       case "print":
-        this.views.get(e.form)?.printLine(e.row, e.text);
+        view?.printLine(e.row, e.text);
         break;
       case "clear":
-        this.views.get(e.form)?.clearOutput();
+        view?.clearOutput();
         break;
       case "hint":
-        this.views.get(e.form)?.showHint(e.text, e.keys);
+        view?.showHint(e.text, e.keys);
         break;
       case "fault":
-        this.faults.push({ form: e.form, text: e.text });
+        this.faults.add(e.text);
         break;
       case "quit":
         this.ended();
         break;
     }
+  }
+
+  private show(view: FormView, title: string): void {
+    view.title = title;
+    view.shown();
+    if (view.root.hidden) {
+      // Beside the window it was opened from, the front one until now.
+      const form = view.spec.form;
+      const opener = this.views.get(this.session.visible().find((f) => f !== form) ?? 0);
+      if (opener && !opener.root.hidden && opener !== view) opener.root.after(view.root);
+      view.root.hidden = false;
+      view.redraw();
+    }
+    this.shownLast = view.spec.form;
   }
 
   // The front window on top, the others below it in the core's order; the
@@ -430,47 +224,9 @@ export class App implements FormOwner {
       .map((el) => [...this.views.values()].find((v) => v.root === el))
       .filter((v) => v !== undefined);
     this.bar.show(onScreen.map((v) => ({ form: v.spec.form, title: v.spec.key || v.spec.title })), visible[0]);
-    this.updateAddress();
+    this.address.update();
     if (front && this.shownLast === visible[0] && !front.root.contains(document.activeElement)) front.focusFirst();
     this.shownLast = 0;
-  }
-
-  private makeFaultDialog(): HTMLDialogElement {
-    const dialog = document.createElement("dialog");
-    dialog.className = "fault";
-    dialog.setAttribute("aria-labelledby", "fault-title");
-    dialog.setAttribute("aria-describedby", "fault-text");
-    const title = document.createElement("h2");
-    title.id = "fault-title";
-    title.textContent = this.texts.faultTitle;
-    const text = document.createElement("p");
-    text.id = "fault-text";
-    const form = document.createElement("form");
-    form.method = "dialog";
-    const ok = document.createElement("button");
-    ok.textContent = this.texts.ok;
-    form.append(ok);
-    dialog.append(title, text, form);
-    // The dialog gives the focus back where it was; only when that is not in
-    // the front window does the window's first field take it. The close
-    // event may come after the user has moved on (Tab), which must stand.
-    dialog.addEventListener("close", () => {
-      const front = this.views.get(this.session.visible()[0]);
-      if (front && !front.root.contains(document.activeElement)) front.focusFirst();
-      this.nextFault();
-    });
-    document.body.append(dialog);
-    return dialog;
-  }
-
-  // A fault is shown in a modal dialog; the program has carried on, and the
-  // user goes on after closing it.
-  private nextFault(): void {
-    if (this.dialog.open) return;
-    const fault = this.faults.shift();
-    if (!fault) return;
-    this.dialog.querySelector("#fault-text")!.textContent = fault.text;
-    this.dialog.showModal();
   }
 
   private ended(): void {
@@ -487,15 +243,6 @@ export class App implements FormOwner {
     end.append(text, again);
     this.desktop.append(end);
     again.focus();
-  }
-}
-
-// A part of an address as typed; one that is not well encoded stands as it is.
-function decoded(text: string): string {
-  try {
-    return decodeURIComponent(text);
-  } catch {
-    return text;
   }
 }
 
