@@ -40,7 +40,7 @@ WindowSpec mainWindowSpec()
     auto button = [](MainButton b) { return static_cast<int>(b); };
     spec.controls = {
         {.kind = ControlKind::TextBox,
-         .number = 1,
+         .number = kKeyBox,
          .caption = {},
          .rect = at(7680, 1680, 2535, 495),
          .completes = true,
@@ -61,7 +61,7 @@ WindowSpec mainWindowSpec()
          .number = 1,
          .caption = "财务报表填写事项",
          .rect = at(8160, 960, 1695, 495),
-         .buddy = 1},
+         .buddy = kKeyBox},
     };
     spec.enterPresses = button(MainButton::LookUp);
     spec.title = windowTitle(kMainForm);
@@ -101,7 +101,7 @@ WindowSpec Application::windowSpec(FormId form)
 
 std::vector<calc::ControlGroup> Application::windowGroups(FormId form)
 {
-    if (form == kMainForm) return {{.column = 0, .heading = 0, .rows = {{.label = 1, .text = 1}}}};
+    if (form == kMainForm) return {{.column = 0, .heading = 0, .rows = {{.label = 1, .text = kKeyBox}}}};
     return calc::calculatorGroups(form);
 }
 
@@ -274,7 +274,7 @@ void Application::activated(FormId form) { windows_.noteActivated(form); }
 std::vector<std::string> Application::completions(FormId form, int textNumber, std::string_view typed) const
 {
     std::vector<std::string> keys;
-    if (form != kMainForm || textNumber != 1) return keys;
+    if (form != kMainForm || textNumber != kKeyBox) return keys;
     for (std::string_view key : lookup::completions(typed)) keys.emplace_back(key);
     return keys;
 }
@@ -282,7 +282,7 @@ std::vector<std::string> Application::completions(FormId form, int textNumber, s
 const std::vector<lookup::Subject>& Application::browseSubjects(FormId form, int textNumber) const
 {
     static const std::vector<lookup::Subject> none;
-    if (form != kMainForm || textNumber != 1) return none;
+    if (form != kMainForm || textNumber != kKeyBox) return none;
     return lookup::browseSubjects();
 }
 
@@ -302,7 +302,7 @@ void Application::pressMain(MainButton button)
         // around it are no part of any key; a text of spaces alone is not
         // the empty key, which clears the printed lines. Pinyin initials
         // stand for the key they name.
-        const std::string typed = windows_.get(kMainForm).text(1);
+        const std::string typed = windows_.get(kMainForm).text(kKeyBox);
         std::string_view key = lookup::trimKey(typed);
         const auto& table = lookup::LookupTable::instance();
         if (!key.empty() && table.match(key).empty())

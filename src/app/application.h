@@ -28,6 +28,8 @@ enum class MainButton : int {
     Exit = 2,    // 退出: ends the program
     Clear = 3,   // 取消: clears the printed lines
 };
+// The main window's key box, by its TextN number.
+constexpr int kKeyBox = 1;
 
 class Application {
 public:

@@ -102,19 +102,13 @@ TEST(PressStarts, EachPressOfOkIsOne)
     Application app(toolkit);
     app.start();
     for (int i = 0; i < 2; ++i) {
-        app.setText(kMainForm, 1, "应收票据");
+        app.setText(kMainForm, kKeyBox, "应收票据");
         app.click(kMainForm, ControlKind::Button, static_cast<int>(MainButton::LookUp));
     }
     const OutputSurface& main = app.windows().find(kMainForm)->output();
     ASSERT_EQ(main.lines().size(), 2u);
     EXPECT_FALSE(main.startsPress(0));
     EXPECT_TRUE(main.startsPress(1));
-}
-
-bool overlaps(const Rect& a, const Rect& b)
-{
-    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-           b.top < a.top + a.height;
 }
 
 // Beside or below, no control stands over a printed line, every control
@@ -138,12 +132,12 @@ TEST(PrintLayout, NoControlStandsOverTheLines)
         for (size_t i = 0; i < spec.controls.size(); ++i) {
             const Rect& was = spec.controls[i].rect;
             const Rect& now = below.controls[i].rect;
-            EXPECT_FALSE(overlaps(was, beside)) << form << " " << controlName(spec.controls[i]);
+            EXPECT_FALSE(was.overlaps(beside)) << form << " " << controlName(spec.controls[i]);
             EXPECT_EQ(was.left - now.left, shift);
             EXPECT_EQ(was.top, now.top);
             EXPECT_GE(now.left, 0);
-            EXPECT_LE(now.left + now.width, below.widthTwips);
-            EXPECT_LT(now.top + now.height, below.printArea.top);
+            EXPECT_LE(now.right(), below.widthTwips);
+            EXPECT_LT(now.bottom(), below.printArea.top);
         }
     }
     // The main window's lines already stand clear of its controls.
