@@ -43,6 +43,7 @@ struct Rect {
     {
         return left < other.right() && other.left < right() && top < other.bottom() && other.top < bottom();
     }
+    bool operator==(const Rect&) const = default;
 };
 
 struct ControlSpec {

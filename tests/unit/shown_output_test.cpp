@@ -162,9 +162,29 @@ TEST(BrowseItems, MarkKeysThatOpenACalculator)
     EXPECT_EQ(shown["现金溢余"], "现金溢余（现金多余）");
 }
 
-bool operator==(const Rect& a, const Rect& b)
+// Two rectangles overlap where they share a point, whichever is asked;
+// edges that only touch share none.
+TEST(Placement, RectanglesOverlapWhereTheyShareAPoint)
 {
-    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+    const Rect a{100, 50, 200, 100};  // right 300, bottom 150
+    const struct {
+        Rect b;
+        bool overlaps;
+    } cases[] = {
+        {{100, 50, 200, 100}, true},   // the same
+        {{150, 80, 10, 10}, true},     // inside it
+        {{0, 0, 600, 400}, true},      // around it
+        {{299, 149, 50, 50}, true},    // its last point
+        {{300, 50, 100, 100}, false},  // touching on the right
+        {{0, 50, 100, 100}, false},    // touching on the left
+        {{100, 150, 200, 10}, false},  // touching below
+        {{100, 0, 200, 50}, false},    // touching above
+        {{400, 200, 10, 10}, false},   // apart
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(a.overlaps(c.b), c.overlaps) << c.b.left << "," << c.b.top;
+        EXPECT_EQ(c.b.overlaps(a), c.overlaps) << c.b.left << "," << c.b.top;
+    }
 }
 
 // On a 1366 x 728 room: right of the opener where it fits, else left of it,
