@@ -357,7 +357,7 @@ private:
 
 }  // namespace
 
-int runReplay(std::istream& script, std::ostream& log, std::ostream& errors, ReplayOptions options)
+int runReplay(std::istream& script, std::ostream& log, std::ostream& errors, const ReplayOptions& options)
 {
     Session session(log, errors, options.session);
     bool unmet = false;
