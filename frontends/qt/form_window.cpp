@@ -50,8 +50,6 @@ QRect toPixels(const Rect& r) { return QRect(px(r.left), px(r.top), px(r.width),
 // The narrowest a print area with controls to its right is made on a small
 // screen; its lines then scroll sideways.
 constexpr int kNarrowestPrintArea = 200;
-// The frame and title bar that a window system adds around a window.
-const QSize kFrame(16, 48);
 
 // A calculator's lines stand beside its fields where the whole window fits
 // across the screen, else below them; never under them.
@@ -59,7 +57,7 @@ WindowSpec laidOut(const WindowSpec& spec)
 {
     if (!controlsInPrintArea(spec)) return spec;
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const int across = screen ? screen->availableGeometry().width() - kFrame.width() : px(spec.widthTwips);
+    const int across = screen ? screen->availableGeometry().width() - kWindowFrame.width() : px(spec.widthTwips);
     if (px(spec.widthTwips) <= across) {
         WindowSpec beside = spec;
         beside.printArea = printAreaBeside(spec);
@@ -105,8 +103,7 @@ FormWindow::FormWindow(const WindowSpec& given, Application& app, ProgramSetting
             return held ? held->output().copiedRows(selection) : std::vector<std::vector<std::string>>{};
         },
         calculator);
-    const Rect printArea = spec.printArea.width > 0 ? spec.printArea : Rect{0, 0, spec.widthTwips, spec.heightTwips};
-    printRect_ = toPixels(printArea);
+    printRect_ = toPixels(spec.printArea);
     area_->setGeometry(printRect_);
 
     QWidget* first = nullptr;
@@ -341,7 +338,7 @@ void FormWindow::fitToScreen()
     const QSize menu(0, menuBar_ ? menuBar_->sizeHint().height() : 0);
     const QScreen* screen = QGuiApplication::primaryScreen();
     // The window frame and title bar take room of their own.
-    const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) - menu : page;
+    const QSize room = screen ? screen->availableGeometry().size() - kWindowFrame - menu : page;
     if (page.width() <= room.width() && page.height() <= room.height()) {
         page_->setFixedSize(page);
         setFixedSize(page + menu);
@@ -447,13 +444,13 @@ void FormWindow::markField(int number)
 
 void FormWindow::focusKeyBox()
 {
-    if (auto it = edits_.find(1); it != edits_.end()) it->second->setFocus(Qt::OtherFocusReason);
+    if (auto it = edits_.find(kKeyBox); it != edits_.end()) it->second->setFocus(Qt::OtherFocusReason);
 }
 
 // A key of the hint goes into the key box, ready for 确定.
 void FormWindow::chooseHintKey(const QString& key)
 {
-    if (auto it = edits_.find(1); it != edits_.end()) {
+    if (auto it = edits_.find(kKeyBox); it != edits_.end()) {
         it->second->setText(key);
         it->second->setFocus(Qt::OtherFocusReason);
     }

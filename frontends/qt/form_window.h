@@ -29,6 +29,10 @@ class PrintArea;
 class ProgramSettings;
 class VoucherView;
 
+// The frame and title bar that a window system adds around a window, as a
+// guess for a window not shown yet.
+constexpr QSize kWindowFrame(16, 48);
+
 class FormWindow : public QWidget {
 public:
     // The window's controls report the user's actions to `app`. The main

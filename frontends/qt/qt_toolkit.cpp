@@ -16,7 +16,7 @@
 namespace bk {
 
 QtToolkit::QtToolkit(const QString& settingsFile)
-    : settings_(settingsFile), enterGuard_(std::make_unique<EnterGuard>(*this))
+    : settings_(settingsFile), frame_(kWindowFrame), enterGuard_(std::make_unique<EnterGuard>(*this))
 {
     app_.setAmounts(settings_.amounts());
     if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(enterGuard_.get());

@@ -81,8 +81,8 @@ private:
     bool setAsideReported_ = false;
     QRect lastLeft_;  // the frame of the window hidden last
     // What the window system adds around a window, as seen on the last one
-    // shown; until then a guess.
-    QSize frame_{16, 48};
+    // shown; until then the guess kWindowFrame.
+    QSize frame_;
     std::map<FormId, FormWindow*> windows_;    // the windows drawn (or none), by form
     std::vector<QPointer<FormWindow>> letGo_;  // destroyed, to be deleted
     std::unique_ptr<EnterGuard> enterGuard_;

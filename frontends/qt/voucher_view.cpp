@@ -18,6 +18,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "num/number_text.h"
 #include "qt/core_text.h"
 #include "qt/print_area.h"
 #include "window/output_surface.h"
@@ -97,7 +98,7 @@ QString VoucherView::html(bool pages) const
                          label(ui_texts::kCreditAmount));
         for (size_t i = 0; i < v.lines.size(); ++i) {
             const calc::EntryLine& l = v.lines[i];
-            const QString amount = escaped(calc::voucherAmount(l.amount));
+            const QString amount = escaped(fenAmount(l.amount));
             html += QStringLiteral("<tr><td>%1</td><td>%2</td><td%3>%4</td><td%3>%5</td></tr>")
                         .arg(i == 0 ? escaped(v.summary) : QString(), escaped(l.account), right,
                              l.debit ? amount : QString(), l.debit ? QString() : amount);
@@ -105,11 +106,11 @@ QString VoucherView::html(bool pages) const
         html +=
             QStringLiteral("<tr><td><b>%1</b></td><td>%2：%3</td><td%4><b>%5</b></td><td%4><b>%6</b></td></tr>")
                 .arg(label(ui_texts::kTotal), label(ui_texts::kCapitalAmount), escaped(calc::voucherCapital(v.debits)),
-                     right, escaped(calc::voucherAmount(v.debits)), escaped(calc::voucherAmount(v.credits)));
+                     right, escaped(fenAmount(v.debits)), escaped(fenAmount(v.credits)));
         html += QStringLiteral("</table>");
         if (!v.balanced())
             html += QStringLiteral("<p style=\"color: #c00000\"><b>⚠ %1 %2</b></p>")
-                        .arg(label(ui_texts::kUnbalanced), escaped(calc::voucherAmount(v.difference())));
+                        .arg(label(ui_texts::kUnbalanced), escaped(fenAmount(v.difference())));
         if (!pages) html += QStringLiteral("<br>");
     }
     html += QStringLiteral("</body></html>");

@@ -121,7 +121,7 @@ public:
         }
         if (verb == "subjects" && space == std::string_view::npos) {
             log_ << "> " << line << '\n';
-            for (const lookup::Subject& subject : app_.browseSubjects(kMainForm, 1)) {
+            for (const lookup::Subject& subject : app_.browseSubjects(kMainForm, kKeyBox)) {
                 log_ << "subject " << subject.name << '\n';
                 for (const lookup::BrowseItem& item : subject.items) log_ << "key " << item.label << '\n';
             }
@@ -312,12 +312,10 @@ private:
         const auto& cs = spec.controls;
         for (size_t i = 0; i < cs.size(); ++i) {
             const Rect& a = cs[i].rect;
-            if (a.left < 0 || a.top < 0 || a.left + a.width > spec.widthTwips || a.top + a.height > spec.heightTwips)
+            if (a.left < 0 || a.top < 0 || a.right() > spec.widthTwips || a.bottom() > spec.heightTwips)
                 log_ << "outside " << name << ' ' << controlName(cs[i]) << '\n';
             for (size_t j = i + 1; j < cs.size(); ++j) {
-                const Rect& b = cs[j].rect;
-                if (a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-                    b.top < a.top + a.height)
+                if (a.overlaps(cs[j].rect))
                     log_ << "overlap " << name << ' ' << controlName(cs[i]) << ' ' << controlName(cs[j]) << '\n';
             }
         }
@@ -359,7 +357,7 @@ private:
 
 }  // namespace
 
-int runReplay(std::istream& script, std::ostream& log, std::ostream& errors, ReplayOptions options)
+int runReplay(std::istream& script, std::ostream& log, std::ostream& errors, const ReplayOptions& options)
 {
     Session session(log, errors, options.session);
     bool unmet = false;

@@ -22,6 +22,6 @@ struct ReplayOptions {
 // status: 0, 1 when some `expect` line was not met (the script still runs to
 // its end), 2 for a malformed script line, 3 for a broken promise found by
 // the check.
-int runReplay(std::istream& script, std::ostream& log, std::ostream& errors, ReplayOptions options = {});
+int runReplay(std::istream& script, std::ostream& log, std::ostream& errors, const ReplayOptions& options = {});
 
 }  // namespace bk

@@ -229,7 +229,7 @@ void Application::activated(FormId form) { windows_.noteActivated(form); }
 std::vector<std::string> Application::completions(FormId form, int textNumber, std::string_view typed) const
 {
     std::vector<std::string> keys;
-    if (form != kMainForm || textNumber != 1) return keys;
+    if (form != kMainForm || textNumber != kKeyBox) return keys;
     for (std::string_view key : lookup::completions(typed)) keys.emplace_back(key);
     return keys;
 }
@@ -237,7 +237,7 @@ std::vector<std::string> Application::completions(FormId form, int textNumber, s
 const std::vector<lookup::Subject>& Application::browseSubjects(FormId form, int textNumber) const
 {
     static const std::vector<lookup::Subject> none;
-    if (form != kMainForm || textNumber != 1) return none;
+    if (form != kMainForm || textNumber != kKeyBox) return none;
     return lookup::browseSubjects();
 }
 
@@ -257,7 +257,7 @@ void Application::pressMain(MainButton button)
         // around it are no part of any key; a text of spaces alone is not
         // the empty key, which clears the printed lines. Pinyin initials
         // stand for the key they name.
-        const std::string typed = windows_.get(kMainForm).text(1);
+        const std::string typed = windows_.get(kMainForm).text(kKeyBox);
         std::string_view key = lookup::trimKey(typed);
         const auto& table = lookup::LookupTable::instance();
         if (!key.empty() && table.match(key).empty())

@@ -58,12 +58,6 @@ struct Voucher {
 // as no amount: the line is left out.
 std::vector<Voucher> readVouchers(const std::vector<std::vector<std::string>>& rows, std::string_view summary);
 
-// The amount as a voucher shows it: two decimals, thousands separated by
-// commas, a minus sign in front ("1,480,705.11", "-0.50"); rounded half away
-// from zero to the fen. Without `grouped`, no commas ("1480705.11"), as a
-// spreadsheet reads a number.
-std::string voucherAmount(const Num& amount, bool grouped = true);
-
 // What the user fills in on the voucher view.
 struct VoucherSheet {
     std::string date;

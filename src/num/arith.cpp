@@ -216,6 +216,11 @@ Num roundToFen(const Num& v)
 
 bool isWhole(const Num& v) { return denominator(exact(v)) == 1; }
 
+bool atMostApart(const Num& a, const Num& b, const Num& distance)
+{
+    return abs(exact(a) - exact(b)) <= exact(distance);
+}
+
 Num operator/(const Num& a, const Num& b)
 {
     if (b.sign() == 0) {

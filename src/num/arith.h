@@ -112,6 +112,10 @@ Num roundToFen(const Num& v);
 // Whether v is a whole number: 2, 2.0 and -3 are, 2.5 is not.
 bool isWhole(const Num& v);
 
+// Whether a and b are at most `distance` apart, exactly: nothing is rounded,
+// and no fault is raised however far apart they are.
+bool atMostApart(const Num& a, const Num& b, const Num& distance);
+
 // The exact power is worked out when its numerator and denominator together
 // would need at most this many bits; beyond that the floating-point path
 // keeps every press well under a millisecond.

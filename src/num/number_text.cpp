@@ -65,6 +65,37 @@ std::string plainNumber(const Num& v)
     return text;
 }
 
+std::string fenAmount(const Num& amount, bool grouped)
+{
+    const Rational v = exact(amount);
+    const bool negative = v < 0;
+    // Hundredths, half away from zero.
+    const Rational scaled = abs(v) * 100;
+    Integer fen = numerator(scaled) / denominator(scaled);
+    if ((numerator(scaled) % denominator(scaled)) * 2 >= denominator(scaled)) ++fen;
+    std::string digits = fen.str();
+    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+    const std::string cents = digits.substr(digits.size() - 2);
+    const std::string whole = digits.substr(0, digits.size() - 2);
+    std::string text;
+    for (size_t i = 0; i < whole.size(); ++i) {
+        if (grouped && i > 0 && (whole.size() - i) % 3 == 0) text += ',';
+        text += whole[i];
+    }
+    return (negative && fen != 0 ? "-" : "") + text + "." + cents;
+}
+
+Num addPrintSlack(const Num& slack, const Num& printed)
+{
+    Rational half;  // of a unit of the last printed digit; 0 prints exactly
+    if (printed.sign() != 0) {
+        const long last = roundToDigits(exact(printed), 15).exponent - 14;
+        const Integer unit = boost::multiprecision::pow(Integer(10), static_cast<unsigned>(std::labs(last)));
+        half = last < 0 ? Rational(Integer(5), unit * 10) : Rational(5 * unit, Integer(10));
+    }
+    return exactly(exact(slack) + half);
+}
+
 std::string shownAmount(std::string_view printed)
 {
     const size_t from = printed.find_first_not_of(' ');

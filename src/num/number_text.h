@@ -33,6 +33,18 @@ std::string plainNumber(const Num& v);
 // a blank text (a value never assigned) is "".
 std::string shownAmount(std::string_view printed);
 
+// An amount to the fen as a voucher shows it: two decimals, thousands
+// separated by commas, a minus sign in front ("1,480,705.11", "-0.50");
+// rounded half away from zero to the fen. Without `grouped`, no commas
+// ("1480705.11"), as a spreadsheet reads a number.
+std::string fenAmount(const Num& amount, bool grouped = true);
+
+// How far printed amounts may be from the true ones behind them: a number
+// line prints 15 significant digits (formatNumber; 1/3 as .333333333333333),
+// so each may be off by half a unit of its last digit. The result is
+// `slack`, that of the amounts before, with that of `printed` added.
+Num addPrintSlack(const Num& slack, const Num& printed);
+
 // The number at the start of an input field's text, exactly as typed; 0 when
 // there is none.
 //   - Spaces, tabs, line feeds and the full-width space are ignored anywhere,

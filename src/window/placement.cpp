@@ -13,8 +13,8 @@ int keptWithin(int at, int length, int from, int roomLength)
 
 bool within(const Rect& frame, const Rect& room)
 {
-    return frame.left >= room.left && frame.top >= room.top && frame.left + frame.width <= room.left + room.width &&
-           frame.top + frame.height <= room.top + room.height;
+    return frame.left >= room.left && frame.top >= room.top && frame.right() <= room.right() &&
+           frame.bottom() <= room.bottom();
 }
 
 }  // namespace
@@ -29,7 +29,7 @@ Rect keptOnScreen(Rect frame, const Rect& room)
 Rect placedBeside(const Rect& opener, const Rect& size, const Rect& room)
 {
     const int top = keptWithin(opener.top, size.height, room.top, room.height);
-    const Rect right{opener.left + opener.width, top, size.width, size.height};
+    const Rect right{opener.right(), top, size.width, size.height};
     if (within(right, room)) return right;
     const Rect left{opener.left - size.width, top, size.width, size.height};
     if (within(left, room)) return left;

@@ -5,35 +5,20 @@
 
 namespace bk {
 
-namespace {
-
-bool overlap(const Rect& a, const Rect& b)
-{
-    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-           b.top < a.top + a.height;
-}
-
-Rect areaOf(const WindowSpec& spec)
-{
-    return spec.printArea.width > 0 ? spec.printArea : Rect{0, 0, spec.widthTwips, spec.heightTwips};
-}
-
-}  // namespace
-
 bool controlsInPrintArea(const WindowSpec& spec)
 {
-    const Rect area = areaOf(spec);
+    const Rect& area = spec.printArea;
     return std::any_of(spec.controls.begin(), spec.controls.end(),
-                       [&area](const ControlSpec& c) { return overlap(c.rect, area); });
+                       [&area](const ControlSpec& c) { return c.rect.overlaps(area); });
 }
 
 Rect printAreaBeside(const WindowSpec& spec)
 {
-    Rect area = areaOf(spec);
-    int leftmost = area.left + area.width;
+    Rect area = spec.printArea;
+    int leftmost = area.right();
     for (const ControlSpec& c : spec.controls)
-        if (overlap(c.rect, area)) leftmost = std::min(leftmost, c.rect.left);
-    if (leftmost < area.left + area.width) area.width = std::max(0, leftmost - kPrintGap - area.left);
+        if (c.rect.overlaps(area)) leftmost = std::min(leftmost, c.rect.left);
+    if (leftmost < area.right()) area.width = std::max(0, leftmost - kPrintGap - area.left);
     return area;
 }
 
@@ -47,13 +32,13 @@ WindowSpec printAreaBelow(const WindowSpec& spec, int printHeight)
     for (const ControlSpec& c : spec.controls) {
         left = std::min(left, c.rect.left);
         top = std::min(top, c.rect.top);
-        bottom = std::max(bottom, c.rect.top + c.rect.height);
+        bottom = std::max(bottom, c.rect.bottom());
     }
     const int shift = std::max(0, left - top);
     for (ControlSpec& c : below.controls) c.rect.left -= shift;
     if (below.hintArea.width > 0) below.hintArea.left -= shift;
     below.widthTwips = spec.widthTwips - shift;
-    const int controlsEnd = std::max(bottom, spec.hintArea.top + spec.hintArea.height);
+    const int controlsEnd = std::max(bottom, spec.hintArea.bottom());
     below.printArea = {0, controlsEnd + kPrintGap, below.widthTwips, printHeight};
     below.heightTwips = below.printArea.top + printHeight;
     return below;

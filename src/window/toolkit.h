@@ -35,6 +35,15 @@ struct Rect {
     int top = 0;
     int width = 0;
     int height = 0;
+
+    int right() const { return left + width; }
+    int bottom() const { return top + height; }
+    // Whether the two share any point; rectangles that only touch do not.
+    bool overlaps(const Rect& other) const
+    {
+        return left < other.right() && other.left < right() && top < other.bottom() && other.top < bottom();
+    }
+    bool operator==(const Rect&) const = default;
 };
 
 struct ControlSpec {

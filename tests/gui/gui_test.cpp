@@ -29,6 +29,7 @@
 
 #include "app/application.h"
 #include "app/navigation.h"
+#include "gui/qt_program.h"
 #include "lookup/completion.h"
 #include "lookup/key_hint.h"
 #include "lookup/lookup_table.h"
@@ -40,26 +41,16 @@
 #include "window/print_layout.h"
 
 using bk::Application;
-using bk::QtToolkit;
 
-class GuiTest : public QObject {
+class GuiTest : public QObject, private QtProgram {
     Q_OBJECT
 
 private:
     std::unique_ptr<QTemporaryDir> settingsDir_;  // the user's choices, a new folder for each test
-    std::unique_ptr<QtToolkit> toolkit_;
-    Application* app_ = nullptr;  // the toolkit's
 
     QString settingsFile() const { return settingsDir_->filePath(QStringLiteral("settings.ini")); }
     // A new run of the program with the choices kept so far.
-    void restart()
-    {
-        app_ = nullptr;
-        toolkit_.reset();
-        toolkit_ = std::make_unique<QtToolkit>(settingsFile());
-        app_ = &toolkit_->application();
-        app_->start();
-    }
+    void restart() { startProgram(settingsFile()); }
 
     QWidget* window(int form) const { return toolkit_->window(form); }
     template <class T>
@@ -157,11 +148,7 @@ private slots:
         settingsDir_ = std::make_unique<QTemporaryDir>();
         restart();
     }
-    void cleanup()
-    {
-        app_ = nullptr;
-        toolkit_.reset();
-    }
+    void cleanup() { endProgram(); }
 
     void startsWithTheMainWindowAtItsSize()
     {

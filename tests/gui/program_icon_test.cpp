@@ -6,15 +6,14 @@
 #include <QPixmap>
 #include <QWindow>
 #include <QtTest>
-#include <memory>
 
 #include "app/application.h"
+#include "gui/qt_program.h"
 #include "qt/chinese_ui.h"
 #include "qt/program_icon.h"
 #include "qt/qt_toolkit.h"
 
 using bk::Application;
-using bk::QtToolkit;
 
 namespace {
 
@@ -34,29 +33,17 @@ QList<int> squareSizes(const QIcon& icon)
 
 }  // namespace
 
-class ProgramIconTest : public QObject {
+class ProgramIconTest : public QObject, private QtProgram {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QtToolkit> toolkit_;
-    Application* app_ = nullptr;  // the toolkit's
-
     // What the window system is given for the window: the icon of its
     // native window.
     static QIcon shownIcon(QWidget* w) { return w && w->windowHandle() ? w->windowHandle()->icon() : QIcon(); }
 
 private slots:
-    void init()
-    {
-        toolkit_ = std::make_unique<QtToolkit>();
-        app_ = &toolkit_->application();
-        app_->start();
-    }
-    void cleanup()
-    {
-        app_ = nullptr;
-        toolkit_.reset();
-    }
+    void init() { startProgram(); }
+    void cleanup() { endProgram(); }
 
     // One image drawn for each size, not one image scaled: transparent in
     // the corner outside the rounded tile, opaque in the middle.
@@ -79,8 +66,8 @@ private slots:
         QVERIFY(main && main->isVisible());
         QCOMPARE(squareSizes(shownIcon(main)), kSizes);
 
-        QVERIFY(!app_->setText(bk::kMainForm, 1, "应收账款"));
-        QVERIFY(!app_->click(bk::kMainForm, bk::ControlKind::Button, 1));
+        QVERIFY(!app_->setText(bk::kMainForm, bk::kKeyBox, "应收账款"));
+        QVERIFY(!app_->click(bk::kMainForm, bk::ControlKind::Button, static_cast<int>(bk::MainButton::LookUp)));
         QList<QWidget*> calculators;
         for (bk::FormId form = bk::kFirstCalculator; form <= bk::Application::lastWindow(); ++form)
             if (QWidget* w = toolkit_->window(form); w && w->isVisible()) calculators.append(w);

@@ -6,11 +6,11 @@
 
 namespace bk::test {
 
-Outcome replay(const std::string& script, ReplayOptions options)
+Outcome replay(const std::string& script, const ReplayOptions& options)
 {
     std::istringstream in(script);
     std::ostringstream log, errors;
-    const int status = runReplay(in, log, errors, std::move(options));
+    const int status = runReplay(in, log, errors, options);
     return {status, log.str(), errors.str()};
 }
 

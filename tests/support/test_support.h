@@ -33,7 +33,7 @@ struct Outcome {
     std::string log;
     std::string errors;
 };
-Outcome replay(const std::string& script, ReplayOptions options = {});
+Outcome replay(const std::string& script, const ReplayOptions& options = {});
 
 // The lines of a text, without their line ends.
 std::vector<std::string> lines(const std::string& text);

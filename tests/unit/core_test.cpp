@@ -108,8 +108,8 @@ TEST(CalcTest, AFieldWithADefault)
     // Form38: 养老（单位%） stands for 16, 医疗（单位%） has no default.
     Application app(screen.toolkit);
     app.start();
-    app.setText(kMainForm, 1, "社保");
-    app.click(kMainForm, ControlKind::Button, 1);
+    app.setText(kMainForm, kKeyBox, "社保");
+    app.click(kMainForm, ControlKind::Button, static_cast<int>(MainButton::LookUp));
     app.setText(38, 12, "abc");
     app.setText(38, 16, "abc");
     EXPECT_EQ(app.fieldNote(38, 12), "没有读到数字，按默认值 16 计算");
@@ -122,27 +122,28 @@ TEST(BrowseOnDownTest, OnlyInTheEmptyKeyBox)
 {
     test::Recording screen;
     Application app(screen.toolkit);
-    EXPECT_FALSE(app.downOpensBrowse(kMainForm, 1, false));  // not shown yet
+    EXPECT_FALSE(app.downOpensBrowse(kMainForm, kKeyBox, false));  // not shown yet
     app.start();
-    EXPECT_TRUE(app.downOpensBrowse(kMainForm, 1, false));
-    EXPECT_FALSE(app.downOpensBrowse(kMainForm, 1, true));
+    EXPECT_TRUE(app.downOpensBrowse(kMainForm, kKeyBox, false));
+    EXPECT_FALSE(app.downOpensBrowse(kMainForm, kKeyBox, true));
     EXPECT_FALSE(app.downOpensBrowse(kMainForm, 2, false));
     EXPECT_FALSE(app.downOpensBrowse(Application::lastWindow() + 1, 1, false));
     for (const char* typed : {"应", " "}) {
-        app.setText(kMainForm, 1, typed);
-        EXPECT_FALSE(app.downOpensBrowse(kMainForm, 1, false)) << "[" << typed << "]";
+        app.setText(kMainForm, kKeyBox, typed);
+        EXPECT_FALSE(app.downOpensBrowse(kMainForm, kKeyBox, false)) << "[" << typed << "]";
     }
-    app.setText(kMainForm, 1, "货币资金");
-    app.click(kMainForm, ControlKind::Button, 1);  // opens Form2, the main window hidden
+    app.setText(kMainForm, kKeyBox, "货币资金");
+    app.click(kMainForm, ControlKind::Button,
+              static_cast<int>(MainButton::LookUp));  // opens Form2, the main window hidden
     EXPECT_FALSE(app.downOpensBrowse(2, 1, false));
     app.setText(2, 1, "");
     EXPECT_FALSE(app.downOpensBrowse(2, 1, false));  // a calculator's box does not browse
-    EXPECT_FALSE(app.downOpensBrowse(kMainForm, 1, false));
-    app.click(2, ControlKind::Button, 3);
-    app.setText(kMainForm, 1, "");
-    EXPECT_TRUE(app.downOpensBrowse(kMainForm, 1, false));
-    app.click(kMainForm, ControlKind::Button, 2);  // 退出
-    EXPECT_FALSE(app.downOpensBrowse(kMainForm, 1, false));
+    EXPECT_FALSE(app.downOpensBrowse(kMainForm, kKeyBox, false));
+    app.click(2, ControlKind::Button, static_cast<int>(calc::CalcButton::Exit));
+    app.setText(kMainForm, kKeyBox, "");
+    EXPECT_TRUE(app.downOpensBrowse(kMainForm, kKeyBox, false));
+    app.click(kMainForm, ControlKind::Button, static_cast<int>(MainButton::Exit));
+    EXPECT_FALSE(app.downOpensBrowse(kMainForm, kKeyBox, false));
 }
 
 // A calculator is at least its smallest size, and beyond it no larger than
@@ -157,10 +158,10 @@ TEST(CalculatorLayoutTest, WindowsAreAsLargeAsTheirControlsNeed)
         EXPECT_GE(spec.heightTwips, 6225) << formName(form);
         int right = 0, bottom = 0;
         for (const ControlSpec& c : spec.controls) {
-            right = std::max(right, c.rect.left + c.rect.width);
-            bottom = std::max(bottom, c.rect.top + c.rect.height);
+            right = std::max(right, c.rect.right());
+            bottom = std::max(bottom, c.rect.bottom());
         }
-        bottom = std::max(bottom, spec.hintArea.top + spec.hintArea.height);  // the note under the buttons
+        bottom = std::max(bottom, spec.hintArea.bottom());  // the note under the buttons
         if (spec.widthTwips > 7935) {
             EXPECT_LE(spec.widthTwips - right, kMostMargin) << formName(form);
         }
@@ -193,9 +194,9 @@ TEST(CalculatorLayoutTest, LabelsNumberedInOrderBesideTheirFields)
     ASSERT_TRUE(label6 && text6);
     EXPECT_EQ(label6->caption, "累计折旧");
     EXPECT_EQ(label6->opens, 25);
-    EXPECT_LT(label6->rect.left + label6->rect.width, text6->rect.left);
-    EXPECT_GT(label6->rect.top + label6->rect.height, text6->rect.top);
-    EXPECT_LT(label6->rect.top, text6->rect.top + text6->rect.height);
+    EXPECT_LT(label6->rect.right(), text6->rect.left);
+    EXPECT_GT(label6->rect.bottom(), text6->rect.top);
+    EXPECT_LT(label6->rect.top, text6->rect.bottom());
 }
 
 }  // namespace
@@ -353,12 +354,6 @@ TEST(WindowTitleTest, TheKeyTypedOrTheLinkClicked)
     for (const auto& c : cases) EXPECT_EQ(titlesAfter(c.script)[c.form], c.title) << c.script;
 }
 
-bool overlaps(const Rect& a, const Rect& b)
-{
-    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-           b.top < a.top + a.height;
-}
-
 // The main window: Tab follows the screen, and the printed lines stand
 // where no control covers them, wide enough for any line the lookup prints;
 // the hint too stands clear of the controls.
@@ -373,11 +368,11 @@ TEST(MainWindowLayoutTest, TabOrderAndAClearPrintArea)
     EXPECT_EQ(spec.printArea.top, 0);
     EXPECT_EQ(spec.printArea.height, spec.heightTwips);
     for (const ControlSpec& c : spec.controls) {
-        EXPECT_FALSE(overlaps(c.rect, spec.printArea)) << controlName(c);
-        EXPECT_FALSE(overlaps(c.rect, spec.hintArea)) << controlName(c);
-        EXPECT_LE(c.rect.left + c.rect.width, spec.widthTwips) << controlName(c);
+        EXPECT_FALSE(c.rect.overlaps(spec.printArea)) << controlName(c);
+        EXPECT_FALSE(c.rect.overlaps(spec.hintArea)) << controlName(c);
+        EXPECT_LE(c.rect.right(), spec.widthTwips) << controlName(c);
     }
-    EXPECT_FALSE(overlaps(spec.hintArea, spec.printArea));
+    EXPECT_FALSE(spec.hintArea.overlaps(spec.printArea));
     for (const auto& rule : lookup::LookupTable::instance().rules()) {
         for (const auto& a : rule.actions) {
             if (a.kind == lookup::RuleAction::Kind::PrintLine) {
@@ -386,7 +381,7 @@ TEST(MainWindowLayoutTest, TabOrderAndAClearPrintArea)
         }
     }
     // No wider than that needs: the controls keep their distance from it.
-    EXPECT_EQ(spec.controls[1].rect.left - (spec.printArea.left + spec.printArea.width), 240);
+    EXPECT_EQ(spec.controls[1].rect.left - spec.printArea.right(), 240);
 }
 
 }  // namespace

@@ -102,19 +102,13 @@ TEST(PressStarts, EachPressOfOkIsOne)
     Application app(toolkit);
     app.start();
     for (int i = 0; i < 2; ++i) {
-        app.setText(kMainForm, 1, "应收票据");
+        app.setText(kMainForm, kKeyBox, "应收票据");
         app.click(kMainForm, ControlKind::Button, static_cast<int>(MainButton::LookUp));
     }
     const OutputSurface& main = app.windows().find(kMainForm)->output();
     ASSERT_EQ(main.lines().size(), 2u);
     EXPECT_FALSE(main.startsPress(0));
     EXPECT_TRUE(main.startsPress(1));
-}
-
-bool overlaps(const Rect& a, const Rect& b)
-{
-    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-           b.top < a.top + a.height;
 }
 
 // Beside or below, no control stands over a printed line, every control
@@ -138,12 +132,12 @@ TEST(PrintLayout, NoControlStandsOverTheLines)
         for (size_t i = 0; i < spec.controls.size(); ++i) {
             const Rect& was = spec.controls[i].rect;
             const Rect& now = below.controls[i].rect;
-            EXPECT_FALSE(overlaps(was, beside)) << form << " " << controlName(spec.controls[i]);
+            EXPECT_FALSE(was.overlaps(beside)) << form << " " << controlName(spec.controls[i]);
             EXPECT_EQ(was.left - now.left, shift);
             EXPECT_EQ(was.top, now.top);
             EXPECT_GE(now.left, 0);
-            EXPECT_LE(now.left + now.width, below.widthTwips);
-            EXPECT_LT(now.top + now.height, below.printArea.top);
+            EXPECT_LE(now.right(), below.widthTwips);
+            EXPECT_LT(now.bottom(), below.printArea.top);
         }
     }
     // The main window's lines already stand clear of its controls.
@@ -168,9 +162,29 @@ TEST(BrowseItems, MarkKeysThatOpenACalculator)
     EXPECT_EQ(shown["现金溢余"], "现金溢余（现金多余）");
 }
 
-bool operator==(const Rect& a, const Rect& b)
+// Two rectangles overlap where they share a point, whichever is asked;
+// edges that only touch share none.
+TEST(Placement, RectanglesOverlapWhereTheyShareAPoint)
 {
-    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+    const Rect a{100, 50, 200, 100};  // right 300, bottom 150
+    const struct {
+        Rect b;
+        bool overlaps;
+    } cases[] = {
+        {{100, 50, 200, 100}, true},   // the same
+        {{150, 80, 10, 10}, true},     // inside it
+        {{0, 0, 600, 400}, true},      // around it
+        {{299, 149, 50, 50}, true},    // its last point
+        {{300, 50, 100, 100}, false},  // touching on the right
+        {{0, 50, 100, 100}, false},    // touching on the left
+        {{100, 150, 200, 10}, false},  // touching below
+        {{100, 0, 200, 50}, false},    // touching above
+        {{400, 200, 10, 10}, false},   // apart
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(a.overlaps(c.b), c.overlaps) << c.b.left << "," << c.b.top;
+        EXPECT_EQ(c.b.overlaps(a), c.overlaps) << c.b.left << "," << c.b.top;
+    }
 }
 
 // On a 1366 x 728 room: right of the opener where it fits, else left of it,

@@ -77,8 +77,8 @@ TEST(Vouchers, AmountsToTheFen)
         {"-1234567.891", "-1,234,567.89", "-1234567.89"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(voucherAmount(readNumber(c.amount)), c.grouped) << c.amount;
-        EXPECT_EQ(voucherAmount(readNumber(c.amount), false), c.plain) << c.amount;
+        EXPECT_EQ(fenAmount(readNumber(c.amount)), c.grouped) << c.amount;
+        EXPECT_EQ(fenAmount(readNumber(c.amount), false), c.plain) << c.amount;
     }
 }
 

@@ -224,18 +224,18 @@ public:
                 val line = val::object();
                 line.set("account", l.account);
                 line.set("debit", l.debit);
-                line.set("amount", calc::voucherAmount(l.amount));
+                line.set("amount", fenAmount(l.amount));
                 line.set("text", l.amountText);
                 lines.call<void>("push", line);
             }
             val out = val::object();
             out.set("summary", v.summary);
             out.set("lines", lines);
-            out.set("debits", calc::voucherAmount(v.debits));
-            out.set("credits", calc::voucherAmount(v.credits));
+            out.set("debits", fenAmount(v.debits));
+            out.set("credits", fenAmount(v.credits));
             out.set("capital", calc::voucherCapital(v.debits));
             out.set("balanced", v.balanced());
-            out.set("difference", calc::voucherAmount(v.difference()));
+            out.set("difference", fenAmount(v.difference()));
             out.set("debitsText", calc::bareNumber(v.debits));
             out.set("creditsText", calc::bareNumber(v.credits));
             out.set("differenceText", calc::bareNumber(v.difference()));
@@ -307,8 +307,7 @@ val windowSpec(int form)
     out.set("title", spec.title);
     out.set("width", spec.widthTwips);
     out.set("height", spec.heightTwips);
-    out.set("printArea",
-            rect(spec.printArea.width > 0 ? spec.printArea : Rect{0, 0, spec.widthTwips, spec.heightTwips}));
+    out.set("printArea", rect(spec.printArea));
     out.set("hintArea", spec.hintArea.width > 0 ? rect(spec.hintArea) : val::null());
     out.set("enterPresses", spec.enterPresses);
     val controls = val::array();
