@@ -39,6 +39,7 @@
 #include "qt/voucher_view.h"
 #include "support/test_support.h"
 #include "window/print_layout.h"
+#include "window/windows.h"
 
 using bk::Application;
 
@@ -152,12 +153,13 @@ private slots:
 
     void startsWithTheMainWindowAtItsSize()
     {
-        QVERIFY(visible(1));
-        QCOMPARE(window(1)->windowTitle(), QStringLiteral("记账助手"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(window(1))->text(QAccessible::Name), QStringLiteral("记账助手"));
+        QVERIFY(visible(bk::kMainForm));
+        QCOMPARE(window(bk::kMainForm)->windowTitle(), QStringLiteral("记账助手"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(window(bk::kMainForm))->text(QAccessible::Name),
+                 QStringLiteral("记账助手"));
         const bk::WindowSpec spec = Application::windowSpec(1);
-        QCOMPARE(window(1)->size(),
-                 QSize((spec.widthTwips + 7) / 15, (spec.heightTwips + 7) / 15 + menuBarHeight(window(1))));
+        QCOMPARE(window(bk::kMainForm)->size(),
+                 QSize((spec.widthTwips + 7) / 15, (spec.heightTwips + 7) / 15 + menuBarHeight(window(bk::kMainForm))));
         QCOMPARE(control<QLineEdit>(1, "Text1")->size(), QSize(169, 33));
         QCOMPARE(control<QPushButton>(1, "Command1")->text(), QStringLiteral("确定"));
         QCOMPARE(control<QPushButton>(1, "Command2")->text(), QStringLiteral("退出"));
@@ -165,7 +167,7 @@ private slots:
         QCOMPARE(control<QLabel>(1, "Label1")->text(), QStringLiteral("财务报表填写事项"));
         // The key box has the focus; Tab follows the screen: 确定 and 取消
         // side by side, then 退出 under them, then the printed lines.
-        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(1, "Text1"));
         QCOMPARE(tabStops(control<QLineEdit>(1, "Text1"), 5),
                  (QStringList{"Command1", "Command3", "Command2", "printArea", "Text1"}));
@@ -177,7 +179,7 @@ private slots:
     void keyBoxOffersKeys()
     {
         QLineEdit* edit = control<QLineEdit>(1, "Text1");
-        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         QCOMPARE(QApplication::focusWidget(), edit);
         QTest::keyClicks(edit, QStringLiteral("jtgz"));
         QCompleter* completer = edit->completer();
@@ -192,11 +194,11 @@ private slots:
         QTest::keyClick(popup, Qt::Key_Return);
         QVERIFY(!popup->isVisible());
         QCOMPARE(edit->text(), QStringLiteral("计提工资"));
-        QCOMPARE(app_->windows().find(1)->text(1), std::string("计提工资"));
+        QCOMPARE(app_->windows().find(bk::kMainForm)->text(1), std::string("计提工资"));
         QVERIFY(!printed(1).isEmpty());  // looked up
 
         // More keys than the list shows at once: every one is in it.
-        click(1, "Command3");
+        click(bk::kMainForm, "Command3");
         edit->clear();
         commit(edit, QStringLiteral("计提"));
         QTRY_VERIFY(popup->isVisible());
@@ -238,7 +240,7 @@ private slots:
     void keyBoxBrowsesBySubject()
     {
         QLineEdit* edit = control<QLineEdit>(1, "Text1");
-        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         QTest::keyClick(edit, Qt::Key_Down);
         auto* menu = edit->findChild<QMenu*>(QStringLiteral("subjectMenu"));
         QVERIFY(menu);
@@ -260,9 +262,9 @@ private slots:
         QTest::keyClick(keys, Qt::Key_Return);
         QTRY_VERIFY(!menu->isVisible());
         QCOMPARE(edit->text(), QStringLiteral("营业利润"));
-        QCOMPARE(app_->windows().find(1)->text(1), std::string("营业利润"));
-        QVERIFY(app_->windows().find(1)->output().lines().empty());  // not looked up
-        QVERIFY(!window(34));
+        QCOMPARE(app_->windows().find(bk::kMainForm)->text(1), std::string("营业利润"));
+        QVERIFY(app_->windows().find(bk::kMainForm)->output().lines().empty());  // not looked up
+        QVERIFY(!window(bk::win::OperatingProfit));
 
         // With text in the box the Down arrow does not open it.
         QTest::keyClick(edit, Qt::Key_Down);
@@ -292,7 +294,7 @@ private slots:
     void enterPressesOk()
     {
         QLineEdit* edit = control<QLineEdit>(1, "Text1");
-        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         typeKey(QStringLiteral("应收票据"));
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(printed(1), QStringList{QStringLiteral("应收票据")});
@@ -314,7 +316,7 @@ private slots:
         QVERIFY(printed(1).size() > 1);  // picked and looked up at once
 
         // Initials typed with nothing chosen look up the key they name.
-        click(1, "Command3");
+        click(bk::kMainForm, "Command3");
         edit->clear();
         QTest::keyClicks(edit, QStringLiteral("jtgz"));
         QTRY_VERIFY(list->isVisible());
@@ -324,7 +326,7 @@ private slots:
         QCOMPARE(printed(1).size(), 1);
 
         // The list open but nothing highlighted in it: Enter looks up what was typed.
-        click(1, "Command3");  // 取消, by the mouse
+        click(bk::kMainForm, "Command3");  // 取消, by the mouse
         edit->clear();
         commit(edit, QStringLiteral("应收票据"));
         QTRY_VERIFY(list->isVisible());
@@ -333,7 +335,7 @@ private slots:
         QVERIFY(!list->isVisible());
         QCOMPARE(printed(1), QStringList{QStringLiteral("应收票据")});
 
-        click(1, "Command3");
+        click(bk::kMainForm, "Command3");
         typeKey(QStringLiteral("应收票据"));
         control<QPushButton>(1, "Command1")->setFocus();
         QTest::keyClick(control<QPushButton>(1, "Command1"), Qt::Key_Return);
@@ -357,7 +359,7 @@ private slots:
     void firstClickActsWithTheListOpen()
     {
         QLineEdit* edit = control<QLineEdit>(1, "Text1");
-        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         commit(edit, QStringLiteral("应收票据"));
         QAbstractItemView* list = edit->completer()->popup();
         QTRY_VERIFY(list->isVisible());
@@ -377,17 +379,18 @@ private slots:
     void keyOpensTwoCalculatorsAndExitReturns()
     {
         typeKey(QStringLiteral("利润总额"));
-        click(1, "Command1");
-        QVERIFY(!visible(1));
+        click(bk::kMainForm, "Command1");
+        QVERIFY(!visible(bk::kMainForm));
         QVERIFY(visible(35));
         QVERIFY(visible(46));
-        QCOMPARE(window(46)->windowTitle(), QStringLiteral("利润总额 — 记账助手"));
-        QCOMPARE(window(35)->windowTitle(), QStringLiteral("利润总额 — 记账助手"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(window(46))->text(QAccessible::Name), window(46)->windowTitle());
-        click(46, "Command3");
+        QCOMPARE(window(bk::win::PeriodEndClosing)->windowTitle(), QStringLiteral("利润总额 — 记账助手"));
+        QCOMPARE(window(bk::win::TotalProfit)->windowTitle(), QStringLiteral("利润总额 — 记账助手"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(window(bk::win::PeriodEndClosing))->text(QAccessible::Name),
+                 window(bk::win::PeriodEndClosing)->windowTitle());
+        click(bk::win::PeriodEndClosing, "Command3");
         QVERIFY(!visible(46));
         QVERIFY(visible(35));
-        QVERIFY(visible(1));
+        QVERIFY(visible(bk::kMainForm));
         // The typed key is still there.
         QCOMPARE(control<QLineEdit>(1, "Text1")->text(), QStringLiteral("利润总额"));
     }
@@ -397,19 +400,19 @@ private slots:
     void titlesSayWhatWasTyped()
     {
         typeKey(QStringLiteral("盘亏"));
-        click(1, "Command1");
-        QCOMPARE(window(63)->windowTitle(), QStringLiteral("盘亏 — 记账助手"));
-        click(63, "Command3");
+        click(bk::kMainForm, "Command1");
+        QCOMPARE(window(bk::win::StockCountDifferences)->windowTitle(), QStringLiteral("盘亏 — 记账助手"));
+        click(bk::win::StockCountDifferences, "Command3");
         typeKey(QStringLiteral("利润总额"));
-        click(1, "Command1");
-        click(35, "Command3");
+        click(bk::kMainForm, "Command1");
+        click(bk::win::TotalProfit, "Command3");
         QVERIFY(visible(46));
-        QWidget* shown = window(46);
+        QWidget* shown = window(bk::win::PeriodEndClosing);
         typeKey(QStringLiteral("本年利润"));
-        click(1, "Command1");
-        QCOMPARE(window(46), shown);  // the same drawing, retitled
-        QCOMPARE(window(46)->windowTitle(), QStringLiteral("本年利润 — 记账助手"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(window(46))->text(QAccessible::Name),
+        click(bk::kMainForm, "Command1");
+        QCOMPARE(window(bk::win::PeriodEndClosing), shown);  // the same drawing, retitled
+        QCOMPARE(window(bk::win::PeriodEndClosing)->windowTitle(), QStringLiteral("本年利润 — 记账助手"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(window(bk::win::PeriodEndClosing))->text(QAccessible::Name),
                  QStringLiteral("本年利润 — 记账助手"));
     }
 
@@ -418,7 +421,7 @@ private slots:
     // Enter there does, after typing or after a pause.
     void enterDoesNotReachTheWindowItOpens()
     {
-        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         typeKey(QStringLiteral("货币资金"));
         QTest::keyClick(control<QLineEdit>(1, "Text1"), Qt::Key_Return);
         QVERIFY(visible(2));
@@ -431,8 +434,8 @@ private slots:
         QTest::keyClick(cash, Qt::Key_Return);
         QCOMPARE(printed(2).size(), 1);
 
-        click(2, "Command3");
-        QVERIFY(visible(1));
+        click(bk::win::CashFunds, "Command3");
+        QVERIFY(visible(bk::kMainForm));
         QTest::keyClick(control<QLineEdit>(1, "Text1"), Qt::Key_Return);
         QVERIFY(visible(2));
         QTest::qWait(600);
@@ -445,13 +448,13 @@ private slots:
     // Spaces around a key are dropped.
     void unknownKeyGetsAHint()
     {
-        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         auto* hint = control<QWidget>(1, "keyHint");
         QVERIFY(hint);
         QVERIFY(!hint->isVisible());
         typeKey(QStringLiteral("应收帐款"));
-        click(1, "Command1");
-        QVERIFY(visible(1));
+        click(bk::kMainForm, "Command1");
+        QVERIFY(visible(bk::kMainForm));
         QVERIFY(printed(1).isEmpty());
         QVERIFY(hint->isVisible());
         QCOMPARE(hint->findChild<QLabel*>(QStringLiteral("hintMessage"))->text(),
@@ -467,10 +470,10 @@ private slots:
         QVERIFY(
             QAccessible::queryAccessibleInterface(hint)->text(QAccessible::Name).contains(QStringLiteral("应收账款")));
         // No control stands over it.
-        for (auto* c :
-             window(1)->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(Text|Command|Label)\\d+$"))))
+        for (auto* c : window(bk::kMainForm)
+                           ->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(Text|Command|Label)\\d+$"))))
             QVERIFY2(!c->geometry().intersects(hint->geometry()), qPrintable(c->objectName()));
-        grab(window(1), QStringLiteral("form1-hint"));
+        grab(window(bk::kMainForm), QStringLiteral("form1-hint"));
 
         // Tab from 退出 reaches the first key; Enter puts it into the box.
         control<QPushButton>(1, "Command2")->setFocus(Qt::TabFocusReason);
@@ -483,12 +486,12 @@ private slots:
         QCOMPARE(control<QLineEdit>(1, "Text1")->text(), QStringLiteral("应收账款"));
         QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(1, "Text1"));
         QVERIFY(!hint->isVisible());
-        QVERIFY(!window(4));
+        QVERIFY(!window(bk::win::AccountsReceivable));
 
         // A hint with more keys than its area holds scrolls; Tab reaches the
         // last key and brings it into view.
         typeKey(QStringLiteral("计提"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the earlier hint's keys
         const auto many = hint->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^hintKey")));
         QCOMPARE(static_cast<size_t>(many.size()), bk::lookup::hintKeys("计提").size());
@@ -499,10 +502,10 @@ private slots:
         for (qsizetype i = 1; i < many.size(); ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), many.back());
         QVERIFY(scroll->viewport()->rect().contains(many.back()->mapTo(scroll->viewport(), QPoint(0, 0))));
-        grab(window(1), QStringLiteral("form1-hint-scrolls"));
+        grab(window(bk::kMainForm), QStringLiteral("form1-hint-scrolls"));
 
         typeKey(QStringLiteral(" 应收账款\u3000"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         QVERIFY(visible(4));
         QCOMPARE(printed(1).size(), 1);
     }
@@ -510,18 +513,18 @@ private slots:
     void closeBoxOfACalculatorIsItsExit()
     {
         typeKey(QStringLiteral("材料成本差异率"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         QVERIFY(visible(18));
-        window(18)->close();
+        window(bk::win::CostVarianceRate)->close();
         QVERIFY(!visible(18));
-        QVERIFY(visible(19));  // Form18 returns to Form19, not to the main window
-        QVERIFY(!visible(1));
+        QVERIFY(visible(bk::win::CostVarianceIssued));  // Form18 returns to Form19, not to the main window
+        QVERIFY(!visible(bk::kMainForm));
     }
 
     void captionLabelOpensItsCalculator()
     {
         typeKey(QStringLiteral("累计折旧"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         QVERIFY(visible(79));
         auto* label = control<QLabel>(79, "Label6");
         QVERIFY(label);
@@ -531,7 +534,7 @@ private slots:
         QVERIFY(visible(79));
         // The other captions are inert.
         QTest::mouseClick(control<QLabel>(79, "Label1"), Qt::LeftButton);
-        QCOMPARE(app_->windows().visibleFrontFirst().front(), 25);
+        QCOMPARE(app_->windows().visibleFrontFirst().front(), bk::win::Depreciation);
     }
 
     // The two captions that open a further calculator look like links and
@@ -539,9 +542,9 @@ private slots:
     // Enter opens.
     void linkCaptionsByKeyboard()
     {
-        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         typeKey(QStringLiteral("累计折旧"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         auto* link = control<QLabel>(79, "Label6");
         QVERIFY(link);
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
@@ -549,19 +552,19 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(link)->text(QAccessible::Name), QStringLiteral("累计折旧"));
         QCOMPARE(control<QLabel>(79, "Label1")->cursor().shape(), Qt::ArrowCursor);
         QVERIFY(control<QLabel>(79, "Label1")->focusPolicy() == Qt::NoFocus);
-        grab(window(79), QStringLiteral("form79-link"));
+        grab(window(bk::win::DepreciationByCostCentre), QStringLiteral("form79-link"));
         QCOMPARE(tabStops(control<QPushButton>(79, "Command3"), 1), QStringList{"Label6"});
         QTest::keyClick(link, Qt::Key_Space);
         QVERIFY(visible(25));
-        click(25, "Command3");
+        click(bk::win::Depreciation, "Command3");
         QVERIFY(!visible(25));
         QTest::keyClick(control<QLabel>(79, "Label6"), Qt::Key_Return);
         QVERIFY(visible(25));
 
-        click(25, "Command3");
-        click(79, "Command3");
+        click(bk::win::Depreciation, "Command3");
+        click(bk::win::DepreciationByCostCentre, "Command3");
         typeKey(QStringLiteral("材料成本差异"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         QVERIFY(control<QLabel>(19, "Label1")->text().contains(QStringLiteral(">材料成本差异率</a>")));
         // The field it names is still known by the caption alone.
         QCOMPARE(QAccessible::queryAccessibleInterface(control<QLineEdit>(19, "Text1"))->text(QAccessible::Name),
@@ -575,7 +578,7 @@ private slots:
     void partlyReadFieldIsMarked()
     {
         typeKey(QStringLiteral("货币资金"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         QLineEdit* cash = control<QLineEdit>(2, "Text1");
         QLineEdit* bank = control<QLineEdit>(2, "Text2");
         const struct {
@@ -600,53 +603,53 @@ private slots:
         }
         QVERIFY(bank->toolTip().isEmpty());
         cash->setText(QStringLiteral("12abc"));
-        grab(window(2), QStringLiteral("form2-marked"));
-        click(2, "Command1");
+        grab(window(bk::win::CashFunds), QStringLiteral("form2-marked"));
+        click(bk::win::CashFunds, "Command1");
         QCOMPARE(printed(2), QStringList{QStringLiteral("货币资金 12 ")});
         // The mark comes back with the window.
-        click(2, "Command3");
+        click(bk::win::CashFunds, "Command3");
         typeKey(QStringLiteral("货币资金"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         QCOMPARE(control<QLineEdit>(2, "Text1")->toolTip(), QStringLiteral("只读取了 12"));
     }
 
     void typedTextReachesTheCalculator()
     {
         typeKey(QStringLiteral("材料成本差异"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         auto* rate = control<QLineEdit>(19, "Text1");
         QVERIFY(rate);
         QTest::keyClicks(rate, QStringLiteral("0.02"));
-        QCOMPARE(app_->windows().find(19)->text(1), std::string("0.02"));
+        QCOMPARE(app_->windows().find(bk::win::CostVarianceIssued)->text(1), std::string("0.02"));
     }
 
     void printAreaDrawsLinesAndScrolls()
     {
-        QWidget* main = pageOf(window(1));
+        QWidget* main = pageOf(window(bk::kMainForm));
         const QRect printArea(0, 0, 400, 170);  // left of the controls
         QCOMPARE(inkIn(grab(main, QStringLiteral("form1-empty")), printArea), 0);
 
         // "应收账款损失" prints nine lines.
         typeKey(QStringLiteral("应收账款损失"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         QVERIFY(inkIn(grab(main, QStringLiteral("form1-printed")), printArea) > 500);
 
         // The lines are still there after a calculator was opened and left:
         // the window shown again draws what the program printed on it.
         typeKey(QStringLiteral("利润总额"));
-        click(1, "Command1");
-        QVERIFY(!visible(1));
-        click(46, "Command3");
-        click(35, "Command3");
-        QVERIFY(visible(1));
+        click(bk::kMainForm, "Command1");
+        QVERIFY(!visible(bk::kMainForm));
+        click(bk::win::PeriodEndClosing, "Command3");
+        click(bk::win::TotalProfit, "Command3");
+        QVERIFY(visible(bk::kMainForm));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // as the event loop would
-        main = pageOf(window(1));
+        main = pageOf(window(bk::kMainForm));
         QVERIFY(inkIn(grab(main, QStringLiteral("form1-reshown")), printArea) > 500);
         QCOMPARE(control<QLineEdit>(1, "Text1")->text(), QStringLiteral("利润总额"));
 
         // More lines than fit: the newest line is scrolled into view.
         typeKey(QStringLiteral("应收账款损失"));
-        for (int press = 0; press < 5; ++press) click(1, "Command1");
+        for (int press = 0; press < 5; ++press) click(bk::kMainForm, "Command1");
         const QImage scrolled = grab(main, QStringLiteral("form1-scrolled"));
         QVERIFY(inkIn(scrolled, QRect(0, main->height() - 40, 300, 40)) > 20);
         QScrollBar* bar = control<QPlainTextEdit>(1, "printArea")->verticalScrollBar();
@@ -654,16 +657,17 @@ private slots:
         QVERIFY(bar->maximum() > 0);
         QCOMPARE(bar->value(), bar->maximum());
 
-        click(1, "Command3");  // 取消
+        click(bk::kMainForm, "Command3");  // 取消
         QCOMPARE(inkIn(grab(main, QStringLiteral("form1-cleared")), printArea), 0);
         QVERIFY(!bar->isVisible());
 
         typeKey(QStringLiteral("货币资金"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         const QRect calculatorPrintArea(0, 0, 250, 30);
-        QCOMPARE(inkIn(grab(pageOf(window(2)), QStringLiteral("form2-empty")), calculatorPrintArea), 0);
-        click(2, "Command1");
-        QVERIFY(inkIn(grab(pageOf(window(2)), QStringLiteral("form2")), calculatorPrintArea) > 50);
+        QCOMPARE(inkIn(grab(pageOf(window(bk::win::CashFunds)), QStringLiteral("form2-empty")), calculatorPrintArea),
+                 0);
+        click(bk::win::CashFunds, "Command1");
+        QVERIFY(inkIn(grab(pageOf(window(bk::win::CashFunds)), QStringLiteral("form2")), calculatorPrintArea) > 50);
     }
 
     // An overflow in a calculator shows a Chinese message box; after 确定 the
@@ -671,8 +675,8 @@ private slots:
     void faultMessageIsChinese()
     {
         typeKey(QStringLiteral("货币资金"));
-        click(1, "Command1");
-        click(2, "Command1");
+        click(bk::kMainForm, "Command1");
+        click(bk::win::CashFunds, "Command1");
         control<QLineEdit>(2, "Text1")->setText(QStringLiteral("1e308"));
         control<QLineEdit>(2, "Text2")->setText(QStringLiteral("1e308"));
         QString text;
@@ -686,13 +690,13 @@ private slots:
             button = ok->text();
             ok->click();
         });
-        click(2, "Command1");
+        click(bk::win::CashFunds, "Command1");
         QCOMPARE(text, QStringLiteral("运行时错误 6：溢出"));
         QCOMPARE(button, QStringLiteral("确定"));
         QVERIFY(visible(2));
         QVERIFY(!app_->ended());
         QCOMPARE(control<QLineEdit>(2, "Text1")->text(), QStringLiteral("1e308"));
-        QCOMPARE(app_->windows().find(2)->output().lines(), std::vector<std::string>{"货币资金 0 "});
+        QCOMPARE(app_->windows().find(bk::win::CashFunds)->output().lines(), std::vector<std::string>{"货币资金 0 "});
     }
 
     // However many lines the lookup prints, and however long, the main
@@ -700,7 +704,7 @@ private slots:
     // newest in view, and the longest fits across.
     void longMainOutputIsReadable()
     {
-        QWidget* main = window(1);
+        QWidget* main = window(bk::kMainForm);
         auto* area = control<QPlainTextEdit>(1, "printArea");
         for (auto* c :
              main->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(Text|Command|Label)\\d+$|^keyHint$"))))
@@ -708,7 +712,7 @@ private slots:
         QCOMPARE(area->geometry().topLeft(), QPoint(0, 0));
         for (const QString& key : {QStringLiteral("代理出口"), QStringLiteral("结转盘盈")}) {
             typeKey(key);
-            click(1, "Command1");
+            click(bk::kMainForm, "Command1");
         }
         QVERIFY(!area->horizontalScrollBar()->isVisible());
         // Every line the lookup can print, each once.
@@ -719,9 +723,9 @@ private slots:
                     printsOnly &= a.kind == bk::lookup::RuleAction::Kind::PrintLine;
             if (!printsOnly) continue;
             typeKey(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
-            click(1, "Command1");
+            click(bk::kMainForm, "Command1");
         }
-        QVERIFY(visible(1));
+        QVERIFY(visible(bk::kMainForm));
         QVERIFY(printed(1).size() > 300);
         QCoreApplication::processEvents();
         QVERIFY(!area->horizontalScrollBar()->isVisible());  // the longest line fits across
@@ -741,14 +745,14 @@ private slots:
     void printAreaByKeyboard()
     {
         QPlainTextEdit* area = pressedForm46();
-        QVERIFY(QTest::qWaitForWindowActive(window(46)));
+        QVERIFY(QTest::qWaitForWindowActive(window(bk::win::PeriodEndClosing)));
         QCOMPARE(tabStops(control<QPushButton>(46, "Command3"), 1), QStringList{"printArea"});
         QCOMPARE(QApplication::focusWidget(), area);
         area->moveCursor(QTextCursor::Start);
         QTest::keyClick(area, Qt::Key_Down);
         QTest::keyClick(area, Qt::Key_Down, Qt::ShiftModifier);
         QTest::keyClick(area, Qt::Key_Down, Qt::ShiftModifier);
-        grab(window(46), QStringLiteral("form46-selected-by-keyboard"));
+        grab(window(bk::win::PeriodEndClosing), QStringLiteral("form46-selected-by-keyboard"));
         QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QStringLiteral("主营业务收入（借）\t1,000\n其他业务收入（借）\t0\n"));
@@ -777,7 +781,7 @@ private slots:
     void browseMenuMergesKeysThatDoTheSame()
     {
         QLineEdit* edit = control<QLineEdit>(1, "Text1");
-        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         QTest::keyClick(edit, Qt::Key_Down);
         auto* menu = edit->findChild<QMenu*>(QStringLiteral("subjectMenu"));
         QVERIFY(menu);
@@ -813,7 +817,7 @@ private slots:
             if (form == 1) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (form != 1) {
                 typeKey(QString::fromUtf8(key));
-                click(1, "Command1");
+                click(bk::kMainForm, "Command1");
             }
             QWidget* w = window(form);
             QVERIFY(w && w->isVisible());
@@ -856,16 +860,16 @@ private slots:
                         QVERIFY2(!c->geometry().intersects(area->geometry()), qPrintable(c->objectName()));
                     }
                     typeKey(QStringLiteral("代理出口"));
-                    click(1, "Command1");
+                    click(bk::kMainForm, "Command1");
                     QVERIFY(area->horizontalScrollBar()->maximum() > 0);
                 }
             }
             grab(w, QStringLiteral("form%1-on-office-screen").arg(form));
-            if (form == 46) {
-                click(46, "Command3");
-                click(35, "Command3");
-            } else if (form == 82) {
-                click(82, "Command3");
+            if (form == bk::win::PeriodEndClosing) {
+                click(bk::win::PeriodEndClosing, "Command3");
+                click(bk::win::TotalProfit, "Command3");
+            } else if (form == bk::win::PayrollCycle) {
+                click(bk::win::PayrollCycle, "Command3");
             }
         }
         if (w1Scale() >= 2) QVERIFY(scrolled >= 2);  // Form82 and Form46 at least
@@ -897,7 +901,7 @@ private slots:
                 if (!grabbed.insert(form).second) continue;
                 if (!visible(form)) {
                     typeKey(QString::fromStdString(std::string(rule.key)));
-                    click(1, "Command1");
+                    click(bk::kMainForm, "Command1");
                 }
                 QVERIFY(visible(form));
                 // A window that divides by an empty field faults on this
@@ -916,8 +920,8 @@ private slots:
                 QVERIFY2(drawnAsPrinted(form, QStringLiteral("form%1-filled").arg(form)),
                          qPrintable(QStringLiteral("Form%1").arg(form)));
                 click(form, "Command3");
-                QVERIFY(visible(1) || visible(bk::returnWindow(form)));
-                if (!visible(1)) click(bk::returnWindow(form), "Command3");
+                QVERIFY(visible(bk::kMainForm) || visible(bk::returnWindow(form)));
+                if (!visible(bk::kMainForm)) click(bk::returnWindow(form), "Command3");
             }
         }
     }
@@ -937,11 +941,11 @@ private slots:
     QPlainTextEdit* pressedForm46()
     {
         typeKey(QStringLiteral("利润总额"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         control<QLineEdit>(46, "Text1")->setText(QStringLiteral("1000"));
         control<QLineEdit>(46, "Text6")->setText(QStringLiteral("600"));
         control<QLineEdit>(46, "Text14")->setText(QStringLiteral("100"));
-        click(46, "Command1");
+        click(bk::win::PeriodEndClosing, "Command1");
         return control<QPlainTextEdit>(46, "printArea");
     }
 
@@ -952,7 +956,7 @@ private slots:
     {
         QPlainTextEdit* area = pressedForm46();
         QVERIFY(area);
-        const auto printed = app_->windows().find(46)->output().lines();
+        const auto printed = app_->windows().find(bk::win::PeriodEndClosing)->output().lines();
         QCOMPARE(printed.size(), size_t{29});
         QCOMPARE(area->document()->blockCount(), 29);
 
@@ -1004,10 +1008,10 @@ private slots:
 
         // The window shows what was printed, each amount in its column;
         // the lines the program holds are unchanged.
-        QCOMPARE(app_->windows().find(46)->output().lines(), printed);
+        QCOMPARE(app_->windows().find(bk::win::PeriodEndClosing)->output().lines(), printed);
         QStringList shown;
         for (size_t row = 0; row < printed.size(); ++row) {
-            const bk::ShownLine held = app_->windows().find(46)->output().shownLine(row);
+            const bk::ShownLine held = app_->windows().find(bk::win::PeriodEndClosing)->output().shownLine(row);
             shown << QString::fromStdString(held.caption) +
                          (held.amount ? QLatin1Char('\t') + QString::fromStdString(*held.amount) : QString());
         }
@@ -1028,11 +1032,11 @@ private slots:
         } windows[] = {{"发工资", 82}, {"利润总额", 46}, {"盘盈", 63}, {"累计折旧计算", 25}};
         for (const auto& [key, form] : windows) {
             typeKey(QString::fromUtf8(key));
-            click(1, "Command1");
+            click(bk::kMainForm, "Command1");
             QWidget* w = window(form);
             QVERIFY(w && w->isVisible());
             for (auto* edit : w->findChildren<QLineEdit*>()) edit->setText(QStringLiteral("1234567.8"));
-            if (form == 25) {  // an asset of 1,480,705.11 whose groups all make sense
+            if (form == bk::win::Depreciation) {  // an asset of 1,480,705.11 whose groups all make sense
                 const std::pair<const char*, const char*> asset[] = {
                     {"Text1", "0.05"},        {"Text2", "10"},       {"Text3", "1480705.11"}, {"Text4", "5"},
                     {"Text5", "1480705.11"},  {"Text6", "2"},        {"Text7", "1480705.11"}, {"Text8", "0.05"},
@@ -1073,7 +1077,7 @@ private slots:
             v->verticalScrollBar()->setValue(0);
             grab(w, QStringLiteral("form%1-pressed").arg(form));
             grab(v->widget(), QStringLiteral("form%1-pressed-page").arg(form));
-            while (!visible(1)) click(app_->windows().visibleFrontFirst().front(), "Command3");
+            while (!visible(bk::kMainForm)) click(app_->windows().visibleFrontFirst().front(), "Command3");
         }
     }
 
@@ -1084,10 +1088,10 @@ private slots:
     void doubleClickSelectsAWholeAmount()
     {
         typeKey(QStringLiteral("材料成本差异率"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         control<QLineEdit>(18, "Text1")->setText(QStringLiteral("-93.01"));
         control<QLineEdit>(18, "Text3")->setText(QStringLiteral("4200"));
-        click(18, "Command1");
+        click(bk::win::CostVarianceRate, "Command1");
         QCOMPARE(printed(18), QStringList{QStringLiteral("材料成本差异率-.0221452380952381 ")});
         auto* area = control<QPlainTextEdit>(18, "printArea");
         QCOMPARE(area->toPlainText(), QStringLiteral("材料成本差异率\t-0.0221452380952381"));
@@ -1114,9 +1118,9 @@ private slots:
         // A large amount is grouped.
         control<QLineEdit>(18, "Text1")->setText(QStringLiteral("1480705.11"));
         control<QLineEdit>(18, "Text3")->setText(QStringLiteral("1"));
-        click(18, "Command1");
+        click(bk::win::CostVarianceRate, "Command1");
         QCOMPARE(area->document()->lastBlock().text(), QStringLiteral("材料成本差异率\t1,480,705.11"));
-        grab(window(18), QStringLiteral("form18-column"));
+        grab(window(bk::win::CostVarianceRate), QStringLiteral("form18-column"));
     }
 
     // A double click on 确定 prints once, and each press's lines are set
@@ -1124,7 +1128,7 @@ private slots:
     void doubleClickOnOkActsOnce()
     {
         typeKey(QStringLiteral("货币资金"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         control<QLineEdit>(2, "Text1")->setText(QStringLiteral("1500"));
         auto* ok = control<QPushButton>(2, "Command1");
         const QPoint at = ok->rect().center();
@@ -1148,12 +1152,13 @@ private slots:
         send(QEvent::MouseButtonPress, 2000);
         send(QEvent::MouseButtonRelease, 60);
         QCOMPARE(printed(2).size(), 2);
-        QVERIFY(!app_->windows().find(2)->output().startsPress(0));
-        QVERIFY(app_->windows().find(2)->output().startsPress(1));
+        QVERIFY(!app_->windows().find(bk::win::CashFunds)->output().startsPress(0));
+        QVERIFY(app_->windows().find(bk::win::CashFunds)->output().startsPress(1));
         auto* area = control<QPlainTextEdit>(2, "printArea");
-        const QImage image = grab(window(2), QStringLiteral("form2-two-presses"));
+        const QImage image = grab(window(bk::win::CashFunds), QStringLiteral("form2-two-presses"));
         const int top = static_cast<int>(area->cursorRect(QTextCursor(area->document()->lastBlock())).top());
-        const QPoint rule = area->viewport()->mapTo(window(2), QPoint(area->viewport()->width() - 20, top));
+        const QPoint rule =
+            area->viewport()->mapTo(window(bk::win::CashFunds), QPoint(area->viewport()->width() - 20, top));
         // Far right of the short line: only the rule puts ink there.
         const qreal scale = image.devicePixelRatio();
         auto device = [scale](int x, int y, int w, int h) {
@@ -1164,7 +1169,7 @@ private slots:
 
         // The press that opened a calculator: its second click does not
         // press a button of the new window.
-        click(2, "Command3");
+        click(bk::win::CashFunds, "Command3");
         typeKey(QStringLiteral("货币资金"));
         auto* lookUp = control<QPushButton>(1, "Command1");
         time += 5000;
@@ -1199,15 +1204,15 @@ private slots:
     void escapeLeavesACalculator()
     {
         typeKey(QStringLiteral("货币资金"));
-        click(1, "Command1");
-        QVERIFY(QTest::qWaitForWindowActive(window(2)));
+        click(bk::kMainForm, "Command1");
+        QVERIFY(QTest::qWaitForWindowActive(window(bk::win::CashFunds)));
         QTest::keyClick(control<QLineEdit>(2, "Text1"), Qt::Key_Escape);
         QVERIFY(!visible(2));
-        QVERIFY(visible(1));
+        QVERIFY(visible(bk::kMainForm));
         // The main window has no 退出 on Escape.
-        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         QTest::keyClick(control<QLineEdit>(1, "Text1"), Qt::Key_Escape);
-        QVERIFY(visible(1));
+        QVERIFY(visible(bk::kMainForm));
         QVERIFY(!app_->ended());
     }
 
@@ -1217,33 +1222,33 @@ private slots:
     void windowsStayPut()
     {
         const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
-        window(1)->move(120, 90);
+        window(bk::kMainForm)->move(120, 90);
         typeKey(QStringLiteral("累计折旧"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         QVERIFY(visible(79));
-        const QRect form79 = window(79)->frameGeometry();
+        const QRect form79 = window(bk::win::DepreciationByCostCentre)->frameGeometry();
         QVERIFY(room.contains(form79));
         if (QGuiApplication::primaryScreen()->devicePixelRatio() == 1)
             QCOMPARE(form79.topLeft(), QPoint(120 + 32, 90 + 32));  // cascaded from the main window
         QTest::mouseClick(control<QLabel>(79, "Label6"), Qt::LeftButton);
         QVERIFY(visible(25));
-        const QRect form25 = window(25)->frameGeometry();
+        const QRect form25 = window(bk::win::Depreciation)->frameGeometry();
         QVERIFY(room.contains(form25));
         // Beside it where the screen has room, else cascaded from it: never over it.
         // (A cascade that would reach below the screen moves up, still below the opener's top.)
         QVERIFY(!form25.intersects(form79) || (form25.left() - form79.left() == 32 && form25.top() > form79.top()));
         // Form25 returns to Form79, which stays where it is.
-        window(79)->move(form79.topLeft() + QPoint(5, 7));
-        click(25, "Command3");
-        QCOMPARE(window(79)->frameGeometry().topLeft(), form79.topLeft() + QPoint(5, 7));
-        click(79, "Command3");
-        QVERIFY(visible(1));
+        window(bk::win::DepreciationByCostCentre)->move(form79.topLeft() + QPoint(5, 7));
+        click(bk::win::Depreciation, "Command3");
+        QCOMPARE(window(bk::win::DepreciationByCostCentre)->frameGeometry().topLeft(), form79.topLeft() + QPoint(5, 7));
+        click(bk::win::DepreciationByCostCentre, "Command3");
+        QVERIFY(visible(bk::kMainForm));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(window(1)->pos(), QPoint(120, 90));
-        window(1)->move(200, 100);
-        click(1, "Command2");  // 退出: the next run starts there
+        QCOMPARE(window(bk::kMainForm)->pos(), QPoint(120, 90));
+        window(bk::kMainForm)->move(200, 100);
+        click(bk::kMainForm, "Command2");  // 退出: the next run starts there
         restart();
-        QCOMPARE(window(1)->pos(), QPoint(200, 100));
+        QCOMPARE(window(bk::kMainForm)->pos(), QPoint(200, 100));
 
         // Kept from a larger screen: back wholly on this one.
         {
@@ -1251,13 +1256,14 @@ private slots:
             s.setValue(QStringLiteral("mainWindow/position"), QPoint(5000, -300));
         }
         restart();
-        QVERIFY2(room.contains(window(1)->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                                                           .arg(window(1)->frameGeometry().x())
-                                                                           .arg(window(1)->frameGeometry().y())
-                                                                           .arg(window(1)->frameGeometry().width())
-                                                                           .arg(window(1)->frameGeometry().height())));
-        QVERIFY(window(1)->frameGeometry().right() > room.right() - 50);  // moved only as far as it takes
-        QCOMPARE(window(1)->y(), room.top());
+        QVERIFY2(room.contains(window(bk::kMainForm)->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(window(bk::kMainForm)->frameGeometry().x())
+                                .arg(window(bk::kMainForm)->frameGeometry().y())
+                                .arg(window(bk::kMainForm)->frameGeometry().width())
+                                .arg(window(bk::kMainForm)->frameGeometry().height())));
+        QVERIFY(window(bk::kMainForm)->frameGeometry().right() > room.right() - 50);  // moved only as far as it takes
+        QCOMPARE(window(bk::kMainForm)->y(), room.top());
     }
 
     // A button beside the key box opens the subjects as the Down arrow does:
@@ -1265,13 +1271,13 @@ private slots:
     // next subject, Right opens it.
     void browseButtonOpensTheSubjects()
     {
-        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         auto* button = control<QToolButton>(1, "browseButton");
         QVERIFY(button && button->isVisible());
         const QRect box = control<QLineEdit>(1, "Text1")->geometry();
         QVERIFY(button->x() > box.right() && button->y() == box.y());
-        for (auto* c :
-             window(1)->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(Text|Command|Label)\\d+$"))))
+        for (auto* c : window(bk::kMainForm)
+                           ->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(Text|Command|Label)\\d+$"))))
             QVERIFY2(!c->geometry().intersects(button->geometry()), qPrintable(c->objectName()));
         QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), QStringLiteral("按科目浏览"));
         QTest::mouseClick(button, Qt::LeftButton);
@@ -1286,7 +1292,7 @@ private slots:
         QMenu* keys = menu->activeAction()->menu();
         QTRY_VERIFY(keys->isVisible());
         QCOMPARE(QApplication::activePopupWidget(), keys);
-        grab(window(1), QStringLiteral("form1-browse-button"));
+        grab(window(bk::kMainForm), QStringLiteral("form1-browse-button"));
         QTest::keyClick(keys, Qt::Key_Escape);
         QTest::keyClick(menu, Qt::Key_Escape);
         QTRY_VERIFY(!menu->isVisible());
@@ -1298,16 +1304,16 @@ private slots:
     void pressForm48()
     {
         typeKey(QStringLiteral("代销商品"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         QVERIFY(visible(48));
         const char* typed[] = {"100", "10", "6", "0.1"};
         for (int n = 1; n <= 4; ++n)
             control<QLineEdit>(48, qPrintable(QStringLiteral("Text%1").arg(n)))
                 ->setText(QString::fromLatin1(typed[n - 1]));
-        click(48, "Command1");
+        click(bk::win::Consignment, "Command1");
         // The menu bar's shortcuts act in the active window.
-        window(48)->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window(48)));
+        window(bk::win::Consignment)->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window(bk::win::Consignment)));
     }
 
     // 生成凭证 shows the press's entries as vouchers; they print to PDF one a
@@ -1317,7 +1323,7 @@ private slots:
     {
         pressForm48();
         QTest::keyClick(control<QLineEdit>(48, "Text1"), Qt::Key_G, Qt::ControlModifier);
-        auto* view = window(48)->findChild<bk::VoucherView*>(QStringLiteral("voucherView"));
+        auto* view = window(bk::win::Consignment)->findChild<bk::VoucherView*>(QStringLiteral("voucherView"));
         QVERIFY(view && view->isVisible());
         view->findChild<QLineEdit*>(QStringLiteral("voucherDate"))->setText(QStringLiteral("2026-12-07"));
         view->findChild<QLineEdit*>(QStringLiteral("voucherAttachments"))->setText(QStringLiteral("3"));
@@ -1356,15 +1362,15 @@ private slots:
         pressForm48();
         const QStringList before = printed(48);
         QVERIFY(!before.isEmpty());
-        click(48, "Command2");
+        click(bk::win::Consignment, "Command2");
         QVERIFY(printed(48).isEmpty());
         auto* area = control<QPlainTextEdit>(48, "printArea");
         area->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(area, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(printed(48), before);
         QCOMPARE(area->document()->blockCount(), before.size());
-        click(48, "Command2");
-        click(48, "Command1");
+        click(bk::win::Consignment, "Command2");
+        click(bk::win::Consignment, "Command1");
         const QStringList pressed = printed(48);
         QTest::keyClick(area, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(printed(48), pressed);
@@ -1393,14 +1399,14 @@ private slots:
         QVERIFY(all.contains(QStringLiteral("本年利润（贷）\t1,000")));
 
         // A field under a heading, without a caption of its own, is named by the heading.
-        click(46, "Command3");
-        click(35, "Command3");
+        click(bk::win::PeriodEndClosing, "Command3");
+        click(bk::win::TotalProfit, "Command3");
         typeKey(QStringLiteral("发放股利"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         QCOMPARE(QAccessible::queryAccessibleInterface(control<QLineEdit>(74, "Text2"))->text(QAccessible::Name),
                  QStringLiteral("应收股利"));
         // The main window's key box is named by the heading above it.
-        click(74, "Command3");
+        click(bk::win::Dividends, "Command3");
         QCOMPARE(QAccessible::queryAccessibleInterface(control<QLineEdit>(1, "Text1"))->text(QAccessible::Name),
                  QStringLiteral("财务报表填写事项"));
     }
@@ -1410,7 +1416,7 @@ private slots:
     void fieldsExplainTheirCaptions()
     {
         typeKey(QStringLiteral("票据存取贴现"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         QLineEdit* days = control<QLineEdit>(86, "Text9");
         QVERIFY(days);
         QCOMPARE(days->toolTip(), QStringLiteral("贴现日至到期日的天数"));
@@ -1425,16 +1431,16 @@ private slots:
     void emptyPressShowsANote()
     {
         typeKey(QStringLiteral("累计折旧计算"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         control<QLineEdit>(25, "Text3")->setText(QStringLiteral("100000"));
-        click(25, "Command1");
+        click(bk::win::Depreciation, "Command1");
         QVERIFY(printed(25).isEmpty());
         auto* note = control<QWidget>(25, "keyHint");
         QVERIFY(note && note->isVisible());
         QCOMPARE(note->findChild<QLabel*>(QStringLiteral("hintMessage"))->text(),
                  QStringLiteral("没有算出结果：预计净残值率、预计使用寿命 为空"));
-        grab(window(25), QStringLiteral("form25-note"));
-        click(25, "Command2");
+        grab(window(bk::win::Depreciation), QStringLiteral("form25-note"));
+        click(bk::win::Depreciation, "Command2");
         QVERIFY(!note->isVisible());
     }
 
@@ -1444,21 +1450,21 @@ private slots:
     void fieldsShowTheirDefault()
     {
         typeKey(QStringLiteral("价税分离"));
-        click(1, "Command1");
+        click(bk::kMainForm, "Command1");
         QLineEdit* rate = control<QLineEdit>(101, "Text3");
         QVERIFY(rate);
         QCOMPARE(rate->placeholderText(), QStringLiteral("13"));
         QVERIFY(rate->text().isEmpty());
         QCOMPARE(control<QLineEdit>(101, "Text1")->placeholderText(), QStringLiteral("金额"));
         control<QLineEdit>(101, "Text1")->setText(QStringLiteral("11300"));
-        click(101, "Command1");
+        click(bk::win::PriceAndTaxSplit, "Command1");
         QVERIFY(printed(101).contains(QStringLiteral("税率（%） 13 ")));
-        grab(window(101), QStringLiteral("form101-default"));
+        grab(window(bk::win::PriceAndTaxSplit), QStringLiteral("form101-default"));
         rate->setText(QStringLiteral("约"));
         QCOMPARE(rate->toolTip().split(QLatin1Char('\n')).first(), QStringLiteral("没有读到数字，按默认值 13 计算"));
         rate->setText(QStringLiteral("6"));
-        click(101, "Command2");
-        click(101, "Command1");
+        click(bk::win::PriceAndTaxSplit, "Command2");
+        click(bk::win::PriceAndTaxSplit, "Command1");
         // 11300 / 1.06 = 10660.377… → 10660.38, the tax the rest.
         QVERIFY(printed(101).contains(QStringLiteral("税率（%） 6 ")));
         QVERIFY(printed(101).contains(QStringLiteral("税额 639.62 ")));
@@ -1471,18 +1477,18 @@ private slots:
     // is put aside whole, said once, and the program starts with the defaults.
     void amountsOptionIsRemembered()
     {
-        auto* toFen = window(1)->findChild<QAction*>(QStringLiteral("amountsToFen"));
+        auto* toFen = window(bk::kMainForm)->findChild<QAction*>(QStringLiteral("amountsToFen"));
         QVERIFY(toFen && toFen->isCheckable() && toFen->isChecked());
         QCOMPARE(toFen->text(), QStringLiteral("金额四舍五入到分"));
         QCOMPARE(app_->amounts(), bk::calc::Amounts::Fen);
-        window(1)->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window(1)));
+        window(bk::kMainForm)->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         QTest::keyClick(control<QLineEdit>(1, "Text1"), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(!toFen->isChecked());
         QCOMPARE(app_->amounts(), bk::calc::Amounts::Exact);
         restart();
         QCOMPARE(app_->amounts(), bk::calc::Amounts::Exact);
-        QVERIFY(!window(1)->findChild<QAction*>(QStringLiteral("amountsToFen"))->isChecked());
+        QVERIFY(!window(bk::kMainForm)->findChild<QAction*>(QStringLiteral("amountsToFen"))->isChecked());
 
         const QByteArray damaged("\xff\xfe[\0amounts=exact", 18);
         QFile file(settingsFile());
@@ -1497,18 +1503,21 @@ private slots:
         QFile kept(settingsDir_->filePath(aside[0]));
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), damaged);
-        QTRY_VERIFY(window(1)->findChild<QMessageBox*>(QStringLiteral("settingsSetAside")));
-        QVERIFY(window(1)->findChild<QMessageBox*>(QStringLiteral("settingsSetAside"))->text().contains(aside[0]));
+        QTRY_VERIFY(window(bk::kMainForm)->findChild<QMessageBox*>(QStringLiteral("settingsSetAside")));
+        QVERIFY(window(bk::kMainForm)
+                    ->findChild<QMessageBox*>(QStringLiteral("settingsSetAside"))
+                    ->text()
+                    .contains(aside[0]));
     }
 
     void scaledWindowsStaySharp()
     {
-        if (window(1)->devicePixelRatio() != 2) QSKIP("run with QT_SCALE_FACTOR=2");
+        if (window(bk::kMainForm)->devicePixelRatio() != 2) QSKIP("run with QT_SCALE_FACTOR=2");
         QVERIFY(pressedForm46());
         for (int form : {46, 1}) {
             if (form == 1) {
-                click(46, "Command3");
-                click(35, "Command3");  // the main window with its formula line
+                click(bk::win::PeriodEndClosing, "Command3");
+                click(bk::win::TotalProfit, "Command3");  // the main window with its formula line
             }
             QVERIFY(visible(form));
             QWidget* w = window(form);
@@ -1529,11 +1538,11 @@ private slots:
     void exitEndsTheProgram()
     {
         typeKey(QStringLiteral("货币资金"));
-        click(1, "Command1");
-        click(2, "Command3");
-        click(1, "Command2");
+        click(bk::kMainForm, "Command1");
+        click(bk::win::CashFunds, "Command3");
+        click(bk::kMainForm, "Command2");
         QVERIFY(app_->ended());
-        QVERIFY(!visible(1));
+        QVERIFY(!visible(bk::kMainForm));
         QVERIFY(!visible(2));
     }
 };

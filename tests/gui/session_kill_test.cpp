@@ -25,6 +25,7 @@
 #include "app/application.h"
 #include "qt/qt_toolkit.h"
 #include "qt/session_keeper.h"
+#include "window/windows.h"
 
 namespace {
 
@@ -104,7 +105,8 @@ int check(const QString& expected)
     expect(quantity && quantity->text() == QStringLiteral("1005"), QStringLiteral("Form48.Text1 drawn"));
     auto* area = control<QPlainTextEdit>(toolkit, 48, QStringLiteral("printArea"));
     expect(area &&
-               area->document()->blockCount() == static_cast<int>(app.windows().find(48)->output().lines().size()) &&
+               area->document()->blockCount() ==
+                   static_cast<int>(app.windows().find(bk::win::Consignment)->output().lines().size()) &&
                // A line too long for the area has its amount under the caption.
                area->toPlainText().contains(QRegularExpression(QStringLiteral("应收账款（借）\n?\t1,130"))),
            QStringLiteral("Form48's lines drawn:\n%1").arg(area ? area->toPlainText() : QString()));
@@ -140,7 +142,7 @@ int damaged()
     expect(shown.size() == 1 && shown.value(0).contains(aside.fileName()) &&
                shown.value(0).startsWith(QStringLiteral("上次保存的工作记录无法读取")),
            QStringLiteral("reported once: ") + shown.join(QLatin1Char('|')));
-    expect(toolkit.application().windows().find(48) == nullptr, QStringLiteral("a fresh start"));
+    expect(toolkit.application().windows().find(bk::win::Consignment) == nullptr, QStringLiteral("a fresh start"));
     keeper.save();
     QFile saved(path);
     expect(saved.open(QIODevice::ReadOnly) && saved.readAll() == "bookkeeper session 1\nend\n",

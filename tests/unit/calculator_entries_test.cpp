@@ -14,6 +14,7 @@
 #include "calc/calculator.h"
 #include "num/number_text.h"
 #include "support/test_support.h"
+#include "window/windows.h"
 
 namespace bk::calc {
 namespace {
@@ -38,7 +39,8 @@ TEST(CalculatorEntries, DeferredIncomeTaxPrintsOneEntryForEveryMovement)
         for (const Movement& asset : movements)
             for (const char* tax : {"", "30000", "15600.8"}) {
                 const Rows rows =
-                    press(69, {{1, liability.end}, {2, liability.start}, {3, asset.end}, {4, asset.start}, {5, tax}});
+                    press(win::IncomeTaxDeferred,
+                          {{1, liability.end}, {2, liability.start}, {3, asset.end}, {4, asset.start}, {5, tax}});
                 SCOPED_TRACE(std::string("L ") + liability.start + "→" + liability.end + ", A " + asset.start + "→" +
                              asset.end + ", Q " + tax);
                 ASSERT_EQ(rows.size(), 4u);
@@ -98,7 +100,7 @@ TEST(CalculatorEntries, DoubleDecliningWritesOffTheCostOverTheLife)
                 SCOPED_TRACE(std::string("life ") + std::to_string(life) + ", cost " + cost +
                              (amounts == Amounts::Fen ? ", to the fen" : ", exact"));
                 const auto year = [&](const std::string& t) {
-                    return press(25, {{4, std::to_string(life)}, {5, cost}, {6, t}}, amounts);
+                    return press(win::Depreciation, {{4, std::to_string(life)}, {5, cost}, {6, t}}, amounts);
                 };
                 Num total = 0;
                 for (int t = 1; t <= life; ++t) {
@@ -127,9 +129,9 @@ TEST(CalculatorEntries, SumOfTheYearsDigitsWritesOffTheCostLessTheResidual)
                                  residual + (amounts == Amounts::Fen ? ", to the fen" : ", exact"));
                     Num total = 0;
                     for (int u = 1; u <= life; ++u) {
-                        const Rows rows =
-                            press(25, {{10, std::to_string(u)}, {11, std::to_string(life)}, {12, cost}, {13, residual}},
-                                  amounts);
+                        const Rows rows = press(
+                            win::Depreciation,
+                            {{10, std::to_string(u)}, {11, std::to_string(life)}, {12, cost}, {13, residual}}, amounts);
                         ASSERT_EQ(rows.size(), 2u) << "year " << u;
                         // To the fen a year of a tiny cost over a long life may be 0.
                         const Num f = amount(rows, "累计折旧（当期）").value_or(-1);
@@ -157,7 +159,8 @@ TEST(CalculatorEntries, StraightLinePeriodsAddUpToTheFen)
                           {"0.03", 36, "1234567.89"}, {"0.1", 1, "999.99"}, {"0.99", 12, "0.01"}};
     for (const Case& k : cases) {
         SCOPED_TRACE(std::string("rate ") + k.rate + ", life " + std::to_string(k.life) + ", cost " + k.cost);
-        const Rows rows = press(25, {{1, k.rate}, {2, std::to_string(k.life)}, {3, k.cost}}, Amounts::Fen);
+        const Rows rows =
+            press(win::Depreciation, {{1, k.rate}, {2, std::to_string(k.life)}, {3, k.cost}}, Amounts::Fen);
         const Num year = amount(rows, "累计折旧").value_or(-1);
         const Num month = amount(rows, "累计折旧（月）").value_or(-1);
         const Num lastYear = amount(rows, "累计折旧（最后一年）").value_or(year);
@@ -179,7 +182,7 @@ TEST(CalculatorEntries, MembershipMonthsAddUpToTheFee)
 {
     for (const char* fee : {"1000", "1200", "0.01", "3600.07", "1234567.89", "-100"}) {
         SCOPED_TRACE(std::string("fee ") + fee);
-        const Rows rows = press(54, {{1, fee}, {2, "0.06"}}, Amounts::Fen);
+        const Rows rows = press(win::MembershipFees, {{1, fee}, {2, "0.06"}}, Amounts::Fen);
         // The first 合同负债（借） is every month's, a second the last month's.
         std::vector<Num> months;
         for (const auto& row : rows)

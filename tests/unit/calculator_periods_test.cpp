@@ -11,6 +11,7 @@
 #include "calc/calculator.h"
 #include "num/number_text.h"
 #include "support/test_support.h"
+#include "window/windows.h"
 
 namespace bk::calc {
 namespace {
@@ -39,7 +40,8 @@ TEST(CalculatorEntries, AmortisationPeriodsAddUpToTheCost)
     for (const char* cost : {"1000", "100000", "50000", "1234567.89", "0.05", "99.99", "-1000"})
         for (int years : {1, 2, 3, 5, 7, 10, 12, 36}) {
             SCOPED_TRACE(std::string(cost) + " over " + std::to_string(years) + " years");
-            const Rows rows = test::press(28, {{1, cost}, {2, std::to_string(years)}}, Amounts::Fen);
+            const Rows rows =
+                test::press(win::IntangibleAmortisation, {{1, cost}, {2, std::to_string(years)}}, Amounts::Fen);
             const Num year = line(rows, "累计摊销（年）").value();
             const Num month = line(rows, "累计摊销（月）").value();
             const Num yearsLastMonth = line(rows, "累计摊销（每年最后一个月）").value_or(month);
@@ -66,7 +68,8 @@ TEST(CalculatorEntries, LoanInterestMonthsAddUpToTheTerm)
         for (const char* rate : {"0.031", "0.0435", "0.06", "0.1"})
             for (int months : {1, 2, 3, 6, 7, 12, 24}) {
                 SCOPED_TRACE(std::string(loan) + " at " + rate + " for " + std::to_string(months) + " months");
-                const Rows rows = test::press(61, {{1, loan}, {2, std::to_string(months)}, {3, rate}}, Amounts::Fen);
+                const Rows rows = test::press(win::BankLoanInterest,
+                                              {{1, loan}, {2, std::to_string(months)}, {3, rate}}, Amounts::Fen);
                 const Num month = line(rows, "应付利息（贷）").value();
                 const Num last = line(rows, "最后一个月利息").value_or(month);
                 const Num term = line(rows, "本年利润").value();

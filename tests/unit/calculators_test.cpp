@@ -202,7 +202,7 @@ TEST(Calculators, APercentSignReadsAsTheFieldTakesIt)
 // its 5% over 5 years.
 TEST(Calculators, AResidualRateTypedInPercent)
 {
-    const test::Rows rows = test::press(25, {{1, "5%"}, {2, "5"}, {3, "100000"}}, Amounts::Fen);
+    const test::Rows rows = test::press(win::Depreciation, {{1, "5%"}, {2, "5"}, {3, "100000"}}, Amounts::Fen);
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(rows[0], (std::vector<std::string>{"累计折旧", "19000"}));
 }

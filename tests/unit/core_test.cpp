@@ -15,6 +15,7 @@
 #include "lookup/lookup_table.h"
 #include "support/test_support.h"
 #include "window/output_surface.h"
+#include "window/windows.h"
 
 namespace bk {
 namespace {
@@ -110,10 +111,10 @@ TEST(CalcTest, AFieldWithADefault)
     app.start();
     app.setText(kMainForm, kKeyBox, "社保");
     app.click(kMainForm, ControlKind::Button, static_cast<int>(MainButton::LookUp));
-    app.setText(38, 12, "abc");
-    app.setText(38, 16, "abc");
-    EXPECT_EQ(app.fieldNote(38, 12), "没有读到数字，按默认值 16 计算");
-    EXPECT_EQ(app.fieldNote(38, 16), "没有读到数字，按 0 计算");
+    app.setText(win::SocialInsurance, 12, "abc");
+    app.setText(win::SocialInsurance, 16, "abc");
+    EXPECT_EQ(app.fieldNote(win::SocialInsurance, 12), "没有读到数字，按默认值 16 计算");
+    EXPECT_EQ(app.fieldNote(win::SocialInsurance, 16), "没有读到数字，按 0 计算");
 }
 
 // The Down arrow opens the keys by subject only in the empty key box with
@@ -136,10 +137,10 @@ TEST(BrowseOnDownTest, OnlyInTheEmptyKeyBox)
     app.click(kMainForm, ControlKind::Button,
               static_cast<int>(MainButton::LookUp));  // opens Form2, the main window hidden
     EXPECT_FALSE(app.downOpensBrowse(2, 1, false));
-    app.setText(2, 1, "");
+    app.setText(win::CashFunds, 1, "");
     EXPECT_FALSE(app.downOpensBrowse(2, 1, false));  // a calculator's box does not browse
     EXPECT_FALSE(app.downOpensBrowse(kMainForm, kKeyBox, false));
-    app.click(2, ControlKind::Button, static_cast<int>(calc::CalcButton::Exit));
+    app.click(win::CashFunds, ControlKind::Button, static_cast<int>(calc::CalcButton::Exit));
     app.setText(kMainForm, kKeyBox, "");
     EXPECT_TRUE(app.downOpensBrowse(kMainForm, kKeyBox, false));
     app.click(kMainForm, ControlKind::Button, static_cast<int>(MainButton::Exit));
@@ -184,7 +185,7 @@ TEST(CalculatorLayoutTest, WindowsAreAsLargeAsTheirControlsNeed)
 
 TEST(CalculatorLayoutTest, LabelsNumberedInOrderBesideTheirFields)
 {
-    const WindowSpec spec = Application::windowSpec(79);
+    const WindowSpec spec = Application::windowSpec(win::DepreciationByCostCentre);
     const ControlSpec* label6 = nullptr;
     const ControlSpec* text6 = nullptr;
     for (const ControlSpec& c : spec.controls) {
@@ -276,7 +277,7 @@ TEST(WindowGroupsTest, EveryFieldOnceInTabOrderWithItsCaption)
 // and a click on that label, whatever its number, is what navigation follows.
 TEST(CalculatorLayoutTest, LinkStaysOnItsCaptionWhenItemsMove)
 {
-    calc::CalculatorDef reordered = calc::calculatorDef(79);
+    calc::CalculatorDef reordered = calc::calculatorDef(win::DepreciationByCostCentre);
     std::reverse(reordered.items.begin(), reordered.items.end());
     int linkLabel = 0;
     for (const ControlSpec& c : calc::calculatorSpec(reordered).controls) {
@@ -285,7 +286,7 @@ TEST(CalculatorLayoutTest, LinkStaysOnItsCaptionWhenItemsMove)
         if (c.opens) linkLabel = c.number;
     }
     EXPECT_EQ(linkLabel, 1);
-    EXPECT_EQ(returnWindow(25), 79);
+    EXPECT_EQ(returnWindow(win::Depreciation), win::DepreciationByCostCentre);
 }
 
 // The titles of the windows, as the replay tool's windows command lists them

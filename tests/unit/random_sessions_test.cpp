@@ -15,6 +15,7 @@
 #include "replay/session_check.h"
 #include "replay/session_maker.h"
 #include "support/test_support.h"
+#include "window/windows.h"
 
 namespace bk {
 namespace {
@@ -66,7 +67,7 @@ TEST(SessionCheckTest, FindsLostWindowsLinesAndTexts)
 TEST(SessionCheckTest, FindsDrawingsKeptOrMadeWrong)
 {
     test::Recording screen;
-    const WindowSpec spec = Application::windowSpec(2);
+    const WindowSpec spec = Application::windowSpec(win::CashFunds);
     const std::map<int, std::string> none;
     struct Case {
         const char* what;
@@ -77,22 +78,23 @@ TEST(SessionCheckTest, FindsDrawingsKeptOrMadeWrong)
         {"drawn and shown",
          [&](SessionCheck& c) {
              c.createWindow(spec, {none, {}});
-             c.showWindow(2);
+             c.showWindow(win::CashFunds);
          },
          std::nullopt},
-        {"shown undrawn", [&](SessionCheck& c) { c.showWindow(2); }, "Form2 was shown before it was drawn"},
+        {"shown undrawn", [&](SessionCheck& c) { c.showWindow(win::CashFunds); },
+         "Form2 was shown before it was drawn"},
         {"kept while hidden",
          [&](SessionCheck& c) {
              c.createWindow(spec, {none, {}});
-             c.showWindow(2);
-             c.hideWindow(2);
+             c.showWindow(win::CashFunds);
+             c.hideWindow(win::CashFunds);
          },
          "Form2 is drawn while it is hidden"},
         {"let go while shown",
          [&](SessionCheck& c) {
              c.createWindow(spec, {none, {}});
-             c.showWindow(2);
-             c.destroyWindow(2);
+             c.showWindow(win::CashFunds);
+             c.destroyWindow(win::CashFunds);
          },
          "Form2's drawing was let go while it was shown"},
         {"drawn twice",
@@ -105,14 +107,14 @@ TEST(SessionCheckTest, FindsDrawingsKeptOrMadeWrong)
          [&](SessionCheck& c) {
              c.printLine(2, 0, "甲");
              c.createWindow(spec, {none, {}});
-             c.showWindow(2);
+             c.showWindow(win::CashFunds);
          },
          "Form2 was drawn without the lines printed on it"},
         {"drawn without its text",
          [&](SessionCheck& c) {
              c.typed(2, 1, "12");
              c.createWindow(spec, {{{1, "1"}}, {}});
-             c.showWindow(2);
+             c.showWindow(win::CashFunds);
          },
          "Form2 was drawn without what was typed into Text1"},
     };

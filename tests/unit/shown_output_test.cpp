@@ -11,6 +11,7 @@
 #include "num/number_text.h"
 #include "replay/recording_toolkit.h"
 #include "window/output_surface.h"
+#include "window/windows.h"
 #include "window/placement.h"
 #include "window/print_layout.h"
 
@@ -72,7 +73,7 @@ TEST(PressStarts, MarkTheFirstLineOfEachLaterPress)
 {
     std::ostringstream log;
     RecordingToolkit toolkit(log);
-    OutputSurface out(toolkit, 2);
+    OutputSurface out(toolkit, win::CashFunds);
     auto press = [&out](int lines) {
         out.beginPress();
         for (int i = 0; i < lines; ++i) out.printText("行");
