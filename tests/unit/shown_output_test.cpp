@@ -11,9 +11,9 @@
 #include "num/number_text.h"
 #include "replay/recording_toolkit.h"
 #include "window/output_surface.h"
-#include "window/windows.h"
 #include "window/placement.h"
 #include "window/print_layout.h"
+#include "window/windows.h"
 
 namespace bk {
 namespace {
