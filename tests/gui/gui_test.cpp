@@ -63,7 +63,7 @@ private:
     void typeKey(const QString& key)
     {
         // Chinese text goes in as an input method would commit it.
-        QLineEdit* edit = control<QLineEdit>(1, "Text1");
+        QLineEdit* edit = control<QLineEdit>(bk::kMainForm, "Text1");
         QVERIFY(edit);
         edit->setText(key);
     }
@@ -72,6 +72,15 @@ private:
         auto* b = control<QPushButton>(form, button);
         QVERIFY2(b, button);
         QTest::mouseClick(b, Qt::LeftButton);
+    }
+    // A button by its name: the main window's and a calculator's.
+    void click(int form, bk::MainButton button)
+    {
+        click(form, qPrintable(QStringLiteral("Command%1").arg(static_cast<int>(button))));
+    }
+    void click(int form, bk::calc::CalcButton button)
+    {
+        click(form, qPrintable(QStringLiteral("Command%1").arg(static_cast<int>(button))));
     }
     // Closes the fault box that the next click may open.
     void closeFaultBoxes()
@@ -160,16 +169,16 @@ private slots:
         const bk::WindowSpec spec = Application::windowSpec(1);
         QCOMPARE(window(bk::kMainForm)->size(),
                  QSize((spec.widthTwips + 7) / 15, (spec.heightTwips + 7) / 15 + menuBarHeight(window(bk::kMainForm))));
-        QCOMPARE(control<QLineEdit>(1, "Text1")->size(), QSize(169, 33));
-        QCOMPARE(control<QPushButton>(1, "Command1")->text(), QStringLiteral("确定"));
-        QCOMPARE(control<QPushButton>(1, "Command2")->text(), QStringLiteral("退出"));
-        QCOMPARE(control<QPushButton>(1, "Command3")->text(), QStringLiteral("取消"));
-        QCOMPARE(control<QLabel>(1, "Label1")->text(), QStringLiteral("财务报表填写事项"));
+        QCOMPARE(control<QLineEdit>(bk::kMainForm, "Text1")->size(), QSize(169, 33));
+        QCOMPARE(control<QPushButton>(bk::kMainForm, "Command1")->text(), QStringLiteral("确定"));
+        QCOMPARE(control<QPushButton>(bk::kMainForm, "Command2")->text(), QStringLiteral("退出"));
+        QCOMPARE(control<QPushButton>(bk::kMainForm, "Command3")->text(), QStringLiteral("取消"));
+        QCOMPARE(control<QLabel>(bk::kMainForm, "Label1")->text(), QStringLiteral("财务报表填写事项"));
         // The key box has the focus; Tab follows the screen: 确定 and 取消
         // side by side, then 退出 under them, then the printed lines.
         QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
-        QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(1, "Text1"));
-        QCOMPARE(tabStops(control<QLineEdit>(1, "Text1"), 5),
+        QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(bk::kMainForm, "Text1"));
+        QCOMPARE(tabStops(control<QLineEdit>(bk::kMainForm, "Text1"), 5),
                  (QStringList{"Command1", "Command3", "Command2", "printArea", "Text1"}));
     }
 
@@ -178,7 +187,7 @@ private slots:
     // arrows choose it. Enter on the chosen one fills the box and looks it up.
     void keyBoxOffersKeys()
     {
-        QLineEdit* edit = control<QLineEdit>(1, "Text1");
+        QLineEdit* edit = control<QLineEdit>(bk::kMainForm, "Text1");
         QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         QCOMPARE(QApplication::focusWidget(), edit);
         QTest::keyClicks(edit, QStringLiteral("jtgz"));
@@ -198,7 +207,7 @@ private slots:
         QVERIFY(!printed(1).isEmpty());  // looked up
 
         // More keys than the list shows at once: every one is in it.
-        click(bk::kMainForm, "Command3");
+        click(bk::kMainForm, bk::MainButton::Clear);
         edit->clear();
         commit(edit, QStringLiteral("计提"));
         QTRY_VERIFY(popup->isVisible());
@@ -239,7 +248,7 @@ private slots:
     // keyboard walks it, and choosing a key fills the box without looking it up.
     void keyBoxBrowsesBySubject()
     {
-        QLineEdit* edit = control<QLineEdit>(1, "Text1");
+        QLineEdit* edit = control<QLineEdit>(bk::kMainForm, "Text1");
         QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         QTest::keyClick(edit, Qt::Key_Down);
         auto* menu = edit->findChild<QMenu*>(QStringLiteral("subjectMenu"));
@@ -293,7 +302,7 @@ private slots:
     // Escape closes the list.
     void enterPressesOk()
     {
-        QLineEdit* edit = control<QLineEdit>(1, "Text1");
+        QLineEdit* edit = control<QLineEdit>(bk::kMainForm, "Text1");
         QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         typeKey(QStringLiteral("应收票据"));
         QTest::keyClick(edit, Qt::Key_Return);
@@ -316,7 +325,7 @@ private slots:
         QVERIFY(printed(1).size() > 1);  // picked and looked up at once
 
         // Initials typed with nothing chosen look up the key they name.
-        click(bk::kMainForm, "Command3");
+        click(bk::kMainForm, bk::MainButton::Clear);
         edit->clear();
         QTest::keyClicks(edit, QStringLiteral("jtgz"));
         QTRY_VERIFY(list->isVisible());
@@ -326,7 +335,7 @@ private slots:
         QCOMPARE(printed(1).size(), 1);
 
         // The list open but nothing highlighted in it: Enter looks up what was typed.
-        click(bk::kMainForm, "Command3");  // 取消, by the mouse
+        click(bk::kMainForm, bk::MainButton::Clear);  // 取消, by the mouse
         edit->clear();
         commit(edit, QStringLiteral("应收票据"));
         QTRY_VERIFY(list->isVisible());
@@ -335,19 +344,19 @@ private slots:
         QVERIFY(!list->isVisible());
         QCOMPARE(printed(1), QStringList{QStringLiteral("应收票据")});
 
-        click(bk::kMainForm, "Command3");
+        click(bk::kMainForm, bk::MainButton::Clear);
         typeKey(QStringLiteral("应收票据"));
-        control<QPushButton>(1, "Command1")->setFocus();
-        QTest::keyClick(control<QPushButton>(1, "Command1"), Qt::Key_Return);
+        control<QPushButton>(bk::kMainForm, "Command1")->setFocus();
+        QTest::keyClick(control<QPushButton>(bk::kMainForm, "Command1"), Qt::Key_Return);
         QCOMPARE(printed(1), QStringList{QStringLiteral("应收票据")});
-        control<QPushButton>(1, "Command3")->setFocus();
-        QTest::keyClick(control<QPushButton>(1, "Command3"), Qt::Key_Enter);
+        control<QPushButton>(bk::kMainForm, "Command3")->setFocus();
+        QTest::keyClick(control<QPushButton>(bk::kMainForm, "Command3"), Qt::Key_Enter);
         QVERIFY(printed(1).isEmpty());
 
         typeKey(QStringLiteral("货币资金"));
         QTest::keyClick(edit, Qt::Key_Return);
         QVERIFY(visible(2));
-        QLineEdit* cash = control<QLineEdit>(2, "Text1");
+        QLineEdit* cash = control<QLineEdit>(bk::win::CashFunds, "Text1");
         QTest::keyClicks(cash, QStringLiteral("1500"));
         QTest::keyClick(cash, Qt::Key_Return);
         QCOMPARE(printed(2), QStringList{QStringLiteral("货币资金 1500 ")});
@@ -358,12 +367,12 @@ private slots:
     // and looks the key up.
     void firstClickActsWithTheListOpen()
     {
-        QLineEdit* edit = control<QLineEdit>(1, "Text1");
+        QLineEdit* edit = control<QLineEdit>(bk::kMainForm, "Text1");
         QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         commit(edit, QStringLiteral("应收票据"));
         QAbstractItemView* list = edit->completer()->popup();
         QTRY_VERIFY(list->isVisible());
-        systemClick(control<QPushButton>(1, "Command1"));
+        systemClick(control<QPushButton>(bk::kMainForm, "Command1"));
         QVERIFY(!list->isVisible());
         QCOMPARE(printed(1), QStringList{QStringLiteral("应收票据")});
         QVERIFY(!edit->completer()->popup()->isVisible());
@@ -371,7 +380,7 @@ private slots:
         edit->clear();
         commit(edit, QStringLiteral("应收票据"));
         QTRY_VERIFY(list->isVisible());
-        systemClick(control<QLabel>(1, "Label1"));
+        systemClick(control<QLabel>(bk::kMainForm, "Label1"));
         QVERIFY(!list->isVisible());
         QCOMPARE(printed(1).size(), 1);
     }
@@ -379,7 +388,7 @@ private slots:
     void keyOpensTwoCalculatorsAndExitReturns()
     {
         typeKey(QStringLiteral("利润总额"));
-        click(bk::kMainForm, "Command1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
         QVERIFY(!visible(bk::kMainForm));
         QVERIFY(visible(35));
         QVERIFY(visible(46));
@@ -387,12 +396,12 @@ private slots:
         QCOMPARE(window(bk::win::TotalProfit)->windowTitle(), QStringLiteral("利润总额 — 记账助手"));
         QCOMPARE(QAccessible::queryAccessibleInterface(window(bk::win::PeriodEndClosing))->text(QAccessible::Name),
                  window(bk::win::PeriodEndClosing)->windowTitle());
-        click(bk::win::PeriodEndClosing, "Command3");
+        click(bk::win::PeriodEndClosing, bk::calc::CalcButton::Exit);
         QVERIFY(!visible(46));
         QVERIFY(visible(35));
         QVERIFY(visible(bk::kMainForm));
         // The typed key is still there.
-        QCOMPARE(control<QLineEdit>(1, "Text1")->text(), QStringLiteral("利润总额"));
+        QCOMPARE(control<QLineEdit>(bk::kMainForm, "Text1")->text(), QStringLiteral("利润总额"));
     }
 
     // A window's title is the key that opened it, also when the window was
@@ -400,16 +409,16 @@ private slots:
     void titlesSayWhatWasTyped()
     {
         typeKey(QStringLiteral("盘亏"));
-        click(bk::kMainForm, "Command1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
         QCOMPARE(window(bk::win::StockCountDifferences)->windowTitle(), QStringLiteral("盘亏 — 记账助手"));
-        click(bk::win::StockCountDifferences, "Command3");
+        click(bk::win::StockCountDifferences, bk::calc::CalcButton::Exit);
         typeKey(QStringLiteral("利润总额"));
-        click(bk::kMainForm, "Command1");
-        click(bk::win::TotalProfit, "Command3");
+        click(bk::kMainForm, bk::MainButton::LookUp);
+        click(bk::win::TotalProfit, bk::calc::CalcButton::Exit);
         QVERIFY(visible(46));
         QWidget* shown = window(bk::win::PeriodEndClosing);
         typeKey(QStringLiteral("本年利润"));
-        click(bk::kMainForm, "Command1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
         QCOMPARE(window(bk::win::PeriodEndClosing), shown);  // the same drawing, retitled
         QCOMPARE(window(bk::win::PeriodEndClosing)->windowTitle(), QStringLiteral("本年利润 — 记账助手"));
         QCOMPARE(QAccessible::queryAccessibleInterface(window(bk::win::PeriodEndClosing))->text(QAccessible::Name),
@@ -423,9 +432,9 @@ private slots:
     {
         QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         typeKey(QStringLiteral("货币资金"));
-        QTest::keyClick(control<QLineEdit>(1, "Text1"), Qt::Key_Return);
+        QTest::keyClick(control<QLineEdit>(bk::kMainForm, "Text1"), Qt::Key_Return);
         QVERIFY(visible(2));
-        QLineEdit* cash = control<QLineEdit>(2, "Text1");
+        QLineEdit* cash = control<QLineEdit>(bk::win::CashFunds, "Text1");
         QTest::keyClick(cash, Qt::Key_Return);
         QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
         QApplication::sendEvent(cash, &held);
@@ -434,12 +443,12 @@ private slots:
         QTest::keyClick(cash, Qt::Key_Return);
         QCOMPARE(printed(2).size(), 1);
 
-        click(bk::win::CashFunds, "Command3");
+        click(bk::win::CashFunds, bk::calc::CalcButton::Exit);
         QVERIFY(visible(bk::kMainForm));
-        QTest::keyClick(control<QLineEdit>(1, "Text1"), Qt::Key_Return);
+        QTest::keyClick(control<QLineEdit>(bk::kMainForm, "Text1"), Qt::Key_Return);
         QVERIFY(visible(2));
         QTest::qWait(600);
-        QTest::keyClick(control<QLineEdit>(2, "Text1"), Qt::Key_Return);
+        QTest::keyClick(control<QLineEdit>(bk::win::CashFunds, "Text1"), Qt::Key_Return);
         QCOMPARE(printed(2).size(), 2);
     }
 
@@ -449,11 +458,11 @@ private slots:
     void unknownKeyGetsAHint()
     {
         QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
-        auto* hint = control<QWidget>(1, "keyHint");
+        auto* hint = control<QWidget>(bk::kMainForm, "keyHint");
         QVERIFY(hint);
         QVERIFY(!hint->isVisible());
         typeKey(QStringLiteral("应收帐款"));
-        click(bk::kMainForm, "Command1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
         QVERIFY(visible(bk::kMainForm));
         QVERIFY(printed(1).isEmpty());
         QVERIFY(hint->isVisible());
@@ -476,22 +485,22 @@ private slots:
         grab(window(bk::kMainForm), QStringLiteral("form1-hint"));
 
         // Tab from 退出 reaches the first key; Enter puts it into the box.
-        control<QPushButton>(1, "Command2")->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(control<QPushButton>(1, "Command2"), Qt::Key_Tab);
+        control<QPushButton>(bk::kMainForm, "Command2")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(control<QPushButton>(bk::kMainForm, "Command2"), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), links[0]);
         QTest::keyClick(links[0], Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), links[1]);
         QTest::keyClick(links[1], Qt::Key_Backtab);
         QTest::keyClick(links[0], Qt::Key_Return);
-        QCOMPARE(control<QLineEdit>(1, "Text1")->text(), QStringLiteral("应收账款"));
-        QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(1, "Text1"));
+        QCOMPARE(control<QLineEdit>(bk::kMainForm, "Text1")->text(), QStringLiteral("应收账款"));
+        QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(bk::kMainForm, "Text1"));
         QVERIFY(!hint->isVisible());
         QVERIFY(!window(bk::win::AccountsReceivable));
 
         // A hint with more keys than its area holds scrolls; Tab reaches the
         // last key and brings it into view.
         typeKey(QStringLiteral("计提"));
-        click(bk::kMainForm, "Command1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the earlier hint's keys
         const auto many = hint->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^hintKey")));
         QCOMPARE(static_cast<size_t>(many.size()), bk::lookup::hintKeys("计提").size());
@@ -505,7 +514,7 @@ private slots:
         grab(window(bk::kMainForm), QStringLiteral("form1-hint-scrolls"));
 
         typeKey(QStringLiteral(" 应收账款\u3000"));
-        click(bk::kMainForm, "Command1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
         QVERIFY(visible(4));
         QCOMPARE(printed(1).size(), 1);
     }
@@ -513,7 +522,7 @@ private slots:
     void closeBoxOfACalculatorIsItsExit()
     {
         typeKey(QStringLiteral("材料成本差异率"));
-        click(bk::kMainForm, "Command1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
         QVERIFY(visible(18));
         window(bk::win::CostVarianceRate)->close();
         QVERIFY(!visible(18));
@@ -524,16 +533,16 @@ private slots:
     void captionLabelOpensItsCalculator()
     {
         typeKey(QStringLiteral("累计折旧"));
-        click(bk::kMainForm, "Command1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
         QVERIFY(visible(79));
-        auto* label = control<QLabel>(79, "Label6");
+        auto* label = control<QLabel>(bk::win::DepreciationByCostCentre, "Label6");
         QVERIFY(label);
         QVERIFY(label->text().contains(QStringLiteral(">累计折旧</a>")));
         QTest::mouseClick(label, Qt::LeftButton);
         QVERIFY(visible(25));
         QVERIFY(visible(79));
         // The other captions are inert.
-        QTest::mouseClick(control<QLabel>(79, "Label1"), Qt::LeftButton);
+        QTest::mouseClick(control<QLabel>(bk::win::DepreciationByCostCentre, "Label1"), Qt::LeftButton);
         QCOMPARE(app_->windows().visibleFrontFirst().front(), bk::win::Depreciation);
     }
 
@@ -544,32 +553,36 @@ private slots:
     {
         QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         typeKey(QStringLiteral("累计折旧"));
-        click(bk::kMainForm, "Command1");
-        auto* link = control<QLabel>(79, "Label6");
+        click(bk::kMainForm, bk::MainButton::LookUp);
+        auto* link = control<QLabel>(bk::win::DepreciationByCostCentre, "Label6");
         QVERIFY(link);
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(link->text().contains(QStringLiteral("<a ")));
         QCOMPARE(QAccessible::queryAccessibleInterface(link)->text(QAccessible::Name), QStringLiteral("累计折旧"));
-        QCOMPARE(control<QLabel>(79, "Label1")->cursor().shape(), Qt::ArrowCursor);
-        QVERIFY(control<QLabel>(79, "Label1")->focusPolicy() == Qt::NoFocus);
+        QCOMPARE(control<QLabel>(bk::win::DepreciationByCostCentre, "Label1")->cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(control<QLabel>(bk::win::DepreciationByCostCentre, "Label1")->focusPolicy() == Qt::NoFocus);
         grab(window(bk::win::DepreciationByCostCentre), QStringLiteral("form79-link"));
-        QCOMPARE(tabStops(control<QPushButton>(79, "Command3"), 1), QStringList{"Label6"});
+        QCOMPARE(tabStops(control<QPushButton>(bk::win::DepreciationByCostCentre, "Command3"), 1),
+                 QStringList{"Label6"});
         QTest::keyClick(link, Qt::Key_Space);
         QVERIFY(visible(25));
-        click(bk::win::Depreciation, "Command3");
+        click(bk::win::Depreciation, bk::calc::CalcButton::Exit);
         QVERIFY(!visible(25));
-        QTest::keyClick(control<QLabel>(79, "Label6"), Qt::Key_Return);
+        QTest::keyClick(control<QLabel>(bk::win::DepreciationByCostCentre, "Label6"), Qt::Key_Return);
         QVERIFY(visible(25));
 
-        click(bk::win::Depreciation, "Command3");
-        click(bk::win::DepreciationByCostCentre, "Command3");
+        click(bk::win::Depreciation, bk::calc::CalcButton::Exit);
+        click(bk::win::DepreciationByCostCentre, bk::calc::CalcButton::Exit);
         typeKey(QStringLiteral("材料成本差异"));
-        click(bk::kMainForm, "Command1");
-        QVERIFY(control<QLabel>(19, "Label1")->text().contains(QStringLiteral(">材料成本差异率</a>")));
+        click(bk::kMainForm, bk::MainButton::LookUp);
+        QVERIFY(control<QLabel>(bk::win::CostVarianceIssued, "Label1")
+                    ->text()
+                    .contains(QStringLiteral(">材料成本差异率</a>")));
         // The field it names is still known by the caption alone.
-        QCOMPARE(QAccessible::queryAccessibleInterface(control<QLineEdit>(19, "Text1"))->text(QAccessible::Name),
+        QCOMPARE(QAccessible::queryAccessibleInterface(control<QLineEdit>(bk::win::CostVarianceIssued, "Text1"))
+                     ->text(QAccessible::Name),
                  QStringLiteral("材料成本差异率"));
-        QTest::keyClick(control<QLabel>(19, "Label1"), Qt::Key_Enter);
+        QTest::keyClick(control<QLabel>(bk::win::CostVarianceIssued, "Label1"), Qt::Key_Enter);
         QVERIFY(visible(18));
     }
 
@@ -578,9 +591,9 @@ private slots:
     void partlyReadFieldIsMarked()
     {
         typeKey(QStringLiteral("货币资金"));
-        click(bk::kMainForm, "Command1");
-        QLineEdit* cash = control<QLineEdit>(2, "Text1");
-        QLineEdit* bank = control<QLineEdit>(2, "Text2");
+        click(bk::kMainForm, bk::MainButton::LookUp);
+        QLineEdit* cash = control<QLineEdit>(bk::win::CashFunds, "Text1");
+        QLineEdit* bank = control<QLineEdit>(bk::win::CashFunds, "Text2");
         const struct {
             QString text;
             QString note;
@@ -604,20 +617,20 @@ private slots:
         QVERIFY(bank->toolTip().isEmpty());
         cash->setText(QStringLiteral("12abc"));
         grab(window(bk::win::CashFunds), QStringLiteral("form2-marked"));
-        click(bk::win::CashFunds, "Command1");
+        click(bk::win::CashFunds, bk::calc::CalcButton::Compute);
         QCOMPARE(printed(2), QStringList{QStringLiteral("货币资金 12 ")});
         // The mark comes back with the window.
-        click(bk::win::CashFunds, "Command3");
+        click(bk::win::CashFunds, bk::calc::CalcButton::Exit);
         typeKey(QStringLiteral("货币资金"));
-        click(bk::kMainForm, "Command1");
-        QCOMPARE(control<QLineEdit>(2, "Text1")->toolTip(), QStringLiteral("只读取了 12"));
+        click(bk::kMainForm, bk::MainButton::LookUp);
+        QCOMPARE(control<QLineEdit>(bk::win::CashFunds, "Text1")->toolTip(), QStringLiteral("只读取了 12"));
     }
 
     void typedTextReachesTheCalculator()
     {
         typeKey(QStringLiteral("材料成本差异"));
-        click(bk::kMainForm, "Command1");
-        auto* rate = control<QLineEdit>(19, "Text1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
+        auto* rate = control<QLineEdit>(bk::win::CostVarianceIssued, "Text1");
         QVERIFY(rate);
         QTest::keyClicks(rate, QStringLiteral("0.02"));
         QCOMPARE(app_->windows().find(bk::win::CostVarianceIssued)->text(1), std::string("0.02"));
@@ -631,42 +644,42 @@ private slots:
 
         // "应收账款损失" prints nine lines.
         typeKey(QStringLiteral("应收账款损失"));
-        click(bk::kMainForm, "Command1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
         QVERIFY(inkIn(grab(main, QStringLiteral("form1-printed")), printArea) > 500);
 
         // The lines are still there after a calculator was opened and left:
         // the window shown again draws what the program printed on it.
         typeKey(QStringLiteral("利润总额"));
-        click(bk::kMainForm, "Command1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
         QVERIFY(!visible(bk::kMainForm));
-        click(bk::win::PeriodEndClosing, "Command3");
-        click(bk::win::TotalProfit, "Command3");
+        click(bk::win::PeriodEndClosing, bk::calc::CalcButton::Exit);
+        click(bk::win::TotalProfit, bk::calc::CalcButton::Exit);
         QVERIFY(visible(bk::kMainForm));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // as the event loop would
         main = pageOf(window(bk::kMainForm));
         QVERIFY(inkIn(grab(main, QStringLiteral("form1-reshown")), printArea) > 500);
-        QCOMPARE(control<QLineEdit>(1, "Text1")->text(), QStringLiteral("利润总额"));
+        QCOMPARE(control<QLineEdit>(bk::kMainForm, "Text1")->text(), QStringLiteral("利润总额"));
 
         // More lines than fit: the newest line is scrolled into view.
         typeKey(QStringLiteral("应收账款损失"));
-        for (int press = 0; press < 5; ++press) click(bk::kMainForm, "Command1");
+        for (int press = 0; press < 5; ++press) click(bk::kMainForm, bk::MainButton::LookUp);
         const QImage scrolled = grab(main, QStringLiteral("form1-scrolled"));
         QVERIFY(inkIn(scrolled, QRect(0, main->height() - 40, 300, 40)) > 20);
-        QScrollBar* bar = control<QPlainTextEdit>(1, "printArea")->verticalScrollBar();
+        QScrollBar* bar = control<QPlainTextEdit>(bk::kMainForm, "printArea")->verticalScrollBar();
         QVERIFY(bar->isVisible());
         QVERIFY(bar->maximum() > 0);
         QCOMPARE(bar->value(), bar->maximum());
 
-        click(bk::kMainForm, "Command3");  // 取消
+        click(bk::kMainForm, bk::MainButton::Clear);  // 取消
         QCOMPARE(inkIn(grab(main, QStringLiteral("form1-cleared")), printArea), 0);
         QVERIFY(!bar->isVisible());
 
         typeKey(QStringLiteral("货币资金"));
-        click(bk::kMainForm, "Command1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
         const QRect calculatorPrintArea(0, 0, 250, 30);
         QCOMPARE(inkIn(grab(pageOf(window(bk::win::CashFunds)), QStringLiteral("form2-empty")), calculatorPrintArea),
                  0);
-        click(bk::win::CashFunds, "Command1");
+        click(bk::win::CashFunds, bk::calc::CalcButton::Compute);
         QVERIFY(inkIn(grab(pageOf(window(bk::win::CashFunds)), QStringLiteral("form2")), calculatorPrintArea) > 50);
     }
 
@@ -675,10 +688,10 @@ private slots:
     void faultMessageIsChinese()
     {
         typeKey(QStringLiteral("货币资金"));
-        click(bk::kMainForm, "Command1");
-        click(bk::win::CashFunds, "Command1");
-        control<QLineEdit>(2, "Text1")->setText(QStringLiteral("1e308"));
-        control<QLineEdit>(2, "Text2")->setText(QStringLiteral("1e308"));
+        click(bk::kMainForm, bk::MainButton::LookUp);
+        click(bk::win::CashFunds, bk::calc::CalcButton::Compute);
+        control<QLineEdit>(bk::win::CashFunds, "Text1")->setText(QStringLiteral("1e308"));
+        control<QLineEdit>(bk::win::CashFunds, "Text2")->setText(QStringLiteral("1e308"));
         QString text;
         QString button;
         QTimer::singleShot(0, this, [&] {
@@ -690,12 +703,12 @@ private slots:
             button = ok->text();
             ok->click();
         });
-        click(bk::win::CashFunds, "Command1");
+        click(bk::win::CashFunds, bk::calc::CalcButton::Compute);
         QCOMPARE(text, QStringLiteral("运行时错误 6：溢出"));
         QCOMPARE(button, QStringLiteral("确定"));
         QVERIFY(visible(2));
         QVERIFY(!app_->ended());
-        QCOMPARE(control<QLineEdit>(2, "Text1")->text(), QStringLiteral("1e308"));
+        QCOMPARE(control<QLineEdit>(bk::win::CashFunds, "Text1")->text(), QStringLiteral("1e308"));
         QCOMPARE(app_->windows().find(bk::win::CashFunds)->output().lines(), std::vector<std::string>{"货币资金 0 "});
     }
 
@@ -705,14 +718,14 @@ private slots:
     void longMainOutputIsReadable()
     {
         QWidget* main = window(bk::kMainForm);
-        auto* area = control<QPlainTextEdit>(1, "printArea");
+        auto* area = control<QPlainTextEdit>(bk::kMainForm, "printArea");
         for (auto* c :
              main->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(Text|Command|Label)\\d+$|^keyHint$"))))
             QVERIFY2(!c->geometry().intersects(area->geometry()), qPrintable(c->objectName()));
         QCOMPARE(area->geometry().topLeft(), QPoint(0, 0));
         for (const QString& key : {QStringLiteral("代理出口"), QStringLiteral("结转盘盈")}) {
             typeKey(key);
-            click(bk::kMainForm, "Command1");
+            click(bk::kMainForm, bk::MainButton::LookUp);
         }
         QVERIFY(!area->horizontalScrollBar()->isVisible());
         // Every line the lookup can print, each once.
@@ -723,7 +736,7 @@ private slots:
                     printsOnly &= a.kind == bk::lookup::RuleAction::Kind::PrintLine;
             if (!printsOnly) continue;
             typeKey(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
-            click(bk::kMainForm, "Command1");
+            click(bk::kMainForm, bk::MainButton::LookUp);
         }
         QVERIFY(visible(bk::kMainForm));
         QVERIFY(printed(1).size() > 300);
@@ -746,7 +759,7 @@ private slots:
     {
         QPlainTextEdit* area = pressedForm46();
         QVERIFY(QTest::qWaitForWindowActive(window(bk::win::PeriodEndClosing)));
-        QCOMPARE(tabStops(control<QPushButton>(46, "Command3"), 1), QStringList{"printArea"});
+        QCOMPARE(tabStops(control<QPushButton>(bk::win::PeriodEndClosing, "Command3"), 1), QStringList{"printArea"});
         QCOMPARE(QApplication::focusWidget(), area);
         area->moveCursor(QTextCursor::Start);
         QTest::keyClick(area, Qt::Key_Down);
@@ -780,7 +793,7 @@ private slots:
     // every one of them.
     void browseMenuMergesKeysThatDoTheSame()
     {
-        QLineEdit* edit = control<QLineEdit>(1, "Text1");
+        QLineEdit* edit = control<QLineEdit>(bk::kMainForm, "Text1");
         QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
         QTest::keyClick(edit, Qt::Key_Down);
         auto* menu = edit->findChild<QMenu*>(QStringLiteral("subjectMenu"));
@@ -817,7 +830,7 @@ private slots:
             if (form == 1) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (form != 1) {
                 typeKey(QString::fromUtf8(key));
-                click(bk::kMainForm, "Command1");
+                click(bk::kMainForm, bk::MainButton::LookUp);
             }
             QWidget* w = window(form);
             QVERIFY(w && w->isVisible());
@@ -853,23 +866,23 @@ private slots:
                     // buttons stay in view across, and the lines scroll
                     // sideways in the print area itself.
                     QVERIFY(!v->horizontalScrollBar()->isVisible());
-                    auto* area = control<QPlainTextEdit>(1, "printArea");
+                    auto* area = control<QPlainTextEdit>(bk::kMainForm, "printArea");
                     for (auto* c : w->findChildren<QWidget*>(
                              QRegularExpression(QStringLiteral("^(Text|Command|Label)\\d+$|^browseButton$")))) {
                         QVERIFY2(c->x() + c->width() <= v->viewport()->width(), qPrintable(c->objectName()));
                         QVERIFY2(!c->geometry().intersects(area->geometry()), qPrintable(c->objectName()));
                     }
                     typeKey(QStringLiteral("代理出口"));
-                    click(bk::kMainForm, "Command1");
+                    click(bk::kMainForm, bk::MainButton::LookUp);
                     QVERIFY(area->horizontalScrollBar()->maximum() > 0);
                 }
             }
             grab(w, QStringLiteral("form%1-on-office-screen").arg(form));
             if (form == bk::win::PeriodEndClosing) {
-                click(bk::win::PeriodEndClosing, "Command3");
-                click(bk::win::TotalProfit, "Command3");
+                click(bk::win::PeriodEndClosing, bk::calc::CalcButton::Exit);
+                click(bk::win::TotalProfit, bk::calc::CalcButton::Exit);
             } else if (form == bk::win::PayrollCycle) {
-                click(bk::win::PayrollCycle, "Command3");
+                click(bk::win::PayrollCycle, bk::calc::CalcButton::Exit);
             }
         }
         if (w1Scale() >= 2) QVERIFY(scrolled >= 2);  // Form82 and Form46 at least
@@ -901,27 +914,27 @@ private slots:
                 if (!grabbed.insert(form).second) continue;
                 if (!visible(form)) {
                     typeKey(QString::fromStdString(std::string(rule.key)));
-                    click(bk::kMainForm, "Command1");
+                    click(bk::kMainForm, bk::MainButton::LookUp);
                 }
                 QVERIFY(visible(form));
                 // A window that divides by an empty field faults on this
                 // press; its fault box is closed at once.
                 closeFaultBoxes();
-                click(form, "Command1");
+                click(form, bk::calc::CalcButton::Compute);
                 QVERIFY2(drawnAsPrinted(form, QStringLiteral("form%1").arg(form)),
                          qPrintable(QStringLiteral("Form%1").arg(form)));
                 // Again with an amount in every field: real numbers printed
                 // beside the controls.
-                click(form, "Command2");
+                click(form, bk::calc::CalcButton::Clear);
                 for (auto* edit : window(form)->findChildren<QLineEdit*>()) edit->setText(QStringLiteral("1234.5"));
                 closeFaultBoxes();
-                click(form, "Command1");
+                click(form, bk::calc::CalcButton::Compute);
                 QVERIFY(!app_->ended());
                 QVERIFY2(drawnAsPrinted(form, QStringLiteral("form%1-filled").arg(form)),
                          qPrintable(QStringLiteral("Form%1").arg(form)));
-                click(form, "Command3");
+                click(form, bk::calc::CalcButton::Exit);
                 QVERIFY(visible(bk::kMainForm) || visible(bk::returnWindow(form)));
-                if (!visible(bk::kMainForm)) click(bk::returnWindow(form), "Command3");
+                if (!visible(bk::kMainForm)) click(bk::returnWindow(form), bk::calc::CalcButton::Exit);
             }
         }
     }
@@ -941,12 +954,12 @@ private slots:
     QPlainTextEdit* pressedForm46()
     {
         typeKey(QStringLiteral("利润总额"));
-        click(bk::kMainForm, "Command1");
-        control<QLineEdit>(46, "Text1")->setText(QStringLiteral("1000"));
-        control<QLineEdit>(46, "Text6")->setText(QStringLiteral("600"));
-        control<QLineEdit>(46, "Text14")->setText(QStringLiteral("100"));
-        click(bk::win::PeriodEndClosing, "Command1");
-        return control<QPlainTextEdit>(46, "printArea");
+        click(bk::kMainForm, bk::MainButton::LookUp);
+        control<QLineEdit>(bk::win::PeriodEndClosing, "Text1")->setText(QStringLiteral("1000"));
+        control<QLineEdit>(bk::win::PeriodEndClosing, "Text6")->setText(QStringLiteral("600"));
+        control<QLineEdit>(bk::win::PeriodEndClosing, "Text14")->setText(QStringLiteral("100"));
+        click(bk::win::PeriodEndClosing, bk::calc::CalcButton::Compute);
+        return control<QPlainTextEdit>(bk::win::PeriodEndClosing, "printArea");
     }
 
     // The printed lines can be selected and copied as text, and copied as a
@@ -1032,7 +1045,7 @@ private slots:
         } windows[] = {{"发工资", 82}, {"利润总额", 46}, {"盘盈", 63}, {"累计折旧计算", 25}};
         for (const auto& [key, form] : windows) {
             typeKey(QString::fromUtf8(key));
-            click(bk::kMainForm, "Command1");
+            click(bk::kMainForm, bk::MainButton::LookUp);
             QWidget* w = window(form);
             QVERIFY(w && w->isVisible());
             for (auto* edit : w->findChildren<QLineEdit*>()) edit->setText(QStringLiteral("1234567.8"));
@@ -1042,10 +1055,11 @@ private slots:
                     {"Text5", "1480705.11"},  {"Text6", "2"},        {"Text7", "1480705.11"}, {"Text8", "0.05"},
                     {"Text9", "10000"},       {"Text14", "1200"},    {"Text10", "2"},         {"Text11", "5"},
                     {"Text12", "1480705.11"}, {"Text13", "74035.26"}};
-                for (const auto& [field, text] : asset) control<QLineEdit>(25, field)->setText(QString::fromUtf8(text));
+                for (const auto& [field, text] : asset)
+                    control<QLineEdit>(bk::win::Depreciation, field)->setText(QString::fromUtf8(text));
             }
             closeFaultBoxes();
-            click(form, "Command1");
+            click(form, bk::calc::CalcButton::Compute);
             QCoreApplication::processEvents();
             QVERIFY(w->width() <= room.width() && w->height() <= room.height());
             QScrollArea* v = view(w);
@@ -1077,7 +1091,8 @@ private slots:
             v->verticalScrollBar()->setValue(0);
             grab(w, QStringLiteral("form%1-pressed").arg(form));
             grab(v->widget(), QStringLiteral("form%1-pressed-page").arg(form));
-            while (!visible(bk::kMainForm)) click(app_->windows().visibleFrontFirst().front(), "Command3");
+            while (!visible(bk::kMainForm))
+                click(app_->windows().visibleFrontFirst().front(), bk::calc::CalcButton::Exit);
         }
     }
 
@@ -1088,12 +1103,12 @@ private slots:
     void doubleClickSelectsAWholeAmount()
     {
         typeKey(QStringLiteral("材料成本差异率"));
-        click(bk::kMainForm, "Command1");
-        control<QLineEdit>(18, "Text1")->setText(QStringLiteral("-93.01"));
-        control<QLineEdit>(18, "Text3")->setText(QStringLiteral("4200"));
-        click(bk::win::CostVarianceRate, "Command1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
+        control<QLineEdit>(bk::win::CostVarianceRate, "Text1")->setText(QStringLiteral("-93.01"));
+        control<QLineEdit>(bk::win::CostVarianceRate, "Text3")->setText(QStringLiteral("4200"));
+        click(bk::win::CostVarianceRate, bk::calc::CalcButton::Compute);
         QCOMPARE(printed(18), QStringList{QStringLiteral("材料成本差异率-.0221452380952381 ")});
-        auto* area = control<QPlainTextEdit>(18, "printArea");
+        auto* area = control<QPlainTextEdit>(bk::win::CostVarianceRate, "printArea");
         QCOMPARE(area->toPlainText(), QStringLiteral("材料成本差异率\t-0.0221452380952381"));
         const QTextBlock line = area->document()->firstBlock();
         QTextCursor amountEnd(line);
@@ -1116,9 +1131,9 @@ private slots:
         QTest::mouseDClick(area->viewport(), Qt::LeftButton, {}, area->cursorRect(caption).center());
         QVERIFY(!area->textCursor().selectedText().contains(QStringLiteral("0221")));
         // A large amount is grouped.
-        control<QLineEdit>(18, "Text1")->setText(QStringLiteral("1480705.11"));
-        control<QLineEdit>(18, "Text3")->setText(QStringLiteral("1"));
-        click(bk::win::CostVarianceRate, "Command1");
+        control<QLineEdit>(bk::win::CostVarianceRate, "Text1")->setText(QStringLiteral("1480705.11"));
+        control<QLineEdit>(bk::win::CostVarianceRate, "Text3")->setText(QStringLiteral("1"));
+        click(bk::win::CostVarianceRate, bk::calc::CalcButton::Compute);
         QCOMPARE(area->document()->lastBlock().text(), QStringLiteral("材料成本差异率\t1,480,705.11"));
         grab(window(bk::win::CostVarianceRate), QStringLiteral("form18-column"));
     }
@@ -1128,9 +1143,9 @@ private slots:
     void doubleClickOnOkActsOnce()
     {
         typeKey(QStringLiteral("货币资金"));
-        click(bk::kMainForm, "Command1");
-        control<QLineEdit>(2, "Text1")->setText(QStringLiteral("1500"));
-        auto* ok = control<QPushButton>(2, "Command1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
+        control<QLineEdit>(bk::win::CashFunds, "Text1")->setText(QStringLiteral("1500"));
+        auto* ok = control<QPushButton>(bk::win::CashFunds, "Command1");
         const QPoint at = ok->rect().center();
         const QPoint global = ok->mapToGlobal(at);
         // As the window system delivers a double click: press, release, press, double click, release.
@@ -1154,7 +1169,7 @@ private slots:
         QCOMPARE(printed(2).size(), 2);
         QVERIFY(!app_->windows().find(bk::win::CashFunds)->output().startsPress(0));
         QVERIFY(app_->windows().find(bk::win::CashFunds)->output().startsPress(1));
-        auto* area = control<QPlainTextEdit>(2, "printArea");
+        auto* area = control<QPlainTextEdit>(bk::win::CashFunds, "printArea");
         const QImage image = grab(window(bk::win::CashFunds), QStringLiteral("form2-two-presses"));
         const int top = static_cast<int>(area->cursorRect(QTextCursor(area->document()->lastBlock())).top());
         const QPoint rule =
@@ -1169,9 +1184,9 @@ private slots:
 
         // The press that opened a calculator: its second click does not
         // press a button of the new window.
-        click(bk::win::CashFunds, "Command3");
+        click(bk::win::CashFunds, bk::calc::CalcButton::Exit);
         typeKey(QStringLiteral("货币资金"));
-        auto* lookUp = control<QPushButton>(1, "Command1");
+        auto* lookUp = control<QPushButton>(bk::kMainForm, "Command1");
         time += 5000;
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(lookUp->rect().center()),
                           QPointF(lookUp->mapToGlobal(lookUp->rect().center())), Qt::LeftButton, Qt::LeftButton,
@@ -1184,7 +1199,7 @@ private slots:
         release.setTimestamp(time + 60);
         QApplication::sendEvent(lookUp, &release);
         QVERIFY(visible(2));
-        ok = control<QPushButton>(2, "Command3");  // 退出 of the new window
+        ok = control<QPushButton>(bk::win::CashFunds, "Command3");  // 退出 of the new window
         time += 150;
         QMouseEvent second(QEvent::MouseButtonPress, QPointF(ok->rect().center()),
                            QPointF(ok->mapToGlobal(ok->rect().center())), Qt::LeftButton, Qt::LeftButton,
@@ -1204,14 +1219,14 @@ private slots:
     void escapeLeavesACalculator()
     {
         typeKey(QStringLiteral("货币资金"));
-        click(bk::kMainForm, "Command1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
         QVERIFY(QTest::qWaitForWindowActive(window(bk::win::CashFunds)));
-        QTest::keyClick(control<QLineEdit>(2, "Text1"), Qt::Key_Escape);
+        QTest::keyClick(control<QLineEdit>(bk::win::CashFunds, "Text1"), Qt::Key_Escape);
         QVERIFY(!visible(2));
         QVERIFY(visible(bk::kMainForm));
         // The main window has no 退出 on Escape.
         QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
-        QTest::keyClick(control<QLineEdit>(1, "Text1"), Qt::Key_Escape);
+        QTest::keyClick(control<QLineEdit>(bk::kMainForm, "Text1"), Qt::Key_Escape);
         QVERIFY(visible(bk::kMainForm));
         QVERIFY(!app_->ended());
     }
@@ -1224,13 +1239,13 @@ private slots:
         const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
         window(bk::kMainForm)->move(120, 90);
         typeKey(QStringLiteral("累计折旧"));
-        click(bk::kMainForm, "Command1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
         QVERIFY(visible(79));
         const QRect form79 = window(bk::win::DepreciationByCostCentre)->frameGeometry();
         QVERIFY(room.contains(form79));
         if (QGuiApplication::primaryScreen()->devicePixelRatio() == 1)
             QCOMPARE(form79.topLeft(), QPoint(120 + 32, 90 + 32));  // cascaded from the main window
-        QTest::mouseClick(control<QLabel>(79, "Label6"), Qt::LeftButton);
+        QTest::mouseClick(control<QLabel>(bk::win::DepreciationByCostCentre, "Label6"), Qt::LeftButton);
         QVERIFY(visible(25));
         const QRect form25 = window(bk::win::Depreciation)->frameGeometry();
         QVERIFY(room.contains(form25));
@@ -1239,14 +1254,14 @@ private slots:
         QVERIFY(!form25.intersects(form79) || (form25.left() - form79.left() == 32 && form25.top() > form79.top()));
         // Form25 returns to Form79, which stays where it is.
         window(bk::win::DepreciationByCostCentre)->move(form79.topLeft() + QPoint(5, 7));
-        click(bk::win::Depreciation, "Command3");
+        click(bk::win::Depreciation, bk::calc::CalcButton::Exit);
         QCOMPARE(window(bk::win::DepreciationByCostCentre)->frameGeometry().topLeft(), form79.topLeft() + QPoint(5, 7));
-        click(bk::win::DepreciationByCostCentre, "Command3");
+        click(bk::win::DepreciationByCostCentre, bk::calc::CalcButton::Exit);
         QVERIFY(visible(bk::kMainForm));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(window(bk::kMainForm)->pos(), QPoint(120, 90));
         window(bk::kMainForm)->move(200, 100);
-        click(bk::kMainForm, "Command2");  // 退出: the next run starts there
+        click(bk::kMainForm, bk::MainButton::Exit);  // 退出: the next run starts there
         restart();
         QCOMPARE(window(bk::kMainForm)->pos(), QPoint(200, 100));
 
@@ -1272,16 +1287,16 @@ private slots:
     void browseButtonOpensTheSubjects()
     {
         QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
-        auto* button = control<QToolButton>(1, "browseButton");
+        auto* button = control<QToolButton>(bk::kMainForm, "browseButton");
         QVERIFY(button && button->isVisible());
-        const QRect box = control<QLineEdit>(1, "Text1")->geometry();
+        const QRect box = control<QLineEdit>(bk::kMainForm, "Text1")->geometry();
         QVERIFY(button->x() > box.right() && button->y() == box.y());
         for (auto* c : window(bk::kMainForm)
                            ->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(Text|Command|Label)\\d+$"))))
             QVERIFY2(!c->geometry().intersects(button->geometry()), qPrintable(c->objectName()));
         QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), QStringLiteral("按科目浏览"));
         QTest::mouseClick(button, Qt::LeftButton);
-        auto* menu = control<QMenu>(1, "subjectMenu");
+        auto* menu = control<QMenu>(bk::kMainForm, "subjectMenu");
         QVERIFY(menu);
         QTRY_VERIFY(menu->isVisible());
         QCOMPARE(QApplication::activePopupWidget(), menu);  // no subject's keys open
@@ -1304,13 +1319,13 @@ private slots:
     void pressForm48()
     {
         typeKey(QStringLiteral("代销商品"));
-        click(bk::kMainForm, "Command1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
         QVERIFY(visible(48));
         const char* typed[] = {"100", "10", "6", "0.1"};
         for (int n = 1; n <= 4; ++n)
-            control<QLineEdit>(48, qPrintable(QStringLiteral("Text%1").arg(n)))
+            control<QLineEdit>(bk::win::Consignment, qPrintable(QStringLiteral("Text%1").arg(n)))
                 ->setText(QString::fromLatin1(typed[n - 1]));
-        click(bk::win::Consignment, "Command1");
+        click(bk::win::Consignment, bk::calc::CalcButton::Compute);
         // The menu bar's shortcuts act in the active window.
         window(bk::win::Consignment)->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window(bk::win::Consignment)));
@@ -1322,7 +1337,7 @@ private slots:
     void vouchersPrintToPdfAndSaveAsCsv()
     {
         pressForm48();
-        QTest::keyClick(control<QLineEdit>(48, "Text1"), Qt::Key_G, Qt::ControlModifier);
+        QTest::keyClick(control<QLineEdit>(bk::win::Consignment, "Text1"), Qt::Key_G, Qt::ControlModifier);
         auto* view = window(bk::win::Consignment)->findChild<bk::VoucherView*>(QStringLiteral("voucherView"));
         QVERIFY(view && view->isVisible());
         view->findChild<QLineEdit*>(QStringLiteral("voucherDate"))->setText(QStringLiteral("2026-12-07"));
@@ -1362,15 +1377,15 @@ private slots:
         pressForm48();
         const QStringList before = printed(48);
         QVERIFY(!before.isEmpty());
-        click(bk::win::Consignment, "Command2");
+        click(bk::win::Consignment, bk::calc::CalcButton::Clear);
         QVERIFY(printed(48).isEmpty());
-        auto* area = control<QPlainTextEdit>(48, "printArea");
+        auto* area = control<QPlainTextEdit>(bk::win::Consignment, "printArea");
         area->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(area, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(printed(48), before);
         QCOMPARE(area->document()->blockCount(), before.size());
-        click(bk::win::Consignment, "Command2");
-        click(bk::win::Consignment, "Command1");
+        click(bk::win::Consignment, bk::calc::CalcButton::Clear);
+        click(bk::win::Consignment, bk::calc::CalcButton::Compute);
         const QStringList pressed = printed(48);
         QTest::keyClick(area, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(printed(48), pressed);
@@ -1379,13 +1394,17 @@ private slots:
     void controlsAreNamedForAssistiveTechnology()
     {
         QPlainTextEdit* area = pressedForm46();
-        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(control<QLineEdit>(46, "Text1"));
+        QAccessibleInterface* field =
+            QAccessible::queryAccessibleInterface(control<QLineEdit>(bk::win::PeriodEndClosing, "Text1"));
         QVERIFY(field);
         QCOMPARE(field->text(QAccessible::Name), QStringLiteral("主营业务收入（贷）"));
-        QCOMPARE(control<QLabel>(46, "Label14")->buddy(), control<QLineEdit>(46, "Text14"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(control<QLineEdit>(46, "Text14"))->text(QAccessible::Name),
+        QCOMPARE(control<QLabel>(bk::win::PeriodEndClosing, "Label14")->buddy(),
+                 control<QLineEdit>(bk::win::PeriodEndClosing, "Text14"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(control<QLineEdit>(bk::win::PeriodEndClosing, "Text14"))
+                     ->text(QAccessible::Name),
                  QStringLiteral("所得税费用（借）"));
-        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(control<QPushButton>(46, "Command2"));
+        QAccessibleInterface* button =
+            QAccessible::queryAccessibleInterface(control<QPushButton>(bk::win::PeriodEndClosing, "Command2"));
         QVERIFY(button);
         QCOMPARE(button->text(QAccessible::Name), QStringLiteral("取消"));
 
@@ -1399,16 +1418,18 @@ private slots:
         QVERIFY(all.contains(QStringLiteral("本年利润（贷）\t1,000")));
 
         // A field under a heading, without a caption of its own, is named by the heading.
-        click(bk::win::PeriodEndClosing, "Command3");
-        click(bk::win::TotalProfit, "Command3");
+        click(bk::win::PeriodEndClosing, bk::calc::CalcButton::Exit);
+        click(bk::win::TotalProfit, bk::calc::CalcButton::Exit);
         typeKey(QStringLiteral("发放股利"));
-        click(bk::kMainForm, "Command1");
-        QCOMPARE(QAccessible::queryAccessibleInterface(control<QLineEdit>(74, "Text2"))->text(QAccessible::Name),
+        click(bk::kMainForm, bk::MainButton::LookUp);
+        QCOMPARE(QAccessible::queryAccessibleInterface(control<QLineEdit>(bk::win::Dividends, "Text2"))
+                     ->text(QAccessible::Name),
                  QStringLiteral("应收股利"));
         // The main window's key box is named by the heading above it.
-        click(bk::win::Dividends, "Command3");
-        QCOMPARE(QAccessible::queryAccessibleInterface(control<QLineEdit>(1, "Text1"))->text(QAccessible::Name),
-                 QStringLiteral("财务报表填写事项"));
+        click(bk::win::Dividends, bk::calc::CalcButton::Exit);
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(control<QLineEdit>(bk::kMainForm, "Text1"))->text(QAccessible::Name),
+            QStringLiteral("财务报表填写事项"));
     }
 
     // A field whose caption alone may mislead says what to type, on the box
@@ -1416,14 +1437,14 @@ private slots:
     void fieldsExplainTheirCaptions()
     {
         typeKey(QStringLiteral("票据存取贴现"));
-        click(bk::kMainForm, "Command1");
-        QLineEdit* days = control<QLineEdit>(86, "Text9");
+        click(bk::kMainForm, bk::MainButton::LookUp);
+        QLineEdit* days = control<QLineEdit>(bk::win::NoteDiscounting, "Text9");
         QVERIFY(days);
         QCOMPARE(days->toolTip(), QStringLiteral("贴现日至到期日的天数"));
-        QCOMPARE(control<QLabel>(86, "Label12")->toolTip(), days->toolTip());
+        QCOMPARE(control<QLabel>(bk::win::NoteDiscounting, "Label12")->toolTip(), days->toolTip());
         QCOMPARE(QAccessible::queryAccessibleInterface(days)->text(QAccessible::Description), days->toolTip());
-        QVERIFY(control<QLineEdit>(86, "Text8")->toolTip().isEmpty());
-        QVERIFY(control<QLabel>(86, "Label11")->toolTip().isEmpty());
+        QVERIFY(control<QLineEdit>(bk::win::NoteDiscounting, "Text8")->toolTip().isEmpty());
+        QVERIFY(control<QLabel>(bk::win::NoteDiscounting, "Label11")->toolTip().isEmpty());
     }
 
     // A press that prints nothing says beside the buttons which fields are
@@ -1431,16 +1452,16 @@ private slots:
     void emptyPressShowsANote()
     {
         typeKey(QStringLiteral("累计折旧计算"));
-        click(bk::kMainForm, "Command1");
-        control<QLineEdit>(25, "Text3")->setText(QStringLiteral("100000"));
-        click(bk::win::Depreciation, "Command1");
+        click(bk::kMainForm, bk::MainButton::LookUp);
+        control<QLineEdit>(bk::win::Depreciation, "Text3")->setText(QStringLiteral("100000"));
+        click(bk::win::Depreciation, bk::calc::CalcButton::Compute);
         QVERIFY(printed(25).isEmpty());
-        auto* note = control<QWidget>(25, "keyHint");
+        auto* note = control<QWidget>(bk::win::Depreciation, "keyHint");
         QVERIFY(note && note->isVisible());
         QCOMPARE(note->findChild<QLabel*>(QStringLiteral("hintMessage"))->text(),
                  QStringLiteral("没有算出结果：预计净残值率、预计使用寿命 为空"));
         grab(window(bk::win::Depreciation), QStringLiteral("form25-note"));
-        click(bk::win::Depreciation, "Command2");
+        click(bk::win::Depreciation, bk::calc::CalcButton::Clear);
         QVERIFY(!note->isVisible());
     }
 
@@ -1450,21 +1471,21 @@ private slots:
     void fieldsShowTheirDefault()
     {
         typeKey(QStringLiteral("价税分离"));
-        click(bk::kMainForm, "Command1");
-        QLineEdit* rate = control<QLineEdit>(101, "Text3");
+        click(bk::kMainForm, bk::MainButton::LookUp);
+        QLineEdit* rate = control<QLineEdit>(bk::win::PriceAndTaxSplit, "Text3");
         QVERIFY(rate);
         QCOMPARE(rate->placeholderText(), QStringLiteral("13"));
         QVERIFY(rate->text().isEmpty());
-        QCOMPARE(control<QLineEdit>(101, "Text1")->placeholderText(), QStringLiteral("金额"));
-        control<QLineEdit>(101, "Text1")->setText(QStringLiteral("11300"));
-        click(bk::win::PriceAndTaxSplit, "Command1");
+        QCOMPARE(control<QLineEdit>(bk::win::PriceAndTaxSplit, "Text1")->placeholderText(), QStringLiteral("金额"));
+        control<QLineEdit>(bk::win::PriceAndTaxSplit, "Text1")->setText(QStringLiteral("11300"));
+        click(bk::win::PriceAndTaxSplit, bk::calc::CalcButton::Compute);
         QVERIFY(printed(101).contains(QStringLiteral("税率（%） 13 ")));
         grab(window(bk::win::PriceAndTaxSplit), QStringLiteral("form101-default"));
         rate->setText(QStringLiteral("约"));
         QCOMPARE(rate->toolTip().split(QLatin1Char('\n')).first(), QStringLiteral("没有读到数字，按默认值 13 计算"));
         rate->setText(QStringLiteral("6"));
-        click(bk::win::PriceAndTaxSplit, "Command2");
-        click(bk::win::PriceAndTaxSplit, "Command1");
+        click(bk::win::PriceAndTaxSplit, bk::calc::CalcButton::Clear);
+        click(bk::win::PriceAndTaxSplit, bk::calc::CalcButton::Compute);
         // 11300 / 1.06 = 10660.377… → 10660.38, the tax the rest.
         QVERIFY(printed(101).contains(QStringLiteral("税率（%） 6 ")));
         QVERIFY(printed(101).contains(QStringLiteral("税额 639.62 ")));
@@ -1483,7 +1504,7 @@ private slots:
         QCOMPARE(app_->amounts(), bk::calc::Amounts::Fen);
         window(bk::kMainForm)->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window(bk::kMainForm)));
-        QTest::keyClick(control<QLineEdit>(1, "Text1"), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(control<QLineEdit>(bk::kMainForm, "Text1"), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(!toFen->isChecked());
         QCOMPARE(app_->amounts(), bk::calc::Amounts::Exact);
         restart();
@@ -1516,8 +1537,8 @@ private slots:
         QVERIFY(pressedForm46());
         for (int form : {46, 1}) {
             if (form == 1) {
-                click(bk::win::PeriodEndClosing, "Command3");
-                click(bk::win::TotalProfit, "Command3");  // the main window with its formula line
+                click(bk::win::PeriodEndClosing, bk::calc::CalcButton::Exit);
+                click(bk::win::TotalProfit, bk::calc::CalcButton::Exit);  // the main window with its formula line
             }
             QVERIFY(visible(form));
             QWidget* w = window(form);
@@ -1538,9 +1559,9 @@ private slots:
     void exitEndsTheProgram()
     {
         typeKey(QStringLiteral("货币资金"));
-        click(bk::kMainForm, "Command1");
-        click(bk::win::CashFunds, "Command3");
-        click(bk::kMainForm, "Command2");
+        click(bk::kMainForm, bk::MainButton::LookUp);
+        click(bk::win::CashFunds, bk::calc::CalcButton::Exit);
+        click(bk::kMainForm, bk::MainButton::Exit);
         QVERIFY(app_->ended());
         QVERIFY(!visible(bk::kMainForm));
         QVERIFY(!visible(2));
