@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "calc/calculator.h"

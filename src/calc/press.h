@@ -15,7 +15,7 @@ namespace bk::calc {
 
 struct PressOutcome {
     int printed = 0;                 // the lines the press printed
-    std::optional<FaultCode> fault;  // the step that stopped the press
+    std::optional<FaultCode> fault;  // the fault that stopped the press
     std::string zeroFields;          // a division by 0: the fields read as 0 ("合同年限 为空")
     std::string emptyNote;           // nothing printed: the fields it needs ("没有算出结果：…")
 
