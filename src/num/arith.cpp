@@ -207,11 +207,16 @@ Num operator-(const Num& a) { return exactly(-exact(a)); }
 Num roundToFen(const Num& v)
 {
     const Rational& x = exact(v);
-    const Rational hundredfold = abs(x) * 100;
-    // Half away from zero: the whole part of |x| × 100 + 1/2.
-    Integer fen = (2 * numerator(hundredfold) + denominator(hundredfold)) / (2 * denominator(hundredfold));
+    Integer fen = fenOf(x);
     if (x.sign() < 0) fen = -fen;
     return exactly(Rational(fen, 100));
+}
+
+Integer fenOf(const Rational& x)
+{
+    const Rational hundredfold = abs(x) * 100;
+    // Half away from zero: the whole part of |x| × 100 + 1/2.
+    return (2 * numerator(hundredfold) + denominator(hundredfold)) / (2 * denominator(hundredfold));
 }
 
 bool isWhole(const Num& v) { return denominator(exact(v)) == 1; }

@@ -12,18 +12,6 @@ constexpr const char* kPlaces[4] = {"", "拾", "佰", "仟"};
 // The units of the sections, from the lowest up.
 constexpr const char* kSections[3] = {"", "万", "亿"};
 
-// |v| in fen, rounded half away from zero.
-Integer fenOf(const Rational& v)
-{
-    const Integer n = abs(boost::multiprecision::numerator(v)) * 100;
-    const Integer& d = boost::multiprecision::denominator(v);
-    Integer q;
-    Integer r;
-    divide_qr(n, d, q, r);
-    if (2 * r >= d) ++q;
-    return q;
-}
-
 // The yuan in capitals, for 0 < yuan < 10^12.
 std::string yuanText(long long yuan)
 {

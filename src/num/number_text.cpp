@@ -67,12 +67,8 @@ std::string plainNumber(const Num& v)
 
 std::string fenAmount(const Num& amount, bool grouped)
 {
-    const Rational v = exact(amount);
-    const bool negative = v < 0;
-    // Hundredths, half away from zero.
-    const Rational scaled = abs(v) * 100;
-    Integer fen = numerator(scaled) / denominator(scaled);
-    if ((numerator(scaled) % denominator(scaled)) * 2 >= denominator(scaled)) ++fen;
+    const bool negative = amount.sign() < 0;
+    const Integer fen = fenOf(exact(amount));
     std::string digits = fen.str();
     if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
     const std::string cents = digits.substr(digits.size() - 2);

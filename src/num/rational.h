@@ -29,6 +29,10 @@ inline const Rational& exact(const Num& v) { return *NumAccess::value(v); }
 // An exact value as a Num; outside the range of amounts it faults or becomes 0.
 Num exactly(Rational v);
 
+// |x| in fen, rounded half away from zero (四舍五入): the one rounding to
+// the fen, for the amounts a window derives and the amounts a voucher shows.
+Integer fenOf(const Rational& x);
+
 // digits × 10^exponent, exactly.
 Rational decimalValue(const Integer& digits, long exponent);
 
