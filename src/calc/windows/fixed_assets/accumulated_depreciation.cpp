@@ -13,8 +13,8 @@ extern const CalculatorDef AccumulatedDepreciation{
             // The sum of the years' charges, each the rate of the cost.
             Num T = c.money(c.money(k * P) * y);
             Num B = P - T;
-            c.result("累计折旧总额（借）", T);
-            c.result("固定资产余额（在建工程借）", B);
+            c.result("累计折旧总额", T);
+            c.result("固定资产净值", B);
         },
 };
 

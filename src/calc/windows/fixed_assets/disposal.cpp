@@ -20,7 +20,7 @@ extern const CalculatorDef FixedAssetDisposal{
             c.text("收回残料变价收入");
             c.result("银行存款（借）", T + R);
             c.result("固定资产清理（贷）", R);
-            c.result("应交税费-应交增值税（销）（贷）", T);
+            c.result("应交税费-应交增值税（销项税额）（贷）", T);
             c.blank();
 
             c.entry("支付清理费用", "固定资产清理（借）", "银行存款（贷）", F);

@@ -17,7 +17,7 @@ extern const CalculatorDef IntangibleResearch{
 
             Num B = V + K;
             c.blank();
-            paidWithVat(c, {"确认资本化研发支出", "研发支出-资本化支出（借）", kInputVat, "银行存款(贷)"}, K, V, B);
+            paidWithVat(c, {"确认资本化研发支出", "研发支出-资本化支出（借）", kInputVat, "银行存款（贷）"}, K, V, B);
             c.blank();
             c.entry("无形资产（借）", "研发支出-资本化支出", K);
         },

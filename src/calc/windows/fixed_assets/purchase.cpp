@@ -28,14 +28,14 @@ extern const CalculatorDef FixedAssetPurchase{
 
             Num B1 = i2 + i1, B2 = i4 + i3, G1 = i3 + i1, G2 = i2 + i1 + i3 + i4;
             if (i1 > 0 && i2 > 0 && i3 > 0 && i4 > 0) {
-                paidWithVat(c, {"购进安装（一般规模纳税人）", "在建工程(借)", kInputVat}, i1, i2, B1);
+                paidWithVat(c, {"购进安装（一般规模纳税人）", "在建工程（借）", kInputVat}, i1, i2, B1);
                 c.blank();
                 paidWithVat(c, {"支付安装费", "在建工程（借）", kInputVat}, i3, i4, B2);
                 c.blank();
                 c.entry("使用设备", "固定资产（借）", "在建工程（贷）", G1);
                 c.blank();
 
-                c.entry("购进安装（小规模纳税人）", "在建工程(借)", "银行存款（贷）", B1);
+                c.entry("购进安装（小规模纳税人）", "在建工程（借）", "银行存款（贷）", B1);
                 c.blank();
                 c.entry("支付安装费", "在建工程（借）", "银行存款（贷）", B2);
                 c.blank();
