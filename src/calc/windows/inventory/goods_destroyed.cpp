@@ -22,7 +22,7 @@ extern const CalculatorDef GoodsDestroyed{
             c.result("营业外支出-非常损失（借）", Z);
             c.result("其他应收款-保险公司（借）", i);
             c.result("库存商品（贷）", Y);
-            c.result("应交税金-应交增值税（进）（贷）", X);
+            c.result("应交税费-应交增值税（进项税额转出）（贷）", X);
         },
 };
 

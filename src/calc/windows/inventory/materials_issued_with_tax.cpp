@@ -21,7 +21,7 @@ extern const CalculatorDef MaterialsIssuedWithTax{
             c.result("在建工程（借）", a5 + t);
             Num M = a1 + a2 + a3 + a4 + a5;  // the tax is not part of the materials
             c.result("原材料（贷）", M);
-            c.result("应交税金（贷）", t);
+            c.result("应交税费-应交增值税（进项税额转出）（贷）", t);
         },
 };
 

@@ -21,7 +21,7 @@ extern const CalculatorDef MaterialsShortage{
 
             c.result("待处理财产损溢（借）", W);
             c.result("原材料（贷）", M);
-            c.result("应交税费-应交增值税（进）（贷）", X);
+            c.result("应交税费-应交增值税（进项税额转出）（贷）", X);
             c.blank();
 
             c.text("批准后");

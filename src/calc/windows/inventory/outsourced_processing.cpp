@@ -18,7 +18,7 @@ extern const CalculatorDef OutsourcedProcessing{
             c.entry("支付委托加工费", "委托加工物资（借）", "银行存款（贷）", p);
             c.blank();
 
-            c.entry("支付增值税", "应交税金-应交增值税（进）（借）", "银行存款（贷）", t);
+            c.entry("支付增值税", "应交税费-应交增值税（进项税额）（借）", "银行存款（贷）", t);
             c.blank();
 
             c.entry("支付辅助材料费", "委托加工物资（借）", "银行存款（贷）", q);

@@ -11,7 +11,7 @@ extern const CalculatorDef PackagingIssued{
         [](Calc& c) {
             Num m = c.read(1), r = c.read(2);
             Num D = c.money(r * m);
-            c.entry("成本", "生产成本/销售费用（借）", "周转材料（贷）", m);
+            c.entry("成本", "生产成本/销售费用（借）", "周转材料-包装物（贷）", m);
             c.blank();
             c.entry("月末结转差异", "生产成本/销售费用（借）", D);
             c.result("材料成本差异（贷）", D);
