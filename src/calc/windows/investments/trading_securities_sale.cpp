@@ -38,7 +38,7 @@ void sell(Calc& c, const Holding& h, const Num& taxPercent)
     if (G > 0) c.result("投资收益（贷）", G);
 
     c.blank();
-    c.entry("金融产品增值税", "投资收益（借）", "应交税费-转让金融产品应交增值税（贷）", T);
+    c.entry("金融产品增值税", "投资收益（借）", "应交税费-转让金融商品应交增值税（贷）", T);
     if (T < 0) c.text(kNegativeTransferTax);
 }
 
