@@ -53,7 +53,7 @@ TEST(CalculatorEntries, DeferredIncomeTaxPrintsOneEntryForEveryMovement)
                     if (i > 0) {
                         EXPECT_GE(amount, 0) << rows[i][0];
                     }
-                    if (rows[i][0] == "应交税费-应交所得税（贷）") {
+                    if (rows[i][0] == "应交税费-应交企业所得税（贷）") {
                         ++payable;
                         EXPECT_TRUE(same(amount, std::string(tax).empty() ? 0 : std::stod(tax)));
                     }

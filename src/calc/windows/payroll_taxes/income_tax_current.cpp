@@ -56,7 +56,7 @@ extern const CalculatorDef IncomeTaxCurrent{
             if (small && T > rates::kSmallLowProfitIncomeLimit)
                 c.text("应纳税所得额超过300万元，不适用小型微利企业优惠");
             c.blank();
-            c.entry("所得税费用（借）", "应交税费-应交所得税（贷）", Q);
+            c.entry("所得税费用（借）", "应交税费-应交企业所得税（贷）", Q);
         },
 };
 

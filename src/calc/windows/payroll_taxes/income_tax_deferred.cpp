@@ -23,22 +23,22 @@ extern const CalculatorDef IncomeTaxDeferred{
             if (dL >= 0 && dA >= 0) {
                 c.result("所得税费用（借）", E);
                 c.result("递延所得税资产（借）", dA);
-                c.result("应交税费-应交所得税（贷）", Q);
+                c.result("应交税费-应交企业所得税（贷）", Q);
                 c.result("递延所得税负债（贷）", dL);
             } else if (dL >= 0) {
                 c.result("所得税费用（借）", E);
-                c.result("应交税费-应交所得税（贷）", Q);
+                c.result("应交税费-应交企业所得税（贷）", Q);
                 c.result("递延所得税负债（贷）", dL);
                 c.result("递延所得税资产（贷）", -dA);
             } else if (dA >= 0) {
                 c.result("所得税费用（借）", E);
                 c.result("递延所得税负债（借）", -dL);
                 c.result("递延所得税资产（借）", dA);
-                c.result("应交税费-应交所得税（贷）", Q);
+                c.result("应交税费-应交企业所得税（贷）", Q);
             } else {
                 c.result("所得税费用（借）", E);
                 c.result("递延所得税负债（借）", -dL);
-                c.result("应交税费-应交所得税（贷）", Q);
+                c.result("应交税费-应交企业所得税（贷）", Q);
                 c.result("递延所得税资产（贷）", -dA);
             }
         },

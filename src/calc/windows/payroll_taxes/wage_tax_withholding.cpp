@@ -68,7 +68,7 @@ extern const CalculatorDef WageTaxWithholding{
             c.result("本月应预扣预缴税额", month);
             if (negative) c.text("本月计算为负，暂不退税，多预扣的税款在以后月份抵减或年度汇算时处理");
             c.blank();
-            c.entry("代扣个人所得税", "应付职工薪酬-工资（借）", "应交税费-应交个人所得税（贷）", month);
+            c.entry("代扣个人所得税", "应付职工薪酬-职工工资（借）", "应交税费-应交个人所得税（贷）", month);
         },
     // The longest line, the note of a negative month, 32 characters, stands clear of the fields.
     .printWidth = 32 * 200 + 2 * kPrintInset,
