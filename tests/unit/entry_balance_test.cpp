@@ -36,7 +36,7 @@ struct Unbalanced {
 const Unbalanced kUnbalanced[] = {
     {9, "应付职工薪酬(贷)", "the wage total and the funds, figures for an entry whose charges carry no side"},
     {38, "生产成本（借）", "the user types the split over the cost centres"},
-    {40, "应交税费-应交增值税（借）", "the tax payable for the period, one figure"},
+    {40, "应交税费-应交增值税（转出未交增值税）（借）", "the tax payable for the period, one figure"},
     {41, "资本公积-股本溢价（借）", "the share premium alone, on the side it falls"},
     {41, "资本公积-股本溢价（贷）", "the share premium alone, on the side it falls"},
     {47, "未分配利润总（借）", "the undistributed profit, a balance"},

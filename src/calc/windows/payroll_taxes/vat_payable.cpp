@@ -9,7 +9,7 @@ extern const CalculatorDef VatPayable{
     .compute =
         [](Calc& c) {
             Num O = c.read(1), I = c.read(2), X = c.read(3);
-            c.result("应交税费-应交增值税（借）", (O - I) + X);
+            c.result("应交税费-应交增值税（转出未交增值税）（借）", (O - I) + X);
         },
 };
 
