@@ -39,8 +39,6 @@ const Unbalanced kUnbalanced[] = {
     {40, "应交税费-应交增值税（转出未交增值税）（借）", "the tax payable for the period, one figure"},
     {41, "资本公积-股本溢价（借）", "the share premium alone, on the side it falls"},
     {41, "资本公积-股本溢价（贷）", "the share premium alone, on the side it falls"},
-    {47, "未分配利润总（借）", "the undistributed profit, a balance"},
-    {47, "未分配利润总（贷）", "the undistributed profit, a balance"},
     {55, "每月摊销", "the debits 应收账款 and 销售费用 carry no side"},
     {64, "无形资产（借）", "the credit 研发支出-资本化支出 carries no side"},
     {79, "在建工程（借）", "the user types the charge of each cost centre and the total"},

@@ -9,7 +9,7 @@ namespace bk::calc {
 extern const CalculatorDef PeriodEndClosing{
     .items = {field(1, "主营业务收入（贷）"), field(2, "其他业务收入（贷）"), field(3, "公允价值变动损益（贷）"),
               field(4, "投资收益（贷）"), field(5, "营业外收入（贷）"), nextColumn(), field(6, "主营业务成本（贷）"),
-              field(7, "其他业务成本（贷）"), field(8, "营业税金及附加（贷）"), field(9, "销售费用（借）"),
+              field(7, "其他业务成本（贷）"), field(8, "税金及附加（贷）"), field(9, "销售费用（借）"),
               field(10, "管理费用（借）"), field(11, "财务费用（借）"), field(12, "资产减值损失（借）"),
               field(13, "营业外支出（借）"), field(14, "所得税费用（借）")},
     .compute =
@@ -35,7 +35,7 @@ extern const CalculatorDef PeriodEndClosing{
             c.result("本年利润（借）", E);
             c.result("主营业务成本（贷）", e1);
             c.result("其他业务成本（贷）", e2);
-            c.result("营业税金及附加（贷）", e3);
+            c.result("税金及附加（贷）", e3);
             c.result("销售费用（贷）", e4);
             c.result("管理费用（贷）", e5);
             c.result("财务费用（贷）", e6);
