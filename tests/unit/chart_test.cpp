@@ -101,8 +101,8 @@ TEST(ChartOfAccounts, ResolvesOnlyTheChartsNames)
 TEST(ChartOfAccounts, ReadsTheItemsOfAKeysEntries)
 {
     const std::vector<std::string> lines = {
-        "借：材料采购 （不含税价款）      应交税费-应交增值税（进项税额）      贷：银行存款",
-        "      管理费用等（行政）",
+        "借：材料采购 （不含税价款）      应交税费-应交增值税（进项税额）",
+        "      管理费用等（行政）      贷：银行存款",
         "",
         std::string(kGeneralStandardLabel),
         "借：资产减值损失      贷：存货跌价准备",
@@ -113,8 +113,8 @@ TEST(ChartOfAccounts, ReadsTheItemsOfAKeysEntries)
         bool debit, general;
     };
     const Item expected[] = {
-        {"材料采购", "", true, false},  {"应交税费", "进项税额", true, false}, {"银行存款", "", false, false},
-        {"管理费用", "", false, false}, {"资产减值损失", "", true, true},      {"存货跌价准备", "", false, true},
+        {"材料采购", "", true, false},  {"应交税费", "进项税额", true, false}, {"管理费用", "", true, false},
+        {"银行存款", "", false, false}, {"资产减值损失", "", true, true},      {"存货跌价准备", "", false, true},
         {"所得税费用", "", true, true}, {"应交税费", "", false, true},
     };
     const std::vector<RuleItem> items = ruleEntryItems(lines);
