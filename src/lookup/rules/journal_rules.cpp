@@ -7,7 +7,10 @@
 // entries ("或"), separated by blank lines (""). Every character is part of
 // the text: the runs of spaces (mostly six, some five, a few odd ones) and
 // the leading spaces of continuation lines. Every account is one of the
-// small-enterprise chart (小企业会计准则).
+// small-enterprise chart (小企业会计准则); entries of the general standard
+// (企业会计准则) stand only after its label line, and a key that gives only
+// those prints first the note on what a small enterprise does instead.
+#include "calc/general_standard.h"
 #include "lookup/lookup_table.h"
 
 namespace bk::lookup {
@@ -115,7 +118,10 @@ const LookupRule kJournal[] = {
         "借：银行存款-人民币账户      贷：银行存款-外币账户      营业外收入（汇兑收益）"}),
     printRule("还本付息", "hbfx", kLoansNotes, {"借：长期借款      应付利息      贷：银行存款"}),
     printRule("引进设备", "yjsb", kFixedAssets, {"借：在建工程      贷：长期借款"}),
-    printRule("计提固定资产减值准备", "jtgdzcjzzb", kFixedAssets, {"借：资产减值损失-固定资产减值损失      贷：固定资产减值准备"}),
+    printRule("计提固定资产减值准备", "jtgdzcjzzb", kFixedAssets, {
+        calc::kNoteNoFixedAssetImpairment,
+        calc::kGeneralStandardLabel,
+        "借：资产减值损失-固定资产减值损失      贷：固定资产减值准备"}),
     printRule("盘盈固定资产", "pygdzc", kFixedAssets, {"借：固定资产（同类资产市场价格减估计折旧）      贷：待处理财产损溢"}),
     printRule("结转盘盈", "jzpy", kFixedAssets, {"借：待处理财产损溢      贷：营业外收入（报批后）"}),
     printRule("盘亏固定资产", "pkgdzc", kFixedAssets, {"借：待处理财产损溢      累计折旧      贷：固定资产"}),
@@ -276,7 +282,10 @@ const LookupRule kJournal[] = {
     printRule("外币账户转一般户", "wbzhzybh", kCash, {
         "借：银行存款-人民币账户      财务费用-汇兑损失      贷：银行存款-外币账户",
         "借：银行存款-人民币账户      贷：银行存款-外币账户      营业外收入（汇兑收益）"}),
-    printRule("应收账款损失", "yszkss", kPurchases, {"借：营业外支出-坏账损失     贷：应收账款-公司全称"}),
+    printRule("应收账款损失", "yszkss", kPurchases, {
+        "借：营业外支出-坏账损失      贷：应收账款-公司全称",
+        "",
+        "借：银行存款      贷：营业外收入（已作坏账损失又收回）"}),
     printRule("加工收入", "jgsr", kSales, {"借：银行存款/应收账款      贷：其他业务收入      应交税费-应交增值税（销项税额）"}),
     printRule("长期股权投资原材料", "cqgqtzycl", kInvestments, {
         "借：长期股权投资      贷：其他业务收入      应交税费-应交增值税（销项税额）",
@@ -335,8 +344,7 @@ const LookupRule kJournal[] = {
         "借：银行存款/库存现金      贷：其他业务收入（出租固定资产、无形资产）      应交税费-应交增值税（销项税额）",
         "借：银行存款/库存现金      贷：营业外收入（出租包装物和商品）      应交税费-应交增值税（销项税额）"}),
     printRule("出售无形资产", "cswxzc", kIntangibles, {
-        "借：银行存款      无形资产减值准备      累计摊销      营业外支出（借方差额）",
-        "贷：无形资产      应交税费-应交增值税（销项税额）      营业外收入（贷方差额）"}),
+        "借：银行存款      累计摊销      营业外支出（借方差额）      贷：无形资产      应交税费-应交增值税（销项税额）      营业外收入（贷方差额）"}),
     printRule("销售不动产品", "xsbdcp", kFixedAssets, {
         "借：固定资产清理      累计折旧      贷：固定资产（处置时）",
         "",
@@ -367,15 +375,26 @@ const LookupRule kJournal[] = {
     printRule("摊销薪酬", "txxc", kPayroll, {"借：生产成本      制造费用      管理费用      销售费用      贷：应付职工薪酬"}),
     printRule("摊销支出", "txzc", kCostsExpenses, {"借：管理费用/制造费用      贷：长期待摊费用"}),
     printRule("摊销成本", "txcb", kIntangibles, {"借：管理费用/制造费用      贷：累计摊销"}),
-    printRule("出售无形资产", {"借：银行存款      累计摊销      贷：无形资产     应交税费-应交增值税（销项税额）      资产处置损益"}),
+    printRule("出售无形资产", {
+        calc::kGeneralStandardLabel,
+        "借：银行存款      累计摊销      贷：无形资产     应交税费-应交增值税（销项税额）      资产处置损益"}),
     printRule("委托加工物资", {"借：委托加工物资      贷：原材料      材料成本差异"}),
     printRule("转销无形资产", "zxwxzc", kIntangibles, {"借：累计摊销      营业外支出      贷：无形资产"}),
-    printRule("计提无形资产减值", "jtwxzcjz", kIntangibles, {"借：资产减值损失-无形资产减值损失      贷：无形资产减值准备"}),
+    printRule("计提无形资产减值", "jtwxzcjz", kIntangibles, {
+        calc::kNoteNoIntangibleImpairment,
+        calc::kGeneralStandardLabel,
+        "借：资产减值损失-无形资产减值损失      贷：无形资产减值准备"}),
     printRule("原材料毁损", "yclhs", kInventory, {
         "借：待处理财产损溢      贷：原材料（报批前）",
         "借：其他应收款      营业外支出-非常损失      贷：待处理财产损溢（报批前）"}),
-    printRule("存货跌价", "chdj", kInventory, {"借：资产减值损失-计提的存货跌价准备（损失）      贷：存货跌价准备"}),
-    printRule("存货涨价", "chzj", kInventory, {"借：存货跌价准备      贷：资产减值损失-计提的存货跌价准备"}),
+    printRule("存货跌价", "chdj", kInventory, {
+        calc::kNoteInventoryAtCost,
+        calc::kGeneralStandardLabel,
+        "借：资产减值损失-计提的存货跌价准备（损失）      贷：存货跌价准备"}),
+    printRule("存货涨价", "chzj", kInventory, {
+        calc::kNoteInventoryAtCost,
+        calc::kGeneralStandardLabel,
+        "借：存货跌价准备      贷：资产减值损失-计提的存货跌价准备"}),
     printRule("存货清查", "chqc", kInventory, {
         "借：原材料（溢余）     贷：待处理财产损溢",
         "",
@@ -409,7 +428,7 @@ const LookupRule kJournal[] = {
         "",
         "借：其他应收款（责任人赔偿）      营业外支出（无法查明原因）      贷：待处理财产损溢（报批后）"}),
     printRule("应收账款损失", {
-        "或（执行企业会计准则的企业：备抵法）",
+        calc::kGeneralStandardLabel,
         "借：信用减值损失-计提的坏账准备      贷：坏账准备（计提应收）",
         "",
         "借：坏账准备      贷：信用减值损失-计提的坏账准备（转回应收）",
@@ -419,29 +438,46 @@ const LookupRule kJournal[] = {
         "1.借：应收账款等      贷：坏账准备（确认转销）",
         "2.借：银行存款      贷：应收账款等（以后收回）"}),
     printRule("取得股票", "qdgp", kInvestments, {
+        "借：短期投资-股票（买价和交易费用）      应收股利（已宣告未发放）      应交税费-应交增值税（进项税额）      贷：其他货币资金-存出投资款",
+        calc::kGeneralStandardLabel,
         "借：交易性金融资产-成本（公允价值）      投资收益（发生的交易费用）",
         "    应收股利（未发放）      应交税费-应交增值税（进项税额）",
         "贷：其他货币资金（实际支付的金额）"}),
     printRule("购买股票", "gmgp", kInvestments, {
+        "借：短期投资-股票（买价和交易费用）      应收股利（已宣告未发放）      应交税费-应交增值税（进项税额）      贷：其他货币资金-存出投资款",
+        calc::kGeneralStandardLabel,
         "借：交易性金融资产-成本（公允价值）      投资收益（发生的交易费用）",
         "    应收股利（未发放）      应交税费-应交增值税（进项税额）",
         "贷：其他货币资金（实际支付的金额）"}),
     printRule("取得债券", "qdzq", kInvestments, {
+        "借：短期投资-债券（买价和交易费用）      应收利息（已到付息期未领取）      应交税费-应交增值税（进项税额）      贷：其他货币资金-存出投资款",
+        calc::kGeneralStandardLabel,
         "借：交易性金融资产-成本（公允价值）      投资收益（发生的交易费用）",
         "    应收利息（未发放）      应交税费-应交增值税（进项税额）",
         "贷：其他货币资金（实际支付的金额）"}),
     printRule("购买债券", "gmzq", kInvestments, {
+        "借：短期投资-债券（买价和交易费用）      应收利息（已到付息期未领取）      应交税费-应交增值税（进项税额）      贷：其他货币资金-存出投资款",
+        calc::kGeneralStandardLabel,
         "借：交易性金融资产-成本（公允价值）      投资收益（发生的交易费用）",
         "    应收利息（未发放）      应交税费-应交增值税（进项税额）",
         "贷：其他货币资金（实际支付的金额）"}),
-    printRule("支付交易费用", "zfjyfy", kInvestments, {"借：投资收益      应交税费-应交增值税（进项税额）      贷：其他货币资金-存出投资款"}),
+    printRule("支付交易费用", "zfjyfy", kInvestments, {
+        "借：短期投资（交易费用计入成本）      应交税费-应交增值税（进项税额）      贷：其他货币资金-存出投资款",
+        calc::kGeneralStandardLabel,
+        "借：投资收益      应交税费-应交增值税（进项税额）      贷：其他货币资金-存出投资款"}),
     printRule("股价变动", "gjbd", kInvestments, {
+        calc::kNoteInvestmentsAtCost,
+        calc::kGeneralStandardLabel,
         "借：公允价值变动损益     贷：交易性金融资产（降低）",
         "借：交易性金融资产     贷：公允价值变动损益（升高）"}),
     printRule("债券价值变动", "zqjzbd", kInvestments, {
+        calc::kNoteInvestmentsAtCost,
+        calc::kGeneralStandardLabel,
         "借：公允价值变动损益     贷：交易性金融资产（降低）",
         "借：交易性金融资产     贷：公允价值变动损益（升高）"}),
     printRule("债券价格变动", "zqjgbd", kInvestments, {
+        calc::kNoteInvestmentsAtCost,
+        calc::kGeneralStandardLabel,
         "借：公允价值变动损益     贷：交易性金融资产（降低）",
         "借：交易性金融资产     贷：公允价值变动损益（升高）"}),
     printRule("获得股利", "hdgl", kInvestments, {
@@ -463,12 +499,20 @@ const LookupRule kJournal[] = {
         "借：应收利息     贷：投资收益（未收）",
         "借：其他货币资金-存出投资款     贷：应收利息（已收）"}),
     printRule("出售股票", "csgp", kInvestments, {
+        "借：其他货币资金-存出投资款      贷：短期投资-股票      投资收益（盈利）",
+        "",
+        "借：其他货币资金-存出投资款      投资收益（亏损）      贷：短期投资-股票",
+        calc::kGeneralStandardLabel,
         "借：其他货币资金-存出投资款      投资收益（亏损）",
         "贷：交易性金融资产-成本      交易性金融资产-公允价值变动",
         "",
         "借：其他货币资金-存出投资款",
         "贷：交易性金融资产-成本      交易性金融资产-公允价值变动      投资收益（盈利）"}),
     printRule("出售债券", "cszq", kInvestments, {
+        "借：其他货币资金-存出投资款      贷：短期投资-债券      投资收益（盈利）",
+        "",
+        "借：其他货币资金-存出投资款      投资收益（亏损）      贷：短期投资-债券",
+        calc::kGeneralStandardLabel,
         "借：其他货币资金-存出投资款      投资收益（亏损）",
         "贷：交易性金融资产-成本      交易性金融资产-公允价值变动",
         "",
@@ -519,6 +563,8 @@ const LookupRule kJournal[] = {
         "借：其他应收款     贷：银行存款（支付）",
         "借：银行存款     贷：其他应收款（已收）"}),
     printRule("公允价值变动", "gyjzbd", kInvestments, {
+        calc::kNoteInvestmentsAtCost,
+        calc::kGeneralStandardLabel,
         "借：交易性金融资产-公允价值变动     贷：公允价值变动损益（价值上升）",
         "",
         "借：公允价值变动损益     贷：交易性金融资产-公允价值变动（价值下降）"}),
@@ -555,7 +601,10 @@ const LookupRule kJournal[] = {
     printRule("结转在建工程", "jzzjgc", kFixedAssets, {"借：固定资产      贷：在建工程"}),
     printRule("结转资本公积", "jzzbgj", kEquity, {"借：资本公积      贷：实收资本"}),
     printRule("结转到期票据", "jzdqpj", kLoansNotes, {"借：应收账款      贷：应收票据"}),
-    printRule("结转存货跌价准备", "jzchdjzb", kInventory, {"借：存货跌价准备      贷：主营业务成本"}),
+    printRule("结转存货跌价准备", "jzchdjzb", kInventory, {
+        calc::kNoteInventoryAtCost,
+        calc::kGeneralStandardLabel,
+        "借：存货跌价准备      贷：主营业务成本"}),
     printRule("结转逾期工资", "jzyqgz", kPayroll, {"借：应付职工薪酬      贷：其他应付款（逾期未领工资）"}),
     printRule("结转出售固定资产", "jzcsgdzc", kFixedAssets, {"借：固定资产清理      贷：营业外收入-非流动资产处置净收益"}),
     printRule("结转报废固定资产", "jzbfgdzc", kFixedAssets, {"借：营业外支出-非流动资产处置净损失      贷：固定资产清理"}),
