@@ -1366,7 +1366,7 @@ private slots:
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
         const QStringList rows = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
         QCOMPARE(rows.at(0), QStringLiteral("凭证号,日期,附件张数,摘要,会计科目,借方金额,贷方金额"));
-        QVERIFY(rows.contains(QStringLiteral("2,2026-12-07,3,收到清单,应收账款,1130.00,")));
+        QVERIFY(rows.contains(QStringLiteral("2,2026-12-07,3,收到清单,1122 应收账款,1130.00,")));
         QVERIFY(rows.contains(QStringLiteral("2,2026-12-07,3,合计,金额大写：壹仟壹佰叁拾元整,1130.00,1130.00")));
     }
 

@@ -222,7 +222,7 @@ public:
             val lines = val::array();
             for (const calc::EntryLine& l : v.lines) {
                 val line = val::object();
-                line.set("account", l.account);
+                line.set("account", calc::shownAccount(l));
                 line.set("debit", l.debit);
                 line.set("amount", fenAmount(l.amount));
                 line.set("text", l.amountText);
