@@ -219,7 +219,7 @@ TEST(ChartOfAccounts, DISABLED_EveryWindowsEntryLinesNameChartAccounts)
     }
 }
 
-TEST(ChartOfAccounts, DISABLED_EveryKeysEntriesNameChartAccounts)
+TEST(ChartOfAccounts, EveryKeysEntriesNameChartAccounts)
 {
     const lookup::LookupTable& table = lookup::LookupTable::instance();
     for (const lookup::KeyEntry& key : table.keys()) {
