@@ -242,6 +242,23 @@ private slots:
         QApplication::sendEvent(edit, &preedit);
         QCOMPARE(edit->text(), QStringLiteral("固定资产"));
         QVERIFY(!completer->popup()->isVisible());
+
+        // A key of the general standard is listed marked and goes into the box bare.
+        QInputMethodEvent typed;
+        typed.setCommitString(QStringLiteral("股价变动"));
+        edit->clear();
+        QApplication::sendEvent(edit, &typed);
+        QTRY_VERIFY(popup->isVisible());
+        QCOMPARE(popup->model()->index(0, 0).data().toString(), QStringLiteral("股价变动【企业会计准则】"));
+        grab(popup, QStringLiteral("form1-completer-marked"));
+        popup->setCurrentIndex(popup->model()->index(0, 0));
+        QTest::keyClick(popup, Qt::Key_Return);
+        QCOMPARE(edit->text(), QStringLiteral("股价变动"));
+        QTRY_VERIFY(window(bk::win::FairValueChange) && window(bk::win::FairValueChange)->isVisible());
+        QCOMPARE(window(bk::win::FairValueChange)->windowTitle(), QStringLiteral("股价变动【企业会计准则】 — 记账助手"));
+        click(bk::win::FairValueChange, bk::calc::CalcButton::Compute);
+        grab(window(bk::win::FairValueChange), QStringLiteral("form76-general-standard"));
+        click(bk::win::FairValueChange, bk::calc::CalcButton::Exit);
     }
 
     // In the empty key box the Down arrow opens the keys by subject; the
@@ -1237,14 +1254,14 @@ private slots:
     void windowsStayPut()
     {
         const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
-        window(bk::kMainForm)->move(120, 90);
+        window(bk::kMainForm)->move(60, 90);
         typeKey(QStringLiteral("累计折旧"));
         click(bk::kMainForm, bk::MainButton::LookUp);
         QVERIFY(visible(79));
         const QRect form79 = window(bk::win::DepreciationByCostCentre)->frameGeometry();
         QVERIFY(room.contains(form79));
         if (QGuiApplication::primaryScreen()->devicePixelRatio() == 1)
-            QCOMPARE(form79.topLeft(), QPoint(120 + 32, 90 + 32));  // cascaded from the main window
+            QCOMPARE(form79.topLeft(), QPoint(60 + 32, 90 + 32));  // cascaded from the main window
         QTest::mouseClick(control<QLabel>(bk::win::DepreciationByCostCentre, "Label6"), Qt::LeftButton);
         QVERIFY(visible(25));
         const QRect form25 = window(bk::win::Depreciation)->frameGeometry();
@@ -1259,11 +1276,11 @@ private slots:
         click(bk::win::DepreciationByCostCentre, bk::calc::CalcButton::Exit);
         QVERIFY(visible(bk::kMainForm));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(window(bk::kMainForm)->pos(), QPoint(120, 90));
-        window(bk::kMainForm)->move(200, 100);
+        QCOMPARE(window(bk::kMainForm)->pos(), QPoint(60, 90));
+        window(bk::kMainForm)->move(40, 100);
         click(bk::kMainForm, bk::MainButton::Exit);  // 退出: the next run starts there
         restart();
-        QCOMPARE(window(bk::kMainForm)->pos(), QPoint(200, 100));
+        QCOMPARE(window(bk::kMainForm)->pos(), QPoint(40, 100));
 
         // Kept from a larger screen: back wholly on this one.
         {
