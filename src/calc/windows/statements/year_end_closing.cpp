@@ -1,8 +1,9 @@
 // The year-end closing of the year's profit into 利润分配, and the
-// appropriations to the surplus reserves and the dividends. The undistributed
-// total is a balance on the side it falls, printed positive: a deficit under
-// （借）. A loss for the year is closed with positive amounts. The window has
-// no Text4.
+// appropriations to the surplus reserves and the profit distributed to the
+// owners (the preference and the ordinary dividends together, 应付利润). The
+// undistributed total is a figure, the balance left in 利润分配-未分配利润:
+// a deficit is negative. A loss for the year is closed with positive amounts.
+// The window has no Text4.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -16,9 +17,7 @@ extern const CalculatorDef YearEndClosing{
             Num t1 = c.read(1), t0 = c.read(2), L = c.read(3), s1 = c.read(5), s2 = c.read(6), p1 = c.read(7),
                 p2 = c.read(8);
             Num U = t0 + t1 - L - s1 - s2 - p1 - p2;
-            if (U > 0) c.result("未分配利润总（贷）", U);
-            if (U < 0) c.result("未分配利润总（借）", -U);
-            if (U == 0) c.result("未分配利润总", U);
+            c.result("未分配利润余额", U);
             c.blank();
 
             // 本年利润 holds the year's net profit alone: the opening balance and
@@ -41,10 +40,9 @@ extern const CalculatorDef YearEndClosing{
             c.text("结转盈余公积和股利");
             c.result("利润分配-提取法定盈余公积（借）", s1);
             c.result("利润分配-提取任意盈余公积（借）", s2);
-            c.result("利润分配-分配优先股利（借）", p1);
-            c.result("利润分配-分配普通股利（借）", p2);
+            c.result("利润分配-应付利润（借）", D);
             c.result("盈余公积（贷）", R);
-            c.result("应付股利（贷）", D);
+            c.result("应付利润（贷）", D);
             c.blank();
 
             c.text("结转利润分配");
@@ -52,8 +50,7 @@ extern const CalculatorDef YearEndClosing{
             c.result("利润分配-未分配利润（借）", T);
             c.result("利润分配-提取法定盈余公积（贷）", s1);
             c.result("利润分配-提取任意盈余公积（贷）", s2);
-            c.result("利润分配-分配优先股利（贷）", p1);
-            c.result("利润分配-分配普通股利（贷）", p2);
+            c.result("利润分配-应付利润（贷）", D);
         },
 };
 
