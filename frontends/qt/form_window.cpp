@@ -28,6 +28,7 @@
 #include "app/application.h"
 #include "app/navigation.h"
 #include "lookup/completion.h"
+#include "lookup/lookup_table.h"
 #include "qt/core_text.h"
 #include "qt/key_box.h"
 #include "qt/link_label.h"
@@ -222,14 +223,15 @@ void FormWindow::showHint(const KeyHint& hint)
     QWidget* previous = beforeHint_;
     for (size_t i = 0; i < hint.keys.size(); ++i) {
         const QString key = QString::fromStdString(hint.keys[i]);
+        const QString shown = i < hint.shown.size() ? QString::fromStdString(hint.shown[i]) : key;
         QWidget* content = static_cast<QScrollArea*>(hint_)->widget();
-        auto* link = new LinkLabel(key, content, [this, key] { chooseHintKey(key); });
+        auto* link = new LinkLabel(shown, content, [this, key] { chooseHintKey(key); });
         link->setObjectName(QStringLiteral("hintKey%1").arg(i + 1));
         link->setAccessibleDescription(fromCore(ui_texts::kHintKeyAction));
         content->layout()->addWidget(link);
         if (previous) setTabOrder(previous, link);
         previous = link;
-        spoken += (i == 0 ? QString() : QStringLiteral("、")) + key;
+        spoken += (i == 0 ? QString() : QStringLiteral("、")) + shown;
     }
     if (previous) setTabOrder(previous, area_);
     hint_->setAccessibleName(spoken);
@@ -459,9 +461,26 @@ void FormWindow::chooseHintKey(const QString& key)
 // A popup list of what the Application offers for the text typed so far;
 // picking an entry puts it into the box. Text an input method is still
 // composing is not typed yet, so the list follows committed text only.
+namespace {
+
+// The keys the list offers, each shown as the key box shows keys (one of the
+// general standard marked) and put into the box as the key itself.
+class KeyListModel : public QStringListModel {
+public:
+    using QStringListModel::QStringListModel;
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const QVariant key = QStringListModel::data(index, role == Qt::DisplayRole ? Qt::EditRole : role);
+        if (role != Qt::DisplayRole) return key;
+        return QString::fromStdString(lookup::shownKey(key.toString().toStdString()));
+    }
+};
+
+}  // namespace
+
 void FormWindow::addCompleter(QLineEdit* edit, int number)
 {
-    auto* model = new QStringListModel(edit);
+    auto* model = new KeyListModel(edit);
     auto* completer = new QCompleter(model, edit);
     completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer->setMaxVisibleItems(static_cast<int>(lookup::kVisibleCompletions));  // it scrolls to the rest

@@ -54,13 +54,14 @@ void KeyBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     // Enter looks a key up: with the list open and a key highlighted in
-    // it, that key, which goes into the box; else what was typed.
+    // it, that key, which goes into the box (the key, not its shown text);
+    // else what was typed.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (completing) {
             QAbstractItemView* list = completer()->popup();
             const QModelIndexList chosen = list->selectionModel()->selectedIndexes();
             list->hide();
-            if (!chosen.isEmpty()) setText(chosen.front().data().toString());
+            if (!chosen.isEmpty()) setText(chosen.front().data(Qt::EditRole).toString());
         }
         event->accept();
         onEnter_();

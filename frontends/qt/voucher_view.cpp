@@ -100,7 +100,7 @@ QString VoucherView::html(bool pages) const
             const calc::EntryLine& l = v.lines[i];
             const QString amount = escaped(fenAmount(l.amount));
             html += QStringLiteral("<tr><td>%1</td><td>%2</td><td%3>%4</td><td%3>%5</td></tr>")
-                        .arg(i == 0 ? escaped(v.summary) : QString(), escaped(l.account), right,
+                        .arg(i == 0 ? escaped(v.summary) : QString(), escaped(calc::shownAccount(l)), right,
                              l.debit ? amount : QString(), l.debit ? QString() : amount);
         }
         html +=

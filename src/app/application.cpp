@@ -286,7 +286,7 @@ void Application::pressCalculator(FormId form, calc::CalcButton button)
         // and the program carries on after the message. A press that printed
         // nothing says which fields it needs.
         const calc::PressOutcome outcome = calc::press(calc::calculatorDef(form), w.texts(), w.output(), amounts_);
-        showNote(form, {outcome.emptyNote, {}});
+        showNote(form, {outcome.emptyNote, {}, {}});
         if (outcome.fault) toolkit_.showFault(form, static_cast<int>(*outcome.fault), outcome.faultText());
         break;
     }

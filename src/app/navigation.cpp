@@ -21,7 +21,10 @@ std::string windowKey(FormId form)
     return {};
 }
 
-std::string titleFor(std::string_view what) { return std::string(what) + " — " + std::string(ui_texts::kProgramName); }
+std::string titleFor(std::string_view what)
+{
+    return lookup::shownKey(what) + " — " + std::string(ui_texts::kProgramName);
+}
 
 std::string windowTitle(FormId form)
 {

@@ -16,7 +16,9 @@ FormId returnWindow(FormId calculator);
 
 // The title of a window opened for what the user asked: the key typed, or
 // the caption of the link clicked, and the program's name:
-// "盘亏 — 记账助手". The title also names the window for a screen reader.
+// "盘亏 — 记账助手", a key of the general standard marked as the key box
+// shows it ("股价变动【企业会计准则】 — 记账助手"). The title also names the
+// window for a screen reader.
 std::string titleFor(std::string_view what);
 
 // The title a window has until a key or a link opens it: the program's name

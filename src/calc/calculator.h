@@ -93,6 +93,9 @@ public:
     // How many lines the press has printed so far.
     int printed() const { return printed_; }
 
+    // A text line printed before the press's own, saying what kind of
+    // window this is; a press that prints nothing else printed nothing.
+    void preface(std::string_view line) { out_.printText(line); }
     void text(std::string_view line)  // a text line
     {
         ++printed_;

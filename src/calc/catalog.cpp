@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calc/calculator.h"
+#include "calc/general_standard.h"
 #include "window/windows.h"
 
 namespace bk::calc {
@@ -31,6 +32,17 @@ const std::vector<CalculatorDef>& catalogue()
     t.back().form = win::name;
         BK_CALCULATOR_WINDOWS(BK_LIST_CALCULATOR)
 #undef BK_LIST_CALCULATOR
+        // A window of the general standard says on every press, before its
+        // entries, what a small enterprise does instead.
+        for (CalculatorDef& def : t) {
+            const std::string_view note = generalStandardNote(def.form);
+            if (note.empty() || !def.compute) continue;
+            def.compute = [note, compute = def.compute](Calc& c) {
+                c.preface(note);
+                c.preface(kGeneralStandardLabel);
+                compute(c);
+            };
+        }
         const auto fail = [](const char* what, FormId form) {
             std::fprintf(stderr, "calculator Form%d %s\n", form, what);
             std::abort();

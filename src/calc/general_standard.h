@@ -44,6 +44,16 @@ inline constexpr std::string_view kNoteNoContractCosts =
 inline constexpr std::string_view kNoteTaxesPayableMethod =
     "小企业会计准则采用应付税款法：所得税费用等于当期应交所得税，不确认递延所得税（见“应交所得税”）";
 
+// The label or one of the notes: a text line that heads no entry.
+constexpr bool generalStandardText(std::string_view line)
+{
+    for (std::string_view t : {kGeneralStandardLabel, kNoteInvestmentsAtCost, kNoteInventoryAtCost,
+                               kNoteNoFixedAssetImpairment, kNoteNoIntangibleImpairment, kNoteNoTreasuryShares,
+                               kNoteCostMethod, kNoteNoContractCosts, kNoteTaxesPayableMethod})
+        if (line == t) return true;
+    return false;
+}
+
 // The windows whose whole output is of the general standard, with the note
 // each press of 确定 prints first, before the label line and the entries.
 struct GeneralStandardWindow {
@@ -56,5 +66,13 @@ inline constexpr GeneralStandardWindow kGeneralStandardWindows[] = {
     {win::ConsultingContract, kNoteNoContractCosts}, {win::IncomeTaxDeferred, kNoteTaxesPayableMethod},
     {win::FairValueChange, kNoteInvestmentsAtCost},  {win::TradingSecuritiesSale, kNoteInvestmentsAtCost},
 };
+
+// The note a window of the general standard prints first, or empty.
+constexpr std::string_view generalStandardNote(FormId window)
+{
+    for (const GeneralStandardWindow& w : kGeneralStandardWindows)
+        if (w.window == window) return w.note;
+    return {};
+}
 
 }  // namespace bk::calc

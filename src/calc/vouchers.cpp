@@ -1,5 +1,7 @@
 #include "calc/vouchers.h"
 
+#include "calc/account_text.h"
+#include "calc/general_standard.h"
 #include "window/ui_texts.h"
 
 #include "num/capital_amount.h"
@@ -36,15 +38,19 @@ std::vector<Voucher> readVouchers(const std::vector<std::vector<std::string>>& r
     std::vector<Voucher> vouchers;
     std::string heading;
     bool open = false;  // the next line with a side belongs to the last entry
+    bool general = false;
     for (const auto& row : rows) {
         if (row.size() < 2) {  // a heading or a blank line
-            heading = row.empty() ? "" : row[0];
+            const bool label = !row.empty() && generalStandardText(row[0]);
+            general = general || (!row.empty() && row[0] == kGeneralStandardLabel);
+            heading = row.empty() || label ? "" : row[0];
             open = false;
             continue;
         }
         const std::optional<bool> debit = entrySide(row[0]);
         if (!debit || row[1].empty()) continue;  // a figure, or a caption printed alone
-        EntryLine line{row[0], entryAccount(row[0]), *debit, {}, row[1]};
+        EntryLine line{row[0], entryAccount(row[0]), {}, *debit, {}, row[1]};
+        line.code = accountCode(line.account);
         try {
             line.amount = readNumber(row[1]);
         } catch (const ArithmeticFault&) {
@@ -54,6 +60,8 @@ std::vector<Voucher> readVouchers(const std::vector<std::vector<std::string>>& r
         if (!open) {
             fresh.heading = heading;
             fresh.summary = heading.empty() ? std::string(summary) : heading;
+            fresh.generalStandard = general;
+            if (general) fresh.summary += kGeneralStandardMark;
         }
         Voucher& v = open ? vouchers.back() : fresh;
         Num total;
@@ -85,7 +93,7 @@ std::vector<std::vector<std::string>> voucherRows(const std::vector<Voucher>& vo
         const std::string number = std::to_string(k + 1);
         for (const EntryLine& l : v.lines) {
             const std::string amount = fenAmount(l.amount, false);
-            rows.push_back({number, sheet.date, sheet.attachments, v.summary, l.account, l.debit ? amount : "",
+            rows.push_back({number, sheet.date, sheet.attachments, v.summary, shownAccount(l), l.debit ? amount : "",
                             l.debit ? "" : amount});
         }
         std::string capital = text(t::kCapitalAmount) + "：" + voucherCapital(v.debits);
@@ -96,6 +104,11 @@ std::vector<std::vector<std::string>> voucherRows(const std::vector<Voucher>& vo
                             fenAmount(v.difference(), false), ""});
     }
     return rows;
+}
+
+std::string shownAccount(const EntryLine& line)
+{
+    return line.code.empty() ? line.account : std::string(line.code) + " " + line.account;
 }
 
 std::string voucherCapital(const Num& amount)

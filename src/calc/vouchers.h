@@ -2,7 +2,9 @@
 // the voucher view, its print and its CSV.
 //
 // A text line or a blank line starts a new entry; a text line is the heading
-// (摘要) of the entries under it until the next blank line. A result line
+// (摘要) of the entries under it until the next blank line, except the label
+// of the general standard's entries and its notes, which head none: the
+// entries after the label are that standard's. A result line
 // whose caption ends in （借） or (借) is a debit, in （贷） or (贷) a credit;
 // the side word may close a longer bracket (养老保险（公司贷）, the company's
 // share, credited). Input VAT is booked on the debit side of 应交增值税 and
@@ -30,8 +32,9 @@ std::optional<bool> entrySide(std::string_view caption);
 std::string entryAccount(std::string_view caption);
 
 struct EntryLine {
-    std::string caption;  // as printed: 应收账款（借）
-    std::string account;  // 会计科目, with its sub-account after a "-"
+    std::string caption;    // as printed: 应收账款（借）
+    std::string account;    // 会计科目, with its sub-account after a "-"
+    std::string_view code;  // the chart's code of its first level: 1122; empty when the chart has none
     bool debit = true;
     Num amount;
     std::string amountText;  // the amount as printed, without the spaces around it
@@ -40,6 +43,9 @@ struct EntryLine {
 struct Voucher {
     std::string heading;  // the text line above the entry; empty when it has none
     std::string summary;  // 摘要: the heading, or the window's name when there is none
+    // An entry of the general standard, printed after its label: shown
+    // marked, its 摘要 followed by 【企业会计准则】.
+    bool generalStandard = false;
     std::vector<EntryLine> lines;
     Num debits;
     Num credits;
@@ -57,6 +63,10 @@ struct Voucher {
 // 摘要 of an entry with no heading. An amount that cannot be read is taken
 // as no amount: the line is left out.
 std::vector<Voucher> readVouchers(const std::vector<std::vector<std::string>>& rows, std::string_view summary);
+
+// The account as the voucher view shows it: the chart's code beside the
+// name (1122 应收账款-公司全称), the name alone where the chart has no code.
+std::string shownAccount(const EntryLine& line);
 
 // What the user fills in on the voucher view.
 struct VoucherSheet {

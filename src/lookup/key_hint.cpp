@@ -188,9 +188,12 @@ std::vector<std::string_view> hintKeys(std::string_view typed)
 KeyHint unknownKeyHint(std::string_view typed)
 {
     const std::string_view key = trimKey(typed);
-    if (key.empty()) return {"请输入要查找的关键字。", {}};
+    if (key.empty()) return {"请输入要查找的关键字。", {}, {}};
     KeyHint hint;
-    for (std::string_view k : hintKeys(key)) hint.keys.emplace_back(k);
+    for (std::string_view k : hintKeys(key)) {
+        hint.keys.emplace_back(k);
+        hint.shown.push_back(shownKey(k));
+    }
     hint.message = "没有找到“" + std::string(shortened(key)) + "”。";
     if (!hint.keys.empty()) hint.message += "您要找的是不是：";
     return hint;

@@ -1,5 +1,7 @@
 #include "lookup/lookup_table.h"
 
+#include "calc/general_standard.h"
+
 #include <algorithm>
 #include <set>
 
@@ -137,6 +139,26 @@ void LookupTable::lookup(std::string_view key, LookupEffects& effects) const
             }
         }
     }
+}
+
+bool generalStandardKey(std::string_view key)
+{
+    const std::span<const LookupRule* const> rules = LookupTable::instance().match(key);
+    for (const LookupRule* rule : rules)
+        for (const RuleAction& a : rule->actions) {
+            if (a.kind == RuleAction::Kind::OpenWindow && !calc::generalStandardNote(a.window).empty()) return true;
+        }
+    if (rules.empty() || rules.front()->actions.empty()) return false;
+    const RuleAction& first = rules.front()->actions.front();
+    return first.kind == RuleAction::Kind::PrintLine && first.text != calc::kGeneralStandardLabel &&
+           calc::generalStandardText(first.text);
+}
+
+std::string shownKey(std::string_view key)
+{
+    std::string shown(key);
+    if (generalStandardKey(key)) shown += calc::kGeneralStandardMark;
+    return shown;
 }
 
 }  // namespace bk::lookup

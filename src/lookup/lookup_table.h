@@ -78,6 +78,16 @@ struct KeyEntry {
 // text per fault; nothing for a sound table.
 std::vector<std::string> keyRowFaults(std::span<const LookupRule> rules);
 
+// Whether all a key does is of the general standard (企业会计准则): its
+// text begins with the note of what a small enterprise does instead, or it
+// opens a window of that standard.
+bool generalStandardKey(std::string_view key);
+
+// A key as the completion list, the hint and a window's title show it: a
+// key of the general standard followed by 【企业会计准则】, which is shown,
+// never typed or looked up.
+std::string shownKey(std::string_view key);
+
 // What a lookup does; the main window carries it out.
 class LookupEffects {
 public:

@@ -2,6 +2,8 @@
 // subject's keys as the rule table names them, merged where they do the same.
 #include "lookup/subjects.h"
 
+#include "calc/general_standard.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
@@ -49,7 +51,7 @@ std::vector<BrowseItem> mergedItems(const std::vector<std::string_view>& keys)
             bool opens = false;
             for (const LookupRule* rule : LookupTable::instance().match(key))
                 for (const RuleAction& a : rule->actions) opens |= a.kind == RuleAction::Kind::OpenWindow;
-            items.push_back({{}, {key}, opens});
+            items.push_back({{}, {key}, opens, generalStandardKey(key)});
             effects.push_back(std::move(effect));
         } else {
             items[static_cast<size_t>(same - effects.begin())].keys.push_back(key);
@@ -72,7 +74,12 @@ std::vector<BrowseItem> mergedItems(const std::vector<std::string_view>& keys)
 
 }  // namespace
 
-std::string menuLabel(const BrowseItem& item) { return item.opensWindow ? item.label + "…" : item.label; }
+std::string menuLabel(const BrowseItem& item)
+{
+    std::string label = item.opensWindow ? item.label + "…" : item.label;
+    if (item.generalStandard) label += calc::kGeneralStandardMark;
+    return label;
+}
 
 const std::vector<Subject>& browseSubjects()
 {

@@ -40,10 +40,12 @@ struct BrowseItem {
     std::string label;
     std::vector<std::string_view> keys;  // the key chosen first, then the others in table order
     bool opensWindow = false;            // its keys open a calculator window
+    bool generalStandard = false;        // its keys are of the general standard (generalStandardKey)
 };
 
 // What the menu shows for an item: its label, and after it "…" where the
-// key opens a calculator, as a menu marks an entry that opens a window.
+// key opens a calculator, as a menu marks an entry that opens a window, and
+// 【企业会计准则】 where its keys are of the general standard.
 std::string menuLabel(const BrowseItem& item);
 
 struct Subject {

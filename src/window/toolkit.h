@@ -88,8 +88,9 @@ struct WindowSpec {
 // A note under the main window's key box: what went wrong with the typed key
 // and the keys the user may have meant. Choosing a key puts it into the box.
 struct KeyHint {
-    std::string message;            // empty: no hint shown
-    std::vector<std::string> keys;  // nearest first
+    std::string message;             // empty: no hint shown
+    std::vector<std::string> keys;   // nearest first
+    std::vector<std::string> shown;  // each key as shown (lookup::shownKey), one to a key
 };
 
 // What a window holds that its drawing shows: the texts of its boxes and

@@ -242,6 +242,23 @@ private slots:
         QApplication::sendEvent(edit, &preedit);
         QCOMPARE(edit->text(), QStringLiteral("固定资产"));
         QVERIFY(!completer->popup()->isVisible());
+
+        // A key of the general standard is listed marked and goes into the box bare.
+        QInputMethodEvent typed;
+        typed.setCommitString(QStringLiteral("股价变动"));
+        edit->clear();
+        QApplication::sendEvent(edit, &typed);
+        QTRY_VERIFY(popup->isVisible());
+        QCOMPARE(popup->model()->index(0, 0).data().toString(), QStringLiteral("股价变动【企业会计准则】"));
+        grab(popup, QStringLiteral("form1-completer-marked"));
+        popup->setCurrentIndex(popup->model()->index(0, 0));
+        QTest::keyClick(popup, Qt::Key_Return);
+        QCOMPARE(edit->text(), QStringLiteral("股价变动"));
+        QTRY_VERIFY(window(bk::win::FairValueChange) && window(bk::win::FairValueChange)->isVisible());
+        QCOMPARE(window(bk::win::FairValueChange)->windowTitle(), QStringLiteral("股价变动【企业会计准则】 — 记账助手"));
+        click(bk::win::FairValueChange, bk::calc::CalcButton::Compute);
+        grab(window(bk::win::FairValueChange), QStringLiteral("form76-general-standard"));
+        click(bk::win::FairValueChange, bk::calc::CalcButton::Exit);
     }
 
     // In the empty key box the Down arrow opens the keys by subject; the
@@ -1366,7 +1383,7 @@ private slots:
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
         const QStringList rows = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
         QCOMPARE(rows.at(0), QStringLiteral("凭证号,日期,附件张数,摘要,会计科目,借方金额,贷方金额"));
-        QVERIFY(rows.contains(QStringLiteral("2,2026-12-07,3,收到清单,应收账款,1130.00,")));
+        QVERIFY(rows.contains(QStringLiteral("2,2026-12-07,3,收到清单,1122 应收账款,1130.00,")));
         QVERIFY(rows.contains(QStringLiteral("2,2026-12-07,3,合计,金额大写：壹仟壹佰叁拾元整,1130.00,1130.00")));
     }
 

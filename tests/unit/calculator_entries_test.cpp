@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "calc/calculator.h"
+#include "calc/general_standard.h"
 #include "num/number_text.h"
 #include "support/test_support.h"
 #include "window/windows.h"
@@ -38,9 +39,14 @@ TEST(CalculatorEntries, DeferredIncomeTaxPrintsOneEntryForEveryMovement)
     for (const Movement& liability : movements)
         for (const Movement& asset : movements)
             for (const char* tax : {"", "30000", "15600.8"}) {
-                const Rows rows =
+                Rows rows =
                     press(win::IncomeTaxDeferred,
                           {{1, liability.end}, {2, liability.start}, {3, asset.end}, {4, asset.start}, {5, tax}});
+                // The note of the small-enterprise standard and the label come first.
+                ASSERT_GE(rows.size(), 2u);
+                EXPECT_EQ(rows[0], Rows::value_type{std::string(calc::kNoteTaxesPayableMethod)});
+                EXPECT_EQ(rows[1], Rows::value_type{std::string(calc::kGeneralStandardLabel)});
+                rows.erase(rows.begin(), rows.begin() + 2);
                 SCOPED_TRACE(std::string("L ") + liability.start + "→" + liability.end + ", A " + asset.start + "→" +
                              asset.end + ", Q " + tax);
                 ASSERT_EQ(rows.size(), 4u);

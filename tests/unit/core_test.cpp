@@ -11,6 +11,7 @@
 #include "app/application.h"
 #include "app/navigation.h"
 #include "calc/calculator.h"
+#include "calc/general_standard.h"
 #include "calc/layout.h"
 #include "lookup/lookup_table.h"
 #include "support/test_support.h"
@@ -321,7 +322,9 @@ TEST(WindowTitleTest, NamesWhatTheWindowIsAbout)
         const std::string suffix = " — 记账助手";
         ASSERT_TRUE(title.ends_with(suffix)) << title;
         ASSERT_TRUE(opening.contains(form)) << form;
-        EXPECT_EQ(title.substr(0, title.size() - suffix.size()), opening.at(form).front()) << title;
+        // A window of the general standard is marked after the key.
+        const std::string mark = calc::generalStandardNote(form).empty() ? "" : "【企业会计准则】";
+        EXPECT_EQ(title.substr(0, title.size() - suffix.size()), std::string(opening.at(form).front()) + mark) << title;
     }
 }
 

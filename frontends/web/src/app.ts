@@ -183,7 +183,7 @@ export class App implements FormOwner, AddressOwner, PageBarOwner {
         view?.clearOutput();
         break;
       case "hint":
-        view?.showHint(e.text, e.keys);
+        view?.showHint(e.text, e.keys, e.shown);
         break;
       case "fault":
         this.faults.add(e.text);

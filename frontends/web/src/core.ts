@@ -58,7 +58,7 @@ export type CoreEvent =
   | { kind: "create" | "hide" | "clear"; form: number }
   | { kind: "show"; form: number; title: string }  // the title the window has from now on
   | { kind: "print"; form: number; row: number; text: string }
-  | { kind: "hint"; form: number; text: string; keys: string[] }  // text "": no hint
+  | { kind: "hint"; form: number; text: string; keys: string[]; shown: string[] }  // text "": no hint
   | { kind: "fault"; form: number; code: number; text: string }
   | { kind: "quit"; form: number };
 
@@ -140,6 +140,7 @@ export interface Session {
   activated(form: number): void;
   ended(): boolean;
   completions(form: number, number: number, typed: string): string[];
+  shownKey(key: string): string;  // a key as lists show it: one of the general standard marked
   subjects(form: number, number: number): Subject[];
   // Whether the Down arrow, pressed alone in the box, opens the subjects.
   downOpensBrowse(form: number, number: number, completionsOpen: boolean): boolean;

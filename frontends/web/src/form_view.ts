@@ -173,8 +173,8 @@ export class FormView {
 
   // The core's hint: its message, then each offered key as a link that
   // puts the key into the key box. An empty message takes it away.
-  showHint(message: string, keys: string[]): void {
-    this.hint?.show(message, keys);
+  showHint(message: string, keys: string[], shown: string[] = keys): void {
+    this.hint?.show(message, keys, shown);
   }
 
   // The box a key goes into: the one that offers keys.

@@ -115,7 +115,8 @@ export class KeyBox {
     if (!this.c.completes) return;
     this.subjects.hide();
     this.keys.hide();
-    this.completions.show(this.owner.session.completions(this.form, this.c.number, this.input.value), this.below());
+    const keys = this.owner.session.completions(this.form, this.c.number, this.input.value);
+    this.completions.show(keys.map((k) => this.owner.session.shownKey(k)), this.below(), -1, keys);
   }
 
   private key(e: KeyboardEvent): void {
@@ -177,7 +178,7 @@ export class Hint {
   }
 
   // An empty message takes the hint away.
-  show(message: string, keys: string[]): void {
+  show(message: string, keys: string[], shown: string[] = keys): void {
     const hint = this.element;
     const hadFocus = hint.contains(document.activeElement);
     if (!message) {
@@ -188,12 +189,12 @@ export class Hint {
     }
     const text = document.createElement("p");
     text.textContent = message;
-    const links = keys.map((key) => {
+    const links = keys.map((key, index) => {
       const link = document.createElement("button");
       link.type = "button";
       link.className = "link";
       link.setAttribute("role", "link");
-      link.textContent = key;
+      link.textContent = shown[index] ?? key;
       link.setAttribute("aria-description", this.owner.texts.hintKeyAction);
       link.addEventListener("click", () => this.choose(key));
       return link;

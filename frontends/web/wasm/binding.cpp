@@ -13,8 +13,10 @@
 
 #include "app/application.h"
 #include "app/session.h"
+#include "calc/general_standard.h"
 #include "calc/vouchers.h"
 #include "lookup/completion.h"
+#include "lookup/lookup_table.h"
 #include "num/number_text.h"
 #include "web/wasm/web_toolkit.h"
 #include "window/output_surface.h"
@@ -118,6 +120,9 @@ public:
     {
         return validForm(form) ? strings(app_.completions(form, number, typed)) : val::array();
     }
+
+    // A key as the completion list shows it (one of the general standard marked).
+    std::string shownKey(const std::string& key) const { return lookup::shownKey(key); }
     val subjects(int form, int number) const
     {
         val out = val::array();
@@ -127,7 +132,8 @@ public:
             for (const lookup::BrowseItem& item : subject.items) {
                 if (item.keys.empty()) continue;
                 val i = val::object();
-                i.set("label", item.label);
+                i.set("label",
+                      item.generalStandard ? item.label + std::string(calc::kGeneralStandardMark) : item.label);
                 i.set("key", std::string(item.keys.front()));
                 items.call<void>("push", i);
             }
@@ -222,7 +228,7 @@ public:
             val lines = val::array();
             for (const calc::EntryLine& l : v.lines) {
                 val line = val::object();
-                line.set("account", l.account);
+                line.set("account", calc::shownAccount(l));
                 line.set("debit", l.debit);
                 line.set("amount", fenAmount(l.amount));
                 line.set("text", l.amountText);
@@ -278,6 +284,7 @@ private:
             } else if (e.kind == WebEvent::Kind::Hint) {
                 v.set("text", e.text);
                 v.set("keys", strings(e.keys));
+                v.set("shown", strings(e.shown));
             } else if (e.kind == WebEvent::Kind::Show) {
                 v.set("title", e.text);
             } else if (e.kind == WebEvent::Kind::Fault) {
@@ -437,6 +444,7 @@ EMSCRIPTEN_BINDINGS(bookkeeper)
         .function("activated", &bk::Session::activated)
         .function("ended", &bk::Session::ended)
         .function("completions", &bk::Session::completions)
+        .function("shownKey", &bk::Session::shownKey)
         .function("subjects", &bk::Session::subjects)
         .function("fieldNote", &bk::Session::fieldNote)
         .function("setAmountsToFen", &bk::Session::setAmountsToFen)

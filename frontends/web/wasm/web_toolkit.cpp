@@ -26,6 +26,7 @@ void WebToolkit::clearOutput(FormId form) { add(WebEvent::Kind::Clear, form); }
 void WebToolkit::showHint(FormId form, const KeyHint& hint)
 {
     add(WebEvent::Kind::Hint, form, 0, hint.message, hint.keys);
+    events_.back().shown = hint.shown;
 }
 void WebToolkit::showFault(FormId form, int code, const std::string& message)
 {

@@ -17,9 +17,10 @@ struct WebEvent {
     enum class Kind { Create, Show, Hide, Print, Clear, Hint, Fault, Quit };
     Kind kind = Kind::Show;
     FormId form = 0;
-    int row = 0;                    // Print: the print position's line; Fault: the fault code
-    std::string text;               // Print: the line as drawn; Hint, Fault: the message; Show: the title
-    std::vector<std::string> keys;  // Hint: the keys offered, nearest first
+    int row = 0;                     // Print: the print position's line; Fault: the fault code
+    std::string text;                // Print: the line as drawn; Hint, Fault: the message; Show: the title
+    std::vector<std::string> keys;   // Hint: the keys offered, nearest first
+    std::vector<std::string> shown;  // Hint: each key as shown
 };
 
 class WebToolkit : public Toolkit {
