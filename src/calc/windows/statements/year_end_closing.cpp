@@ -1,9 +1,9 @@
 // The year-end closing of the year's profit into 利润分配, and the
-// appropriations to the surplus reserves and the profit distributed to the
-// owners (the preference and the ordinary dividends together, 应付利润). The
-// undistributed total is a figure, the balance left in 利润分配-未分配利润:
-// a deficit is negative. A loss for the year is closed with positive amounts.
-// The window has no Text4.
+// appropriations to the surplus reserves and the profit distributed. The
+// undistributed balance is a figure, negative for a deficit as the balance
+// sheet shows it. A loss for the year is closed with positive amounts. The
+// dividends on preferred and on ordinary shares are one line of
+// 利润分配-应付利润, owed as 应付利润. The window has no Text4.
 #include "calc/calculator.h"
 
 namespace bk::calc {
