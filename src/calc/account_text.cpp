@@ -209,6 +209,8 @@ std::vector<RuleItem> ruleEntryItems(std::span<const std::string> lines)
         }
         const size_t firstSide = std::min(line.find("借："), line.find("贷："));
         if (firstSide != std::string_view::npos) {
+            // A continuation goes on with the side before it up to its own side word.
+            if (afterEntry && line.starts_with(' ')) addItems(line.substr(0, firstSide), debit);
             size_t at = firstSide;
             while (at != std::string_view::npos) {
                 debit = line.substr(at).starts_with("借：");

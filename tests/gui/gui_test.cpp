@@ -1254,14 +1254,14 @@ private slots:
     void windowsStayPut()
     {
         const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
-        window(bk::kMainForm)->move(120, 90);
+        window(bk::kMainForm)->move(60, 90);
         typeKey(QStringLiteral("累计折旧"));
         click(bk::kMainForm, bk::MainButton::LookUp);
         QVERIFY(visible(79));
         const QRect form79 = window(bk::win::DepreciationByCostCentre)->frameGeometry();
         QVERIFY(room.contains(form79));
         if (QGuiApplication::primaryScreen()->devicePixelRatio() == 1)
-            QCOMPARE(form79.topLeft(), QPoint(120 + 32, 90 + 32));  // cascaded from the main window
+            QCOMPARE(form79.topLeft(), QPoint(60 + 32, 90 + 32));  // cascaded from the main window
         QTest::mouseClick(control<QLabel>(bk::win::DepreciationByCostCentre, "Label6"), Qt::LeftButton);
         QVERIFY(visible(25));
         const QRect form25 = window(bk::win::Depreciation)->frameGeometry();
@@ -1276,11 +1276,11 @@ private slots:
         click(bk::win::DepreciationByCostCentre, bk::calc::CalcButton::Exit);
         QVERIFY(visible(bk::kMainForm));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(window(bk::kMainForm)->pos(), QPoint(120, 90));
-        window(bk::kMainForm)->move(200, 100);
+        QCOMPARE(window(bk::kMainForm)->pos(), QPoint(60, 90));
+        window(bk::kMainForm)->move(40, 100);
         click(bk::kMainForm, bk::MainButton::Exit);  // 退出: the next run starts there
         restart();
-        QCOMPARE(window(bk::kMainForm)->pos(), QPoint(200, 100));
+        QCOMPARE(window(bk::kMainForm)->pos(), QPoint(40, 100));
 
         // Kept from a larger screen: back wholly on this one.
         {

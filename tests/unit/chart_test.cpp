@@ -13,6 +13,8 @@
 #include "calc/calculator.h"
 #include "calc/chart.h"
 #include "calc/general_standard.h"
+#include "lookup/key_hint.h"
+#include "lookup/subjects.h"
 #include "support/test_support.h"
 #include "window/windows.h"
 
@@ -101,8 +103,8 @@ TEST(ChartOfAccounts, ResolvesOnlyTheChartsNames)
 TEST(ChartOfAccounts, ReadsTheItemsOfAKeysEntries)
 {
     const std::vector<std::string> lines = {
-        "借：材料采购 （不含税价款）      应交税费-应交增值税（进项税额）      贷：银行存款",
-        "      管理费用等（行政）",
+        "借：材料采购 （不含税价款）      应交税费-应交增值税（进项税额）",
+        "      管理费用等（行政）      贷：银行存款",
         "",
         std::string(kGeneralStandardLabel),
         "借：资产减值损失      贷：存货跌价准备",
@@ -113,8 +115,8 @@ TEST(ChartOfAccounts, ReadsTheItemsOfAKeysEntries)
         bool debit, general;
     };
     const Item expected[] = {
-        {"材料采购", "", true, false},  {"应交税费", "进项税额", true, false}, {"银行存款", "", false, false},
-        {"管理费用", "", false, false}, {"资产减值损失", "", true, true},      {"存货跌价准备", "", false, true},
+        {"材料采购", "", true, false},  {"应交税费", "进项税额", true, false}, {"管理费用", "", true, false},
+        {"银行存款", "", false, false}, {"资产减值损失", "", true, true},      {"存货跌价准备", "", false, true},
         {"所得税费用", "", true, true}, {"应交税费", "", false, true},
     };
     const std::vector<RuleItem> items = ruleEntryItems(lines);
@@ -219,7 +221,7 @@ TEST(ChartOfAccounts, DISABLED_EveryWindowsEntryLinesNameChartAccounts)
     }
 }
 
-TEST(ChartOfAccounts, DISABLED_EveryKeysEntriesNameChartAccounts)
+TEST(ChartOfAccounts, EveryKeysEntriesNameChartAccounts)
 {
     const lookup::LookupTable& table = lookup::LookupTable::instance();
     for (const lookup::KeyEntry& key : table.keys()) {
@@ -235,3 +237,38 @@ TEST(ChartOfAccounts, DISABLED_EveryKeysEntriesNameChartAccounts)
 
 }  // namespace
 }  // namespace bk::calc
+
+namespace bk::lookup {
+namespace {
+
+// Keys whose whole output is of the general standard carry its mark where a
+// key is shown; keys that give the small enterprise's entries first do not.
+TEST(ChartOfAccounts, KeysOfTheGeneralStandardAreMarked)
+{
+    const std::string mark(calc::kGeneralStandardMark);
+    for (std::string_view key : {"股价变动", "债券价值变动", "债券价格变动", "公允价值变动", "存货跌价", "存货涨价",
+                                 "结转存货跌价准备", "计提固定资产减值准备", "计提无形资产减值", "递延所得税",
+                                 "回购股份", "新增资本公积", "合同收入", "存货跌价准备", "固定资产减值准备"})
+        EXPECT_EQ(shownKey(key), std::string(key) + mark) << key;
+    for (std::string_view key : {"应收账款损失", "出售无形资产", "取得股票", "购买债券", "出售股票", "支付交易费用",
+                                 "所得税费用", "应交所得税", "坏账准备", "计提工资"})
+        EXPECT_EQ(shownKey(key), key) << key;
+
+    bool found = false;
+    for (const Subject& subject : browseSubjects())
+        for (const BrowseItem& item : subject.items)
+            if (item.keys.front() == "回购股份") {
+                found = true;
+                EXPECT_EQ(menuLabel(item), "回购股份（回购股票、注销股份、回购股本）…【企业会计准则】");
+            }
+    EXPECT_TRUE(found);
+
+    const KeyHint hint = unknownKeyHint("股价变");
+    ASSERT_EQ(hint.shown.size(), hint.keys.size());
+    ASSERT_FALSE(hint.keys.empty());
+    EXPECT_EQ(hint.keys.front(), "股价变动");
+    EXPECT_EQ(hint.shown.front(), "股价变动" + mark);
+}
+
+}  // namespace
+}  // namespace bk::lookup

@@ -70,7 +70,8 @@ export interface ActionResult {
 // An item of the browse menu: a key, or keys that do the same as one item;
 // choosing it puts `key` into the box.
 export interface BrowseItem {
-  label: string;
+  label: string;  // its keys: 回购股份（回购股票、注销股份）
+  shown: string;  // as the menu shows it: a label of the general standard marked
   key: string;
 }
 
@@ -99,7 +100,8 @@ export interface CopiedTable {
 // An entry of the last press as the voucher view shows it: amounts with
 // two decimals and thousands separators; the *Text ones as number text.
 export interface VoucherLine {
-  account: string;
+  account: string;     // the account as printed: 应收账款-公司全称
+  shown: string;       // as the voucher shows it, the chart's code beside: 1122 应收账款-公司全称
   debit: boolean;
   amount: string;
   text: string;        // as printed

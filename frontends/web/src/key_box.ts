@@ -106,7 +106,7 @@ export class KeyBox {
     const subject = this.tree?.[Number(at?.dataset.index ?? -1)];
     if (!subject) return;
     const b = this.below();
-    this.keys.show(subject.items.map((i) => i.label), { left: b.left + this.subjects.element.offsetWidth, top: b.top }, 0,
+    this.keys.show(subject.items.map((i) => i.shown), { left: b.left + this.subjects.element.offsetWidth, top: b.top }, 0,
       subject.items.map((i) => i.key));
   }
 

@@ -110,7 +110,7 @@ export class VoucherView {
       table.append(head);
       v.lines.forEach((l, i) => {
         const row = document.createElement("tr");
-        row.append(cell("td", i === 0 ? v.summary : ""), cell("td", l.account),
+        row.append(cell("td", i === 0 ? v.summary : ""), cell("td", l.shown),
           cell("td", l.debit ? l.amount : "", "amount"), cell("td", l.debit ? "" : l.amount, "amount"));
         table.append(row);
       });

@@ -141,6 +141,7 @@ test("every value the core returns has its declared shape", async () => {
     call(s, "setAmountsToFen", false);
     call(s, "start");
     call(s, "completions", 1, 1, "应");
+    call(s, "shownKey", "回购股票");
     call(s, "subjects", 1, 1);
     call(s, "downOpensBrowse", 1, 1, false);
     call(s, "setText", 1, 1, "应付票据");

@@ -43,7 +43,7 @@ export async function runScript(page, script, { check = false } = {}) {
         if (!view.root.hidden && drawn.join("\n") !== app.session.lines(n).join("\n"))
           throw new Error(`${line}: ${form(n)}'s print area differs from its lines`);
         const hint = view.root.querySelector(".hint");
-        const given = hints.get(n)?.text ? [hints.get(n).text, ...hints.get(n).keys].join("|") : "";
+        const given = hints.get(n)?.text ? [hints.get(n).text, ...hints.get(n).shown].join("|") : "";
         if (hint && (hint.hidden ? "" : [...hint.children].map((c) => c.textContent).join("|")) !== given)
           throw new Error(`${line}: ${form(n)}'s hint differs from the one it was given`);
         for (const [k, text] of Object.entries(app.session.texts(n)))

@@ -132,7 +132,8 @@ public:
             for (const lookup::BrowseItem& item : subject.items) {
                 if (item.keys.empty()) continue;
                 val i = val::object();
-                i.set("label",
+                i.set("label", item.label);
+                i.set("shown",
                       item.generalStandard ? item.label + std::string(calc::kGeneralStandardMark) : item.label);
                 i.set("key", std::string(item.keys.front()));
                 items.call<void>("push", i);
@@ -216,7 +217,7 @@ public:
 
     // The entries of the window's last press as the voucher view shows
     // them, with the date and 附件 the user filled in: {vouchers: [{summary,
-    // lines: [{account, debit, amount, text}], debits, credits, capital,
+    // lines: [{account, shown, debit, amount, text}], debits, credits, capital,
     // balanced, difference, debitsText, creditsText, differenceText}], csv,
     // tsv, html}; amounts as a voucher shows them, the *Text ones as number
     // text.
@@ -228,7 +229,8 @@ public:
             val lines = val::array();
             for (const calc::EntryLine& l : v.lines) {
                 val line = val::object();
-                line.set("account", calc::shownAccount(l));
+                line.set("account", l.account);
+                line.set("shown", calc::shownAccount(l));
                 line.set("debit", l.debit);
                 line.set("amount", fenAmount(l.amount));
                 line.set("text", l.amountText);

@@ -6,7 +6,7 @@ namespace bk {
 
 void WebToolkit::add(WebEvent::Kind kind, FormId form, int row, std::string text, std::vector<std::string> keys)
 {
-    events_.push_back({kind, form, row, std::move(text), std::move(keys)});
+    events_.push_back({kind, form, row, std::move(text), std::move(keys), {}});
 }
 
 void WebToolkit::createWindow(const WindowSpec& spec, const WindowContent&)

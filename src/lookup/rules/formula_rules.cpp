@@ -94,13 +94,13 @@ const LookupRule kFormulas[] = {
         "现行会小企02表不设本项目：分列“营业外收入”“营业外支出”两个项目"}),
     printRule("本年利润（贷）", "bnlrd", kIncomeStatement, {"本年利润（贷）=主营业务收入+其他业务收入+投资收益+营业外收入"}),
     printRule("本年利润（借）", "bnlrj", kIncomeStatement, {"本年利润（借）=主营业务成本+税金及附加+其他业务成本+管理费用+财务费用+销售费用+营业外支出"}),
-    printRule("所得税（借）", "sdsj", kIncomeStatement, {"所得税费用（借）=应交税费-应交所得税（贷）"}),
+    printRule("所得税（借）", "sdsj", kIncomeStatement, {"所得税费用（借）=应交税费-应交企业所得税（贷）"}),
     printRule("所得税（贷）", "sdsd", kIncomeStatement, {"所得税费用（贷）=本年利润（借）"}),
     printRule("净利润", "jlr", kIncomeStatement, {
         "本年利润（借）=利润分配（贷）",
         "净利润=利润总额-所得税费用"}),
     printRule("盈余公积", {"利润分配（借）=盈余公积（贷）（10%净利润）"}),
-    printRule("应付股利", "yfgl", kBalanceSheet, {"利润分配（借）=应付股利（贷）"}),
+    printRule("应付股利", "yfgl", kBalanceSheet, {"利润分配（借）=应付利润（贷）"}),
 };
 // clang-format on
 }  // namespace
