@@ -51,8 +51,8 @@ inline void accrueAndSettle(Calc& c, const Num& amount, const Entry& accrual, co
     }
 }
 
-// The VAT line's caption where a window names the input tax as such.
-inline constexpr std::string_view kInputVat = "应交税费-应交增值税（进）";
+// The deductible input VAT, debited in its column of 应交增值税.
+inline constexpr std::string_view kInputVat = "应交税费-应交增值税（进项税额）（借）";
 
 // A cost paid from the bank with its deductible input VAT: the heading line
 // where there is one, the cost and the VAT debited, the bank credited with
@@ -60,7 +60,7 @@ inline constexpr std::string_view kInputVat = "应交税费-应交增值税（�
 struct PaidWithVat {
     std::string_view heading = {};  // none when empty
     std::string_view debit;         // the cost's account
-    std::string_view vat = "应交税费-应交增值税（借）";
+    std::string_view vat = kInputVat;
     std::string_view bank = "银行存款（贷）";
 };
 

@@ -44,18 +44,18 @@ vouchers Form48
 ")
 expect_equal("the first run's lines" "${out}" "show Form1\n> screen Form48\n${printed}> vouchers Form48
 voucher Form48 1 [发出商品] 600 600 [陆佰元整]
-line Form48 1 借 [发出商品] 600
+line Form48 1 借 [库存商品-发出商品] 600
 line Form48 1 贷 [库存商品] 600
 voucher Form48 2 [收到清单] 1130 1130 [壹仟壹佰叁拾元整]
 line Form48 2 借 [应收账款] 1130
 line Form48 2 贷 [主营业务收入] 1000
-line Form48 2 贷 [应交税费-应交增值税（销）] 130
+line Form48 2 贷 [应交税费-应交增值税（销项税额）] 130
 voucher Form48 3 [代销商品] 600 600 [陆佰元整]
 line Form48 3 借 [主营业务成本] 600
-line Form48 3 贷 [发出商品] 600
+line Form48 3 贷 [库存商品-发出商品] 600
 voucher Form48 4 [代销商品] 106 106 [壹佰零陆元整]
 line Form48 4 借 [销售费用] 100
-line Form48 4 借 [应交税费-应交增值税（进）] 6
+line Form48 4 借 [应交税费-应交增值税（进项税额）] 6
 line Form48 4 贷 [应收账款] 106
 voucher Form48 5 [收到货款] 1024 1024 [壹仟零贰拾肆元整]
 line Form48 5 借 [银行存款] 1024
@@ -66,7 +66,7 @@ replay(third "set Form1.Text1 代销商品
 click Form1.Command1
 click Form48.Command2
 click Form48.Command1
-expect Form48 发出商品（借） 1500
+expect Form48 库存商品-发出商品（借） 1500
 ")
 
 # Files that cannot be read: each is set aside under a name no file has,

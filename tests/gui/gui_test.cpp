@@ -1370,8 +1370,8 @@ private slots:
         const QString printed = QString::fromUtf8(text.readAllStandardOutput());
         QCOMPARE(printed.count(QLatin1Char('\f')), 5);  // five vouchers, one a page
         QCOMPARE(printed.count(QStringLiteral("记账凭证")), 5);
-        for (const char* expected : {"2026-12-07", "附件 3 张", "收到清单", "应交税费-应交增值税（销）", "1,130.00",
-                                     "1,024.00", "壹仟壹佰叁拾元整", "壹仟零贰拾肆元整", "壹佰零陆元整"})
+        for (const char* expected : {"2026-12-07", "附件 3 张", "收到清单", "应交税费-应交增值税（销项税额）",
+                                     "1,130.00", "1,024.00", "壹仟壹佰叁拾元整", "壹仟零贰拾肆元整", "壹佰零陆元整"})
             QVERIFY2(printed.contains(QString::fromUtf8(expected)), expected);
         QVERIFY(!printed.contains(QStringLiteral("借贷不平")));
 

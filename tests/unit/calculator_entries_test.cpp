@@ -189,10 +189,10 @@ TEST(CalculatorEntries, MembershipMonthsAddUpToTheFee)
     for (const char* fee : {"1000", "1200", "0.01", "3600.07", "1234567.89", "-100"}) {
         SCOPED_TRACE(std::string("fee ") + fee);
         const Rows rows = press(win::MembershipFees, {{1, fee}, {2, "0.06"}}, Amounts::Fen);
-        // The first 合同负债（借） is every month's, a second the last month's.
+        // The first 预收账款（借） is every month's, a second the last month's.
         std::vector<Num> months;
         for (const auto& row : rows)
-            if (row.size() == 2 && row[0] == "合同负债（借）") months.push_back(readNumber(row[1]));
+            if (row.size() == 2 && row[0] == "预收账款（借）") months.push_back(readNumber(row[1]));
         ASSERT_FALSE(months.empty());
         ASSERT_LE(months.size(), 2u);
         if (months.size() == 2) {

@@ -7,7 +7,7 @@ namespace bk::calc {
 
 extern const CalculatorDef CapitalAndTransfers{
     .items = {heading("收到投资"), field(1, "收到投资"), heading("提取现金"), field(2, "提取现金"),
-              heading("投资分公司"), field(3, "外埠资金")},
+              heading("投资分公司"), field(3, "外埠存款")},
     .compute =
         [](Calc& c) {
             Num R = c.read(1), W = c.read(2), B = c.read(3);
@@ -15,7 +15,7 @@ extern const CalculatorDef CapitalAndTransfers{
             c.blank();
             if (W > 0) c.entry("提取现金", "库存现金（借）", "银行存款（贷）", W);
             c.blank();
-            if (B > 0) c.entry("投资分公司", "其他货币资金-外埠资金（借）", "银行存款（贷）", B);
+            if (B > 0) c.entry("投资分公司", "其他货币资金-外埠存款（借）", "银行存款（贷）", B);
         },
 };
 

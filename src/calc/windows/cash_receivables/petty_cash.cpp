@@ -11,20 +11,20 @@ extern const CalculatorDef PettyCash{
     .compute =
         [](Calc& c) {
             Num P = c.read(1), U = c.read(2), N = c.read(3);
-            c.entry("拨款", "其他应收款（借）", "现金（贷）", P);
+            c.entry("拨款", "其他应收款（借）", "库存现金（贷）", P);
             c.blank();
-            c.entry("使用备用金", "管理费用（借）", "现金（贷）", U);
+            c.entry("使用备用金", "管理费用（借）", "库存现金（贷）", U);
             c.blank();
 
             Num E = N - P;
             if (N > 0 && E > 0) {
                 c.blank();
-                c.entry("再拨款", "其他应收款（借）", "现金（贷）", E);
+                c.entry("再拨款", "其他应收款（借）", "库存现金（贷）", E);
             }
             // A smaller fund: the cash paid back, booked as a positive amount.
             if (N > 0 && E < 0) {
                 c.blank();
-                c.entry("备用金减少", "现金（借）", "其他应收款（贷）", -E);
+                c.entry("备用金减少", "库存现金（借）", "其他应收款（贷）", -E);
             }
         },
 };

@@ -10,8 +10,8 @@ extern const CalculatorDef Dividends{
     .compute =
         [](Calc& c) {
             Num P = c.read(1), R = c.read(2);
-            accrueAndSettle(c, P, {"计提股利", "利润分配-应付现金股利（借）", "应付股利（贷）"},
-                            {"发放股利", "应付股利（借）", "银行存款（贷）"});
+            accrueAndSettle(c, P, {"计提股利", "利润分配-应付利润（借）", "应付利润（贷）"},
+                            {"发放股利", "应付利润（借）", "银行存款（贷）"});
             accrueAndSettle(c, R, {"计提股利", "应收股利（借）", "投资收益（贷）"},
                             {"收入股利", "其他货币资金（借）", "应收股利（贷）"});
         },

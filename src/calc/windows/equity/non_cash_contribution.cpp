@@ -12,7 +12,7 @@ extern const CalculatorDef NonCashContribution{
             Num L = c.read(1), P = c.read(2), K = c.read(3), R = c.read(4);
             Num E = ((P + L) + K) - R;
             c.result("长期股权投资（借）", L);
-            c.result("无形资产-专利费（借）", P);
+            c.result("无形资产-专利权（借）", P);
             c.result("银行存款（借）", K);
             c.result("实收资本（贷）", R);
             // Contributions below the registered capital give a negative reserve, printed as it is.

@@ -22,18 +22,18 @@ extern const CalculatorDef ShareIssue{
 
             if (E > 0) {
                 c.result("银行存款（借）", D);
-                c.result("股本（贷）", F);
-                c.result("资本公积-股本溢价（贷）", E);
+                c.result("实收资本（贷）", F);
+                c.result("资本公积-资本溢价（贷）", E);
             }
             // A commission above the premium income is charged to the premium as a debit.
             if (E < 0) {
                 c.result("银行存款（借）", D);
-                c.result("资本公积-股本溢价（借）", -E);
-                c.result("股本（贷）", F);
+                c.result("资本公积-资本溢价（借）", -E);
+                c.result("实收资本（贷）", F);
             }
             if (E == 0) {
                 c.result("银行存款（借）", D);
-                c.result("股本（贷）", F);
+                c.result("实收资本（贷）", F);
             }
         },
 };

@@ -11,9 +11,9 @@ namespace {
 // The premium on the credit side, a discount on the debit side as a positive amount.
 void premiumLine(Calc& c, const Num& E)
 {
-    if (E > 0) c.result("资本公积-股本溢价（贷）", E);
-    if (E < 0) c.result("资本公积-股本溢价（借）", -E);
-    if (E == 0) c.result("资本公积-股本溢价", E);
+    if (E > 0) c.result("资本公积-资本溢价（贷）", E);
+    if (E < 0) c.result("资本公积-资本溢价（借）", -E);
+    if (E == 0) c.result("资本公积-资本溢价", E);
 }
 
 }  // namespace

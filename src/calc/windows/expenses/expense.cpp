@@ -6,7 +6,7 @@ namespace bk::calc {
 
 std::vector<Item> expenseItems(const ExpenseWindow& w)
 {
-    return {withLabel(heading(w.includes), 3), field(1, w.account), field(2, "应交税费-应交增值税（进）")};
+    return {withLabel(heading(w.includes), 3), field(1, w.account), field(2, "应交税费-应交增值税（进项税额）")};
 }
 
 void bookExpense(Calc& c, const ExpenseWindow& w)

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calc/calculator.h"
+#include "calc/entries.h"
 
 namespace bk::calc {
 
@@ -18,7 +19,7 @@ void purchase(Calc& c, std::string_view freight, const Num& cost, const Num& tax
     c.text(freight);
     c.text("未入库");
     c.result("在途物资（借）", cost);
-    c.result("应交税金-应交增值税（进）（借）", tax);
+    c.result(kInputVat, tax);
     c.result("银行存款/应付票据（贷）", paid);
     c.blank();
 
@@ -27,7 +28,7 @@ void purchase(Calc& c, std::string_view freight, const Num& cost, const Num& tax
 
     c.text("直接入库");
     c.result("原材料（借）", cost);
-    c.result("应交税金-应交增值税（进）（借）", tax);
+    c.result(kInputVat, tax);
     c.result("银行存款/应付票据（贷）", paid);
     c.blank();
 }

@@ -2,7 +2,9 @@
 // statement: the goods leave stock, the sale is booked with its output tax,
 // the consignee's commission (with the input tax on its invoice) is withheld
 // from the receivable and the rest comes into the bank. A small-scale
-// taxpayer cannot deduct the input tax: it is part of the selling expense.
+// taxpayer cannot deduct the input tax: it is part of the selling expense,
+// and its output tax is booked to 应交增值税 without a column.
+#include "calc/entries.h"
 #include "calc/rates.h"
 #include "calc/windows/sales/sale_lines.h"
 
@@ -28,7 +30,7 @@ extern const CalculatorDef Consignment{
             const bool smallScale = c.read(7) == 1;
             c.text("发出商品");
             Num G = k * N;
-            c.entry("发出商品（借）", "库存商品（贷）", G);
+            c.entry("库存商品-发出商品（借）", "库存商品（贷）", G);
             c.blank();
 
             // The tax and the commission in fen, as on the invoices; the
@@ -45,7 +47,7 @@ extern const CalculatorDef Consignment{
                 saleWithTax(c, "应收账款（借）", Y, "主营业务收入（贷）", S, X);
             }
             c.blank();
-            c.entry("主营业务成本（借）", "发出商品（贷）", G);
+            c.entry("主营业务成本（借）", "库存商品-发出商品（贷）", G);
 
             // The commission and its input tax, withheld by the consignee.
             Num H = Calc::fen(S * f);
@@ -56,7 +58,7 @@ extern const CalculatorDef Consignment{
                 c.result("销售费用（借）", W);
             } else {
                 c.result("销售费用（借）", H);
-                c.result("应交税费-应交增值税（进）（借）", J);
+                c.result(kInputVat, J);
             }
             c.result("应收账款（贷）", W);
             c.blank();

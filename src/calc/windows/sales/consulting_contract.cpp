@@ -34,7 +34,7 @@ extern const CalculatorDef ConsultingContract{
             c.result("应收账款", R.each + X.each);
             c.entry("销售费用", "合同取得成本（贷）", U.each);
             c.result("主营业务收入（贷）", R.each);
-            c.result("应交税费-应交增值税（贷）（销）", X.each);
+            c.result("应交税费-应交增值税（销项税额）（贷）", X.each);
             if (R.last != R.each || X.last != X.each || U.last != U.each) c.blank();
             if (R.last != R.each || X.last != X.each) {
                 c.result("最后一个月应收账款", R.last + X.last);

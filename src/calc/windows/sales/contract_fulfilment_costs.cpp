@@ -1,5 +1,5 @@
 // Contract fulfilment costs. The depreciation and amortisation spent
-// on a contract are collected in 合同履约成本; the revenue is then recognised,
+// on a contract are collected in 生产成本-劳务成本; the revenue is then recognised,
 // its VAT split off, and the collected cost released to 主营业务成本.
 #include "calc/calculator.h"
 #include "calc/rates.h"
@@ -16,7 +16,7 @@ extern const CalculatorDef ContractFulfilmentCosts{
             Num d = c.read(1), a = c.read(2), g = c.read(3), r = c.readOr(4, rates::kVatServicesPercent);
             Num Q = a + d;
             c.text("确认折旧费、摊销费");
-            c.result("合同履约成本（借）", Q);
+            c.result("生产成本-劳务成本（借）", Q);
             c.result("累计折旧（贷）", d);
             c.result("累计摊销（贷）", a);
             c.blank();
@@ -28,8 +28,8 @@ extern const CalculatorDef ContractFulfilmentCosts{
             c.text("确认摊销合同履约成本");
             c.result("银行存款（借）", g);
             c.result("主营业务收入（贷）", R);
-            c.result("应交税费-应交增值税（销）（贷）", T);
-            c.entry("主营业务成本（借）", "合同履约成本（贷）", Q);
+            c.result("应交税费-应交增值税（销项税额）（贷）", T);
+            c.entry("主营业务成本（借）", "生产成本-劳务成本（贷）", Q);
         },
 };
 

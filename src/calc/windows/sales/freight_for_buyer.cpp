@@ -9,7 +9,7 @@ namespace bk::calc {
 using sales::recogniseSale, sales::saleWithTax;
 
 extern const CalculatorDef FreightForBuyer{
-    .items = {field(1, "商品总价"), field(2, "应交增值税（销）"), field(3, "成本总额"), field(4, "运费")},
+    .items = {field(1, "商品总价"), field(2, "应交增值税（销项税额）"), field(3, "成本总额"), field(4, "运费")},
     .compute =
         [](Calc& c) {
             Num P = c.read(1), X = c.read(2), G = c.read(3), F = c.read(4);

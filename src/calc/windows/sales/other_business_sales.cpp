@@ -7,7 +7,7 @@ namespace bk::calc {
 using sales::recogniseSale;
 
 extern const CalculatorDef OtherBusinessSales{
-    .items = {field(1, "商品总价"), field(2, "应交增值税（销）"), field(3, "成本总额")},
+    .items = {field(1, "商品总价"), field(2, "应交增值税（销项税额）"), field(3, "成本总额")},
     .compute =
         [](Calc& c) {
             Num P = c.read(1), X = c.read(2), G = c.read(3);

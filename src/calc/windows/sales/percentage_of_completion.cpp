@@ -1,5 +1,5 @@
 // A service whose revenue is recognised by its rate of completion:
-// the cost is gathered in 合同履约成本, then the revenue earned so far is
+// the cost is gathered in 生产成本-劳务成本, then the revenue earned so far is
 // booked with its tax and the cost carried to 主营业务成本.
 #include "calc/calculator.h"
 
@@ -11,7 +11,7 @@ extern const CalculatorDef PercentageOfCompletion{
     .compute =
         [](Calc& c) {
             Num K = c.read(1), V = c.read(2), p = c.read(3), r = c.read(4);
-            c.entry("发生劳务成本", "合同履约成本（借）", "应付职工薪酬（贷）", K);
+            c.entry("发生劳务成本", "生产成本-劳务成本（借）", "应付职工薪酬（贷）", K);
             c.blank();
 
             c.text("确认劳务收入并结转劳务成本");
@@ -20,8 +20,8 @@ extern const CalculatorDef PercentageOfCompletion{
             Num Y = S + X;
             c.result("银行存款（借）", Y);
             c.result("主营业务收入（贷）", S);
-            c.result("应交税费-应交增值税（贷）", X);
-            c.entry("主营业务成本（借）", "合同履约成本（贷）", K);
+            c.result("应交税费-应交增值税（销项税额）（贷）", X);
+            c.entry("主营业务成本（借）", "生产成本-劳务成本（贷）", K);
         },
 };
 

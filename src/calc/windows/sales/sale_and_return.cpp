@@ -8,7 +8,7 @@ namespace bk::calc {
 using sales::recogniseSale;
 
 extern const CalculatorDef SaleAndReturn{
-    .items = {field(1, "商品总价（原材料、包装物）"), field(2, "应交增值税（销）"), field(3, "成本总额")},
+    .items = {field(1, "商品总价（原材料、包装物）"), field(2, "应交增值税（销项税额）"), field(3, "成本总额")},
     .compute =
         [](Calc& c) {
             Num P = c.read(1), X = c.read(2), G = c.read(3);
@@ -22,7 +22,7 @@ extern const CalculatorDef SaleAndReturn{
 
             c.text("销售退回");
             c.result("主营业务收入/其他业务收入（借）", P);
-            c.result("应交税费-应交增值税（销）（借）", X);
+            c.result("应交税费-应交增值税（销项税额）（借）", X);
             c.result("银行存款（贷）", Y);
             c.blank();
             c.entry("库存商品/原材料（借）", "主营业务成本/其他业务成本（贷）", G);

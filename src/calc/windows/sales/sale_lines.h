@@ -14,7 +14,7 @@ inline void saleWithTax(Calc& c, std::string_view debit, const Num& due, std::st
 {
     c.result(debit, due);
     c.result(revenue, price);
-    c.result("应交税费-应交增值税（销）（贷）", tax);
+    c.result("应交税费-应交增值税（销项税额）（贷）", tax);
 }
 
 // A sale at the price with its output tax, under the heading "确认收入":
