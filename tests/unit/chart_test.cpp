@@ -179,7 +179,7 @@ Calc::Texts typing(const CalculatorDef& def, const Press& p)
     return texts;
 }
 
-TEST(ChartOfAccounts, DISABLED_EveryWindowsEntryLinesNameChartAccounts)
+TEST(ChartOfAccounts, EveryWindowsEntryLinesNameChartAccounts)
 {
     const Press presses[] = {
         {"各栏有数"},
