@@ -1,13 +1,12 @@
 // Goods bought with their input tax, and the freight paid on them,
-// which is part of the cost of the goods. The tax field's caption reads
-// 应交增值税（销项税额） on this window too.
+// which is part of the cost of the goods.
 #include "calc/calculator.h"
 #include "calc/entries.h"
 
 namespace bk::calc {
 
 extern const CalculatorDef GoodsWithFreight{
-    .items = {field(1, "商品总价"), field(2, "应交增值税（销项税额）"), field(3, "运费")},
+    .items = {field(1, "商品总价"), field(2, "应交增值税（进项税额）"), field(3, "运费")},
     .compute =
         [](Calc& c) {
             Num P = c.read(1), X = c.read(2), F = c.read(3);

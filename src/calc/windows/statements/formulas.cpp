@@ -6,7 +6,7 @@ namespace bk::calc {
 // The balance-sheet line 货币资金, cash on hand, bank deposits and
 // other monetary funds together.
 extern const CalculatorDef CashFunds =
-    oneLine({field(1, "现金"), field(2, "银行存款"), field(3, "其他货币资金")}, "货币资金", [](const Calc& c) -> Var {
+    oneLine({field(1, "库存现金"), field(2, "银行存款"), field(3, "其他货币资金")}, "货币资金", [](const Calc& c) -> Var {
         Num a = c.read(1), b = c.read(2), k = c.read(3);
         return a + b + k;
     });
