@@ -470,7 +470,7 @@ public:
     using QStringListModel::QStringListModel;
     QVariant data(const QModelIndex& index, int role) const override
     {
-        const QVariant key = QStringListModel::data(index, role == Qt::DisplayRole ? Qt::EditRole : role);
+        QVariant key = QStringListModel::data(index, role == Qt::DisplayRole ? Qt::EditRole : role);
         if (role != Qt::DisplayRole) return key;
         return QString::fromStdString(lookup::shownKey(key.toString().toStdString()));
     }

@@ -255,7 +255,8 @@ private slots:
         QTest::keyClick(popup, Qt::Key_Return);
         QCOMPARE(edit->text(), QStringLiteral("股价变动"));
         QTRY_VERIFY(window(bk::win::FairValueChange) && window(bk::win::FairValueChange)->isVisible());
-        QCOMPARE(window(bk::win::FairValueChange)->windowTitle(), QStringLiteral("股价变动【企业会计准则】 — 记账助手"));
+        QCOMPARE(window(bk::win::FairValueChange)->windowTitle(),
+                 QStringLiteral("股价变动【企业会计准则】 — 记账助手"));
         click(bk::win::FairValueChange, bk::calc::CalcButton::Compute);
         grab(window(bk::win::FairValueChange), QStringLiteral("form76-general-standard"));
         click(bk::win::FairValueChange, bk::calc::CalcButton::Exit);

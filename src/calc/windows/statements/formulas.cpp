@@ -5,11 +5,11 @@ namespace bk::calc {
 
 // The balance-sheet line 货币资金, cash on hand, bank deposits and
 // other monetary funds together.
-extern const CalculatorDef CashFunds =
-    oneLine({field(1, "库存现金"), field(2, "银行存款"), field(3, "其他货币资金")}, "货币资金", [](const Calc& c) -> Var {
-        Num a = c.read(1), b = c.read(2), k = c.read(3);
-        return a + b + k;
-    });
+extern const CalculatorDef CashFunds = oneLine({field(1, "库存现金"), field(2, "银行存款"), field(3, "其他货币资金")},
+                                               "货币资金", [](const Calc& c) -> Var {
+                                                   Num a = c.read(1), b = c.read(2), k = c.read(3);
+                                                   return a + b + k;
+                                               });
 
 // The balance-sheet line 短期投资, the investments less their
 // write-down allowance.
