@@ -204,7 +204,9 @@ private slots:
         QVERIFY(!popup->isVisible());
         QCOMPARE(edit->text(), QStringLiteral("计提工资"));
         QCOMPARE(app_->windows().find(bk::kMainForm)->text(1), std::string("计提工资"));
-        QVERIFY(!printed(1).isEmpty());  // looked up
+        QVERIFY(!printed(1).isEmpty());  // looked up, and its window opened
+        QTRY_VERIFY(window(bk::win::UnionAndEducationFunds) && window(bk::win::UnionAndEducationFunds)->isVisible());
+        click(bk::win::UnionAndEducationFunds, bk::calc::CalcButton::Exit);
 
         // More keys than the list shows at once: every one is in it.
         click(bk::kMainForm, bk::MainButton::Clear);
@@ -341,6 +343,7 @@ private slots:
         QVERIFY(!list->isVisible());
         QCOMPARE(edit->text(), QStringLiteral("计提工资"));
         QVERIFY(printed(1).size() > 1);  // picked and looked up at once
+        click(bk::win::UnionAndEducationFunds, bk::calc::CalcButton::Exit);  // the window it opens
 
         // Initials typed with nothing chosen look up the key they name.
         click(bk::kMainForm, bk::MainButton::Clear);
@@ -351,6 +354,7 @@ private slots:
         QVERIFY(!list->isVisible());
         QCOMPARE(edit->text(), QStringLiteral("jtgz"));
         QCOMPARE(printed(1).size(), 1);
+        click(bk::win::UnionAndEducationFunds, bk::calc::CalcButton::Exit);
 
         // The list open but nothing highlighted in it: Enter looks up what was typed.
         click(bk::kMainForm, bk::MainButton::Clear);  // 取消, by the mouse
