@@ -27,6 +27,13 @@ inline constexpr double kVatServicesPercent = 6;
 // (财政部 税务总局公告2023年第19号); the user types that rate.
 inline constexpr double kVatFinancialTransferPercent = 6;
 
+// A small-scale taxpayer's 3 % levy rate, levied at 1 % until 2027-12-31;
+// its sales are exempt while the month's sales stay at or below 100,000 (per
+// quarter three times it), the part invoiced on special VAT invoices taxed
+// as usual (财政部 税务总局公告2023年第19号).
+inline constexpr double kVatSmallScalePercent = 1;
+inline constexpr double kVatSmallScaleExemptMonthlySales = 100000;
+
 // ---- Surcharges on the value-added and consumption tax paid
 
 // 城市维护建设税 where the taxpayer is in a city; 5 % in a county town or

@@ -112,7 +112,8 @@
     X(100, NonCashContribution) \
     X(101, PriceAndTaxSplit) \
     X(102, AmountInCapitals) \
-    X(103, WageTaxWithholding)
+    X(103, WageTaxWithholding) \
+    X(104, SmallScaleVat)
 // clang-format on
 
 namespace bk::win {

@@ -162,6 +162,8 @@ const LookupRule kRoutes[] = {
     routeRule("大写金额", "dxje", kCash, win::AmountInCapitals),
     routeRule("个税计算", "gsjs", kPayroll, win::WageTaxWithholding),
     routeRule("个人所得税", "grsds", kPayroll, win::WageTaxWithholding),
+    routeRule("小规模增值税", "xgmzzs", kTaxes, win::SmallScaleVat),
+    routeRule("小规模纳税人增值税", "xgmnsrzzs", kTaxes, win::SmallScaleVat),
 };
 // clang-format on
 }  // namespace
