@@ -178,7 +178,7 @@ TEST(ReplayScriptTest, HugeAndBrokenFieldTexts)
 {
     struct Case {
         std::string text;
-        std::string line;  // the printed line for Text1, as Form79 prints it
+        std::string line;  // the printed line for Text1, as Form79 prints it below its heading
     };
     std::string controls;
     // Every control character but the line ends, which end a script line.
@@ -200,7 +200,7 @@ TEST(ReplayScriptTest, HugeAndBrokenFieldTexts)
         if (c.line.empty())
             EXPECT_NE(r.log.find("\nfault Form79 6 运行时错误 6：溢出\n"), std::string::npos);
         else
-            EXPECT_NE(r.log.find("\nprint Form79 0 [" + c.line + "]\n"), std::string::npos) << c.line;
+            EXPECT_NE(r.log.find("\nprint Form79 1 [" + c.line + "]\n"), std::string::npos) << c.line;
     }
 }
 
