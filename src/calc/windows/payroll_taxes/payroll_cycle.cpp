@@ -121,6 +121,8 @@ extern const CalculatorDef PayrollCycle{
             c.result("其他应付款-住房公积金（借）", h2);
             c.result("银行存款（贷）", h1 + h2);
         },
+    // The note of departments that do not add up, on one line.
+    .printWidth = 27 * 200 + 2 * kPrintInset,
 };
 
 }  // namespace bk::calc
