@@ -34,13 +34,10 @@ struct Unbalanced {
     std::string_view why;
 };
 const Unbalanced kUnbalanced[] = {
-    {9, "应付职工薪酬(贷)", "the wage total and the funds, figures for an entry whose charges carry no side"},
-    {38, "生产成本（借）", "the user types the split over the cost centres"},
     {41, "资本公积-资本溢价（借）", "the share premium alone, on the side it falls"},
     {41, "资本公积-资本溢价（贷）", "the share premium alone, on the side it falls"},
     {55, "每月摊销", "the debits 应收账款 and 销售费用 carry no side"},
     {64, "无形资产（借）", "the credit 研发支出-资本化支出 carries no side"},
-    {82, "计提费用", "the user types the split of the wages over the cost centres"},
     {92, "支付保证金", "the credit 银行存款-外币存款 carries no side"},
 };
 

@@ -235,7 +235,7 @@ const LookupRule kJournal[] = {
     printRule("交纳土地增值税", "jntdzzs", kTaxes, {"借：应交税费-应交土地增值税      贷：银行存款"}),
     printRule("计提其他税费", "jtqtsf", kTaxes, {"借：税金及附加      贷：应交税费-应交房产税（城镇土地使用税、车船税等）"}),
     printRule("交纳其他税费", "jnqtsf", kTaxes, {"借：应交税费-应交房产税（城镇土地使用税、车船税等）      贷：银行存款"}),
-    printRule("计提个税", "jtgs", kTaxes, {"借：应付职工薪酬      贷：应交税费-应交个人所得税"}),
+    printRule("计提个税", "jtgs", kTaxes, {"借：应付职工薪酬-职工工资      贷：应交税费-应交个人所得税"}),
     printRule("交纳个税", "jngs", kTaxes, {"借：应交税费-应交个人所得税      贷：银行存款"}),
     printRule("出口货物", "ckhw", kSales, {
         "借：应收账款      贷：主营业务收入-出口收入",
