@@ -1,5 +1,6 @@
 #include "qt/voucher_view.h"
 
+#include <QCursor>
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -7,6 +8,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -14,8 +16,10 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "num/number_text.h"
@@ -49,6 +53,8 @@ VoucherView::VoucherView(std::vector<calc::Voucher> vouchers, const QString& tit
     layout->addLayout(fields);
     view_ = new QTextBrowser(this);
     view_->setObjectName(QStringLiteral("voucherText"));
+    view_->setOpenLinks(false);
+    connect(view_, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) { offerAccounts(link); });
     layout->addWidget(view_, 1);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -99,9 +105,13 @@ QString VoucherView::html(bool pages) const
         for (size_t i = 0; i < v.lines.size(); ++i) {
             const calc::EntryLine& l = v.lines[i];
             const QString amount = escaped(fenAmount(l.amount));
+            QString account = escaped(calc::shownAccount(l));
+            if (!pages && l.accounts.size() > 1)  // a drop-down on the screen; the account chosen in print
+                account = QStringLiteral("<a href=\"account:%1:%2\">%3 ▾</a>")
+                              .arg(QString::number(k), QString::number(i), account);
             html += QStringLiteral("<tr><td>%1</td><td>%2</td><td%3>%4</td><td%3>%5</td></tr>")
-                        .arg(i == 0 ? escaped(v.summary) : QString(), escaped(calc::shownAccount(l)), right,
-                             l.debit ? amount : QString(), l.debit ? QString() : amount);
+                        .arg(i == 0 ? escaped(v.summary) : QString(), account, right, l.debit ? amount : QString(),
+                             l.debit ? QString() : amount);
         }
         html +=
             QStringLiteral("<tr><td><b>%1</b></td><td>%2：%3</td><td%4><b>%5</b></td><td%4><b>%6</b></td></tr>")
@@ -117,7 +127,37 @@ QString VoucherView::html(bool pages) const
     return html;
 }
 
-void VoucherView::refresh() { view_->setHtml(html(false)); }
+void VoucherView::refresh()
+{
+    const int scrolled = view_->verticalScrollBar()->value();
+    view_->setHtml(html(false));
+    view_->verticalScrollBar()->setValue(scrolled);
+}
+
+void VoucherView::chooseAccount(size_t voucher, size_t line, size_t choice)
+{
+    if (voucher >= vouchers_.size() || line >= vouchers_[voucher].lines.size()) return;
+    calc::chooseAccount(vouchers_[voucher].lines[line], choice);
+    refresh();
+}
+
+void VoucherView::offerAccounts(const QUrl& link)
+{
+    const QStringList parts = link.toString().split(QLatin1Char(':'));
+    if (parts.size() != 3 || parts[0] != QStringLiteral("account")) return;
+    const size_t voucher = parts[1].toULongLong();
+    const size_t line = parts[2].toULongLong();
+    if (voucher >= vouchers_.size() || line >= vouchers_[voucher].lines.size()) return;
+    const calc::EntryLine& l = vouchers_[voucher].lines[line];
+    QMenu menu(this);
+    for (size_t n = 0; n < l.accounts.size(); ++n) {
+        QAction* a = menu.addAction(QString::fromStdString(calc::shownAccount(l.accounts[n])));
+        a->setCheckable(true);
+        a->setChecked(l.accounts[n] == l.account);
+        connect(a, &QAction::triggered, this, [this, voucher, line, n] { chooseAccount(voucher, line, n); });
+    }
+    menu.exec(QCursor::pos());
+}
 
 void VoucherView::printOn(QPagedPaintDevice& device) const
 {

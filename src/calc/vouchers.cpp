@@ -31,7 +31,36 @@ std::string entryAccount(std::string_view caption)
     return std::string(caption);
 }
 
-bool Voucher::balanced() const { return atMostApart(debits, credits, slack); }
+bool Voucher::balanced() const { return atMostApart(debits, credits, slack + leftOut); }
+
+namespace {
+
+// The accounts a caption names: the alternatives of a caption that reads as
+// several paths, otherwise its account text alone.
+std::vector<std::string> namedAccounts(std::string_view caption)
+{
+    const std::optional<EntryCaption> read = readEntryCaption(caption);
+    if (!read || !read->account.fault.empty() || read->account.paths.size() < 2) return {entryAccount(caption)};
+    std::vector<std::string> accounts;
+    for (const AccountPath& path : read->account.paths) accounts.push_back(path.text());
+    return accounts;
+}
+
+}  // namespace
+
+void chooseAccount(EntryLine& line, size_t choice)
+{
+    if (choice >= line.accounts.size()) return;
+    line.account = line.accounts[choice];
+    line.code = accountCode(line.account);
+}
+
+void chooseAccounts(std::vector<Voucher>& vouchers, const AccountChoices& choices)
+{
+    for (size_t k = 0; k < vouchers.size() && k < choices.size(); ++k)
+        for (size_t i = 0; i < vouchers[k].lines.size() && i < choices[k].size(); ++i)
+            chooseAccount(vouchers[k].lines[i], choices[k][i]);
+}
 
 std::vector<Voucher> readVouchers(const std::vector<std::vector<std::string>>& rows, std::string_view summary)
 {
@@ -39,26 +68,41 @@ std::vector<Voucher> readVouchers(const std::vector<std::vector<std::string>>& r
     std::string heading;
     bool open = false;  // the next line with a side belongs to the last entry
     bool general = false;
+    std::string opening;  // the first caption of the entry to come
+    Num leftOut;          // the amounts of its lines left out so far
     for (const auto& row : rows) {
         if (row.size() < 2) {  // a heading or a blank line
             const bool label = !row.empty() && generalStandardText(row[0]);
             general = general || (!row.empty() && row[0] == kGeneralStandardLabel);
             heading = row.empty() || label ? "" : row[0];
             open = false;
+            opening.clear();
+            leftOut = 0;
             continue;
         }
         const std::optional<bool> debit = entrySide(row[0]);
         if (!debit || row[1].empty()) continue;  // a figure, or a caption printed alone
-        EntryLine line{row[0], entryAccount(row[0]), {}, *debit, {}, row[1]};
-        line.code = accountCode(line.account);
+        EntryLine line{row[0], namedAccounts(row[0]), {}, {}, *debit, {}, row[1]};
+        chooseAccount(line, 0);
         try {
             line.amount = readNumber(row[1]);
         } catch (const ArithmeticFault&) {
             continue;
         }
+        if (opening.empty()) opening = row[0];
+        if (fenAmount(line.amount, false) == "0.00") {  // nothing to post: under half a fen
+            const Num size = line.amount.sign() < 0 ? -line.amount : line.amount;
+            if (open)
+                vouchers.back().leftOut = vouchers.back().leftOut + size;
+            else
+                leftOut = leftOut + size;
+            continue;
+        }
         Voucher fresh;
         if (!open) {
             fresh.heading = heading;
+            fresh.opening = opening;
+            fresh.leftOut = leftOut;
             fresh.summary = heading.empty() ? std::string(summary) : heading;
             fresh.generalStandard = general;
             if (general) fresh.summary += kGeneralStandardMark;
@@ -109,6 +153,12 @@ std::vector<std::vector<std::string>> voucherRows(const std::vector<Voucher>& vo
 std::string shownAccount(const EntryLine& line)
 {
     return line.code.empty() ? line.account : std::string(line.code) + " " + line.account;
+}
+
+std::string shownAccount(std::string_view account)
+{
+    const std::string_view code = accountCode(account);
+    return code.empty() ? std::string(account) : std::string(code) + " " + std::string(account);
 }
 
 std::string voucherCapital(const Num& amount)

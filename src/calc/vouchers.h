@@ -32,8 +32,11 @@ std::optional<bool> entrySide(std::string_view caption);
 std::string entryAccount(std::string_view caption);
 
 struct EntryLine {
-    std::string caption;    // as printed: 应收账款（借）
-    std::string account;    // 会计科目, with its sub-account after a "-"
+    std::string caption;  // as printed: 应收账款（借）
+    // The accounts the caption names, in its order: one, or the alternatives
+    // of 应收账款/银行存款（借） that the bookkeeper picks from.
+    std::vector<std::string> accounts;
+    std::string account;    // 会计科目 chosen, with its sub-account after a "-": the first named until chosen
     std::string_view code;  // the chart's code of its first level: 1122; empty when the chart has none
     bool debit = true;
     Num amount;
@@ -53,6 +56,12 @@ struct Voucher {
     // to 15 digits (1/3 as .333333333333333), so an entry whose true amounts
     // balance may print a last digit off.
     Num slack;
+    // The amounts of the lines left out as 0.00, each under half a fen (an
+    // exact amount): the sides may differ by that much too.
+    Num leftOut;
+    // The caption of the entry's first printed line, one left out as 0.00
+    // included: what names an entry without a heading.
+    std::string opening;
 
     Num difference() const { return debits - credits; }  // 借方合计 − 贷方合计
     bool balanced() const;
@@ -61,12 +70,27 @@ struct Voucher {
 // The entries of print-area rows as 复制为表格 gives them (a caption and
 // its bare amount; a text line alone; a blank line empty). `summary` is the
 // 摘要 of an entry with no heading. An amount that cannot be read is taken
-// as no amount: the line is left out.
+// as no amount, and one that shows as 0.00 is no line to post: the line is
+// left out, and an entry left with no line is no voucher. Totals are those
+// of the lines kept.
 std::vector<Voucher> readVouchers(const std::vector<std::vector<std::string>>& rows, std::string_view summary);
+
+// Which of its accounts each line posts to: choices[k][i] for line i of
+// voucher k, an index into its `accounts`. A line not given one, or given
+// one out of range, keeps the first.
+using AccountChoices = std::vector<std::vector<size_t>>;
+
+// Posts the line to its account number `choice` (kept as it is when there
+// is no such account), with that account's code.
+void chooseAccount(EntryLine& line, size_t choice);
+// The same for every line of the vouchers.
+void chooseAccounts(std::vector<Voucher>& vouchers, const AccountChoices& choices);
 
 // The account as the voucher view shows it: the chart's code beside the
 // name (1122 应收账款-公司全称), the name alone where the chart has no code.
 std::string shownAccount(const EntryLine& line);
+// The same for an account text: each of a line's alternatives in its drop-down.
+std::string shownAccount(std::string_view account);
 
 // What the user fills in on the voucher view.
 struct VoucherSheet {

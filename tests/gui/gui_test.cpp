@@ -1393,6 +1393,38 @@ private slots:
         QVERIFY(rows.contains(QStringLiteral("2,2026-12-07,3,合计,金额大写：壹仟壹佰叁拾元整,1130.00,1130.00")));
     }
 
+    // A line naming alternatives (应收账款/银行存款) is a drop-down in the
+    // voucher view showing the first; the CSV posts to the one chosen.
+    void voucherAccountChosenFromAlternatives()
+    {
+        typeKey(QStringLiteral("价税分离"));
+        click(bk::kMainForm, bk::MainButton::LookUp);
+        QVERIFY(visible(101));
+        control<QLineEdit>(bk::win::PriceAndTaxSplit, "Text1")->setText(QStringLiteral("11300"));
+        click(bk::win::PriceAndTaxSplit, bk::calc::CalcButton::Compute);
+        window(bk::win::PriceAndTaxSplit)->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window(bk::win::PriceAndTaxSplit)));
+        QTest::keyClick(control<QLineEdit>(bk::win::PriceAndTaxSplit, "Text1"), Qt::Key_G, Qt::ControlModifier);
+        auto* view = window(bk::win::PriceAndTaxSplit)->findChild<bk::VoucherView*>(QStringLiteral("voucherView"));
+        QVERIFY(view && view->isVisible());
+        view->findChild<QLineEdit*>(QStringLiteral("voucherDate"))->setText(QStringLiteral("2026-12-07"));
+        QVERIFY(view->html(false).contains(QStringLiteral("1122 应收账款 ▾")));
+        QVERIFY(!view->html(true).contains(QStringLiteral("▾")));  // the print shows the account alone
+        view->chooseAccount(0, 0, 1);
+        grab(view, QStringLiteral("form101-vouchers"));
+
+        QTemporaryDir dir;
+        const QString csv = dir.filePath(QStringLiteral("凭证.csv"));
+        QVERIFY(view->saveCsv(csv));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList rows = QString::fromUtf8(file.readAll().mid(3)).split(QStringLiteral("\r\n"));
+        QVERIFY(rows.contains(QStringLiteral("1,2026-12-07,,销售,1002 银行存款,11300.00,")));
+        QVERIFY(!rows.contains(QStringLiteral("1,2026-12-07,,销售,1122 应收账款,11300.00,")));
+        QVERIFY(
+            rows.contains(QStringLiteral("2,2026-12-07,,采购,1405 库存商品,10000.00,")));  // the others keep the first
+    }
+
     // 取消 and then Ctrl+Z in the print area bring the lines back; after a
     // press nothing is brought back.
     void undoClearInThePrintArea()

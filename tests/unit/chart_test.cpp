@@ -132,9 +132,8 @@ TEST(ChartOfAccounts, ReadsTheItemsOfAKeysEntries)
         ruleEntryItems(std::vector<std::string>{"借:银行存款      贷:库存现金"}).front().account.fault.empty());
 }
 
-// The month-end windows, rewritten with the month-end close; the capital
-// figures window prints no entry.
-const std::set<FormId> kNotChecked = {22, win::AmountInCapitals};
+// The capital figures window prints no entry.
+const std::set<FormId> kNotChecked = {win::AmountInCapitals};
 
 // The windows that serve only a small-scale taxpayer, whose VAT is booked to
 // 应交税费-应交增值税 without a column, as in a window with its 小规模 switch on.

@@ -74,12 +74,15 @@ Rational rounding(const Num& printed)
 const long long kFenPrinted = 10'000'000'000'000;
 
 // The entries of one press of 确定 with these field texts, each named by
-// its heading or, when it has none, by its first line as printed.
+// its heading or, when it has none, by its first line as printed (a line of
+// 0, left off the voucher, included). The lines left out are under half a
+// fen each, and the sides may differ by them.
 std::vector<Entry> press(FormId form, const Calc::Texts& texts, Amounts amounts)
 {
     std::vector<Entry> entries;
     for (const Voucher& v : readVouchers(test::press(form, texts, amounts), "")) {
-        Entry e{v.heading.empty() ? v.lines.front().caption : v.heading, exact(v.debits), exact(v.credits), 0, 0, {}};
+        Entry e{v.heading.empty() ? v.opening : v.heading, exact(v.debits), exact(v.credits), 0, 0, {}};
+        e.slack = exact(v.leftOut);
         for (const EntryLine& l : v.lines) {
             e.slack += rounding(l.amount);
             if (abs(exact(l.amount)) >= Rational(kFenPrinted)) e.fenSlack += rounding(l.amount);

@@ -82,6 +82,90 @@ TEST(Vouchers, AmountsToTheFen)
     }
 }
 
+// A line whose amount shows as 0.00 is no line to post; an entry left with
+// no line is no voucher, and the vouchers are numbered over those left.
+TEST(Vouchers, ZeroLinesAreLeftOut)
+{
+    const struct {
+        const char* about;
+        Rows printed;
+        std::vector<size_t> lines;  // lines of each voucher kept
+        std::vector<const char*> debits;
+    } cases[] = {
+        {"all zero: no voucher",
+         {{"销售"}, {"应收账款（借）", "0"}, {"主营业务收入（贷）", "0"}, {}, {"采购"}, {"库存商品（借）", "-0.004"}},
+         {},
+         {}},
+        {"a zero line of an entry goes, the totals are of the lines kept",
+         {{"计提"}, {"管理费用（借）", "600"}, {"销售费用（借）", "0.001"}, {"累计折旧（贷）", "600"}},
+         {2},
+         {"600"}},
+        {"an entry of zeros between two: the next one is voucher 2",
+         {{"甲"},
+          {"管理费用（借）", "5"},
+          {"银行存款（贷）", "5"},
+          {},
+          {"乙"},
+          {"管理费用（借）", "0"},
+          {"银行存款（贷）", "0"},
+          {},
+          {"丙"},
+          {"管理费用（借）", "0.005"},
+          {"银行存款（贷）", "0.005"}},
+         {2, 2},
+         {"5", "0.005"}},
+        {"a line under half a fen is left out: the sides differ by it and balance",
+         {{"管理费用（借）", "5.004"}, {"银行存款（贷）", "5"}, {"财务费用（贷）", "0.004"}},
+         {2},
+         {"5.004"}},
+        {"a first line of 0 leaves the heading to the next",
+         {{"交纳"}, {"应交税费-应交房产税（借）", "0"}, {"应交税费-应交印花税（借）", "10"}, {"银行存款（贷）", "10"}},
+         {2},
+         {"10"}},
+    };
+    for (const auto& c : cases) {
+        const std::vector<Voucher> v = readVouchers(c.printed, "窗口");
+        ASSERT_EQ(v.size(), c.lines.size()) << c.about;
+        for (size_t k = 0; k < v.size(); ++k) {
+            EXPECT_EQ(v[k].lines.size(), c.lines[k]) << c.about;
+            EXPECT_EQ(v[k].debits, readNumber(c.debits[k])) << c.about;
+            EXPECT_TRUE(v[k].balanced()) << c.about;
+        }
+    }
+    const std::vector<Voucher> v = readVouchers({{"应交税费-应交房产税（借）", "0"}, {"银行存款（贷）", "10"}}, "交纳");
+    EXPECT_EQ(v[0].summary, "交纳");
+    EXPECT_EQ(v[0].opening, "应交税费-应交房产税（借）");  // names the entry: the line left out included
+}
+
+// A line naming alternatives posts to the first until another is chosen;
+// the CSV's 会计科目 is the one chosen, with its code.
+TEST(Vouchers, AlternativesShowTheFirstUntilChosen)
+{
+    const struct {
+        const char* caption;
+        std::vector<std::string> accounts;
+        std::vector<size_t> choice;  // none: the first
+        const char* shown;
+    } cases[] = {
+        {"应收账款/银行存款（借）", {"应收账款", "银行存款"}, {}, "1122 应收账款"},
+        {"应收账款/银行存款（借）", {"应收账款", "银行存款"}, {1}, "1002 银行存款"},
+        {"应收账款/银行存款（借）", {"应收账款", "银行存款"}, {2}, "1122 应收账款"},  // no third: kept
+        {"库存商品/原材料（借）", {"库存商品", "原材料"}, {1}, "1403 原材料"},
+        {"管理费用（借）", {"管理费用"}, {1}, "5602 管理费用"},
+        {"养老保险（公司贷）", {"养老保险（公司）"}, {}, "养老保险（公司）"},
+    };
+    for (const auto& c : cases) {
+        std::vector<Voucher> v = readVouchers({{c.caption, "100"}}, "销售");
+        ASSERT_EQ(v.size(), 1u) << c.caption;
+        EXPECT_EQ(v[0].lines[0].accounts, c.accounts) << c.caption;
+        EXPECT_EQ(v[0].lines[0].account, c.accounts[0]) << c.caption;
+        chooseAccounts(v, {c.choice});
+        EXPECT_EQ(shownAccount(v[0].lines[0]), c.shown) << c.caption;
+        EXPECT_EQ(voucherRows(v, {})[1][4], c.shown) << c.caption;
+        EXPECT_EQ(shownAccount(v[0].lines[0].account), c.shown) << c.caption;
+    }
+}
+
 TEST(Vouchers, RowsForASpreadsheet)
 {
     const std::vector<Voucher> v = readVouchers(

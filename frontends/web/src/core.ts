@@ -100,7 +100,9 @@ export interface CopiedTable {
 // An entry of the last press as the voucher view shows it: amounts with
 // two decimals and thousands separators; the *Text ones as number text.
 export interface VoucherLine {
-  account: string;     // the account as printed: 应收账款-公司全称
+  account: string;     // the account posted to: 应收账款-公司全称; the one chosen of `accounts`
+  accounts: string[];  // the accounts the caption names: one, or the alternatives of 应收账款/银行存款
+  accountsShown: string[];  // the same as the voucher shows them, with their codes
   shown: string;       // as the voucher shows it, the chart's code beside: 1122 应收账款-公司全称
   debit: boolean;
   amount: string;
@@ -158,8 +160,10 @@ export interface Session {
   undoClear(form: number): ActionResult;
   canUndoClear(form: number): boolean;
   clearAll(): ActionResult;
-  // The entries of the window's last press, with the date and 附件 filled in.
-  vouchers(form: number, date: string, attachments: string): Vouchers;
+  // The entries of the window's last press, with the date and 附件 filled in;
+  // choices[k][i] is the account chosen for line i of voucher k (an index
+  // into its accounts; the first where not given).
+  vouchers(form: number, date: string, attachments: string, choices: number[][]): Vouchers;
   // What the windows hold as the session text; restoreWork puts it back
   // before start(), false when the text cannot be read.
   work(): string;

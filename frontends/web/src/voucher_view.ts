@@ -1,9 +1,11 @@
 // The voucher view of the page: the entries of a window's last press as
 // 记账凭证, one table each, with 日期 and 附件 张数 for the user to fill in
-// and an entry that does not balance marked with its difference. From it:
+// and an entry that does not balance marked with its difference. A line
+// naming alternatives (应收账款/银行存款) has its 会计科目 as a drop-down of
+// them; the print, the copy and the CSV post to the one chosen. From it:
 // the browser's print (the print style sheet puts one voucher on a page),
 // copy as a table and save as CSV. Every word and amount comes from the core.
-import { Session, UiTexts, Vouchers } from "./core.js";
+import { Session, UiTexts, VoucherLine, Vouchers } from "./core.js";
 import { copyTable } from "./popup.js";
 
 export class VoucherView {
@@ -13,6 +15,7 @@ export class VoucherView {
   private readonly list: HTMLElement;
   private readonly empty: HTMLDialogElement;
   private shown: { form: number; session: Session } | undefined;
+  private choices: number[][] = [];  // the account chosen for each line, by voucher
 
   constructor(private readonly texts: UiTexts) {
     const t = texts;
@@ -72,6 +75,7 @@ export class VoucherView {
   // The vouchers of the window's last press; a note when it printed none.
   open(form: number, session: Session): void {
     this.shown = { form, session };
+    this.choices = [];
     if (!this.read().vouchers.length) {
       this.shown = undefined;
       if (!this.empty.open) this.empty.showModal();
@@ -88,7 +92,7 @@ export class VoucherView {
 
   private read(): Vouchers {
     if (!this.shown) return { vouchers: [], csv: "", tsv: "", html: "" };
-    return this.shown.session.vouchers(this.shown.form, this.date.value, this.attachments.value);
+    return this.shown.session.vouchers(this.shown.form, this.date.value, this.attachments.value, this.choices);
   }
 
   private draw(): void {
@@ -110,7 +114,7 @@ export class VoucherView {
       table.append(head);
       v.lines.forEach((l, i) => {
         const row = document.createElement("tr");
-        row.append(cell("td", i === 0 ? v.summary : ""), cell("td", l.shown),
+        row.append(cell("td", i === 0 ? v.summary : ""), this.accountCell(k, i, l),
           cell("td", l.debit ? l.amount : "", "amount"), cell("td", l.debit ? "" : l.amount, "amount"));
         table.append(row);
       });
@@ -124,6 +128,38 @@ export class VoucherView {
       return section;
     });
     this.list.replaceChildren(...sections);
+  }
+
+  // The 会计科目 cell: the account, or a drop-down of the alternatives the
+  // line names, showing the one chosen (the print shows its text alone).
+  private accountCell(k: number, i: number, l: VoucherLine): HTMLElement {
+    const c = document.createElement("td");
+    c.className = "account";
+    if (l.accounts.length < 2) {
+      c.textContent = l.shown;
+      return c;
+    }
+    const select = document.createElement("select");
+    select.name = `account-${k}-${i}`;
+    select.setAttribute("aria-label", this.texts.account);
+    l.accounts.forEach((a, n) => {
+      const option = document.createElement("option");
+      option.value = String(n);
+      option.textContent = l.accountsShown[n];
+      option.selected = a === l.account;
+      select.append(option);
+    });
+    select.addEventListener("change", () => {
+      const lines = this.choices[k] ?? (this.choices[k] = []);
+      for (let j = 0; j < i; ++j) lines[j] ??= 0;
+      lines[i] = Number(select.value);
+      this.draw();
+    });
+    const printed = document.createElement("span");
+    printed.className = "printed-account";
+    printed.textContent = l.shown;
+    c.append(select, printed);
+    return c;
   }
 
   private async copy(): Promise<void> {

@@ -165,7 +165,7 @@ test("every value the core returns has its declared shape", async () => {
     call(s, "texts", form);
     call(s, "table", form, null);
     call(s, "table", form, { anchorLine: 0, anchorColumn: 1, endLine: 1, endColumn: 0 });
-    call(s, "vouchers", form, "2026-12-07", "2");
+    call(s, "vouchers", form, "2026-12-07", "2", [[1]]);
     call(s, "click", form, "button", 2);
     call(s, "canUndoClear", form);
     call(s, "undoClear", form);

@@ -140,7 +140,7 @@ export async function runScript(page, script, { check = false } = {}) {
       } else if (verb === "amounts" && (target === "fen" || target === "exact")) {
         app.session.setAmountsToFen(target === "fen");
       } else if (verb === "vouchers" && n && !control) {
-        app.session.vouchers(+n, "", "").vouchers.forEach((v, i) => {
+        app.session.vouchers(+n, "", "", []).vouchers.forEach((v, i) => {
           const k = i + 1;
           log.push(`voucher ${form(+n)} ${k} [${v.summary}] ${v.debitsText} ${v.creditsText} [${v.capital}]`);
           for (const l of v.lines) log.push(`line ${form(+n)} ${k} ${l.debit ? "借" : "贷"} [${l.account}] ${l.text}`);

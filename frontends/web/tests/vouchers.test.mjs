@@ -5,7 +5,7 @@
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
 import { spawnSync } from "node:child_process";
-import { mkdtemp, writeFile, rm } from "node:fs/promises";
+import { mkdtemp, writeFile, readFile, rm } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { serve, launch, openProgram } from "./browser.mjs";
@@ -51,6 +51,38 @@ test("生成凭证 prints one voucher a page", async () => {
     assert.match(printed[1], /壹仟壹佰叁拾元整/);
     assert.match(printed[4], /壹仟零贰拾肆元整/);
     assert.doesNotMatch(text.stdout, /另存为CSV|代销商品 — Form48/);  // the vouchers alone
+  } finally {
+    await rm(dir, { recursive: true, force: true });
+  }
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("a line naming alternatives is a drop-down; the CSV posts to the one chosen", async () => {
+  const { page, problems } = await openProgram(browser.context, server.url);
+  await page.locator("#Form1 [data-name=Text1]").fill("价税分离");
+  await page.keyboard.press("Enter");
+  await page.locator("#Form101 [data-name=Text1]").fill("11300");
+  await page.locator("#Form101 [data-name=Command1]").click();
+  await page.keyboard.press("Control+g");
+  const view = page.locator("dialog.voucher-view");
+  assert.ok(await view.isVisible());
+  await view.locator("input[name=date]").fill("2026-12-07");
+  const select = view.locator("section.voucher").first().locator("select");
+  assert.equal(await select.count(), 1);
+  assert.deepEqual(await select.locator("option").allTextContents(), ["1122 应收账款", "1002 银行存款"]);
+  assert.equal(await select.inputValue(), "0");
+  await select.selectOption("1");
+  assert.equal(await view.locator("section.voucher").first().locator("select").inputValue(), "1");
+  const [download] = await Promise.all([page.waitForEvent("download"), view.locator("button[name=csv]").click()]);
+  const dir = await mkdtemp(join(tmpdir(), "bookkeeper-vouchers-"));
+  try {
+    const path = join(dir, "v.csv");
+    await download.saveAs(path);
+    const rows = (await readFile(path, "utf8")).replace(/^\uFEFF/, "").split("\r\n");
+    assert.ok(rows.includes("1,2026-12-07,,销售,1002 银行存款,11300.00,"), rows.join("\n"));
+    assert.ok(!rows.includes("1,2026-12-07,,销售,1122 应收账款,11300.00,"));
+    assert.ok(rows.includes("2,2026-12-07,,采购,1405 库存商品,10000.00,"));  // the others keep the first
   } finally {
     await rm(dir, { recursive: true, force: true });
   }

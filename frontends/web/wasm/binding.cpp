@@ -217,19 +217,39 @@ public:
 
     // The entries of the window's last press as the voucher view shows
     // them, with the date and 附件 the user filled in: {vouchers: [{summary,
-    // lines: [{account, shown, debit, amount, text}], debits, credits, capital,
-    // balanced, difference, debitsText, creditsText, differenceText}], csv,
-    // tsv, html}; amounts as a voucher shows them, the *Text ones as number
-    // text.
-    val vouchers(int form, const std::string& date, const std::string& attachments) const
+    // lines: [{account, accounts, accountsShown, shown, debit, amount, text}], debits,
+    // credits, capital, balanced, difference, debitsText, creditsText,
+    // differenceText}], csv, tsv, html}; amounts as a voucher shows them, the
+    // *Text ones as number text. `choices[k][i]` is the account chosen for
+    // line i of voucher k among its `accounts` (the first when not given).
+    val vouchers(int form, const std::string& date, const std::string& attachments, val choices) const
     {
-        const std::vector<calc::Voucher> found = validForm(form) ? app_.vouchers(form) : std::vector<calc::Voucher>{};
+        std::vector<calc::Voucher> found = validForm(form) ? app_.vouchers(form) : std::vector<calc::Voucher>{};
+        calc::AccountChoices chosen;
+        if (choices.isArray()) {
+            for (const val& forVoucher : emscripten::vecFromJSArray<val>(choices)) {
+                std::vector<size_t> lines;
+                if (forVoucher.isArray())
+                    for (const int n : emscripten::vecFromJSArray<int>(forVoucher))
+                        lines.push_back(n < 0 ? SIZE_MAX : size_t(n));
+                chosen.push_back(std::move(lines));
+            }
+        }
+        calc::chooseAccounts(found, chosen);
         val list = val::array();
         for (const calc::Voucher& v : found) {
             val lines = val::array();
             for (const calc::EntryLine& l : v.lines) {
                 val line = val::object();
                 line.set("account", l.account);
+                val accounts = val::array();
+                val accountsShown = val::array();
+                for (const std::string& a : l.accounts) {
+                    accounts.call<void>("push", a);
+                    accountsShown.call<void>("push", calc::shownAccount(a));
+                }
+                line.set("accounts", accounts);
+                line.set("accountsShown", accountsShown);
                 line.set("shown", calc::shownAccount(l));
                 line.set("debit", l.debit);
                 line.set("amount", fenAmount(l.amount));

@@ -2,7 +2,8 @@
 // sales come from the sales and the margin rate; the closing stock is the
 // opening stock plus the purchases less that cost of sales. Kept to the fen,
 // the gross profit is rounded and the rest worked out from it, so the
-// closing stock takes the remainder.
+// closing stock takes the remainder. The cost of sales is carried from the
+// stock to 主营业务成本.
 #include "calc/calculator.h"
 
 namespace bk::calc {
@@ -18,6 +19,10 @@ extern const CalculatorDef GrossMarginMethod{
             c.result("本期销售毛利", G);
             c.result("本期销售成本", K);
             c.result("期末商品成本", E);
+            c.blank();
+            c.text("结转销售成本");
+            c.result("主营业务成本（借）", K);
+            c.result("库存商品（贷）", K);
         },
 };
 

@@ -1,7 +1,9 @@
 // An invoice's amount split into the amount without VAT and the VAT
 // (价税分离), or an amount without VAT grossed up, at the rate typed (13 %
 // when none is), to the fen; then the sale's and the purchase's entry, for
-// a general or a small-scale taxpayer.
+// a general or a small-scale taxpayer. A general taxpayer's sale taxed by
+// the simple method (at 3 % or 5 %) books its tax to 应交税费-简易计税
+// (财会〔2016〕22号).
 #include "calc/calculator.h"
 #include "calc/rates.h"
 #include "num/capital_amount.h"
@@ -13,7 +15,10 @@ extern const CalculatorDef PriceAndTaxSplit{
               field(2, "不含税金额", "只在价税合计不填时使用"),
               withDefault(asPercent(field(3, "税率（%）", "13、9、6、5、3、1、0.5、0；不填按13")),
                           rates::kVatGoodsPercent),
-              asCount(field(4, "小规模（填1）", "填1：销项记“应交税费-应交增值税”，进项不抵扣计入成本"))},
+              asCount(field(4, "小规模（填1）", "填1：销项记“应交税费-应交增值税”，进项不抵扣计入成本")),
+              asCount(field(5, "简易计税（填1）",
+                            "一般纳税人按简易计税方法（征收率3%、5%）计税的销售填1：税额记"
+                            "“应交税费-简易计税”（财会〔2016〕22号）"))},
     .compute =
         [](Calc& c) {
             const Num rate = c.readOr(3, rates::kVatGoodsPercent);
@@ -22,6 +27,11 @@ extern const CalculatorDef PriceAndTaxSplit{
                 return;
             }
             const bool smallScale = c.read(4) == 1;
+            const bool simple = !smallScale && c.read(5) == 1;  // a small-scale taxpayer's sale is simple already
+            if (simple && rate > 5) {
+                c.text("简易计税征收率不超过5%");
+                return;
+            }
             // The typed amount is rounded to the fen first, the tax derived
             // from it is rounded, and the third amount is their difference or
             // sum: the invoice's figures, which add up.
@@ -50,7 +60,10 @@ extern const CalculatorDef PriceAndTaxSplit{
             c.text("销售");
             c.result("应收账款/银行存款（借）", gross);
             c.result("主营业务收入（贷）", net);
-            c.result(smallScale ? "应交税费-应交增值税（贷）" : "应交税费-应交增值税（销项税额）（贷）", tax);
+            c.result(smallScale ? "应交税费-应交增值税（贷）"
+                     : simple   ? "应交税费-简易计税（贷）"
+                                : "应交税费-应交增值税（销项税额）（贷）",
+                     tax);
             c.blank();
             c.text("采购");
             if (smallScale) {
