@@ -4,6 +4,7 @@
 
 #include "calc/chart.h"
 #include "calc/general_standard.h"
+#include "calc/vouchers.h"
 
 namespace bk::calc {
 
@@ -117,13 +118,11 @@ std::string AccountPath::text() const
 
 std::optional<EntryCaption> readEntryCaption(std::string_view caption)
 {
-    static const std::pair<std::string_view, bool> kSides[] = {{"借）", true},  {"借)", true},  {"（进）", true},
-                                                               {"贷）", false}, {"贷)", false}, {"（销）", false}};
-    const auto* side =
-        std::find_if(std::begin(kSides), std::end(kSides), [&](const auto& s) { return caption.ends_with(s.first); });
-    if (side == std::end(kSides)) return std::nullopt;
+    // An entry line by the side word the voucher view reads it by.
+    const std::optional<bool> debit = entrySide(caption);
+    if (!debit) return std::nullopt;
     EntryCaption e;
-    e.debit = side->second;
+    e.debit = *debit;
     const std::string_view whole = e.debit ? "（借）" : "（贷）";
     if (!caption.ends_with(whole)) {
         e.text = std::string(caption);
